@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Quindra needs, only those that are missing.
+# Uses sudo when not root. Also generates the pt_BR.UTF-8 locale the tests run under.
+set -euo pipefail
+
+pacotes=(
+    g++ cmake ninja-build pkg-config
+    libstb-dev libcli11-dev
+    libgtest-dev libbenchmark-dev
+    locales python3
+)
+
+como_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+faltam=()
+for pacote in "${pacotes[@]}"; do
+    dpkg-query -W -f='${Status}' "$pacote" 2>/dev/null | grep -q "install ok installed" ||
+        faltam+=("$pacote")
+done
+if [ ${#faltam[@]} -gt 0 ]; then
+    echo "Installing: ${faltam[*]}"
+    como_root apt-get update -qq
+    como_root env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -qq --no-install-recommends "${faltam[@]}"
+fi
+
+if ! locale -a 2>/dev/null | grep -qiE '^pt_BR\.utf-?8$'; then
+    echo "Generating the pt_BR.UTF-8 locale"
+    como_root localedef -i pt_BR -f UTF-8 pt_BR.UTF-8
+fi

@@ -1,0 +1,56 @@
+// Reads whitespace-separated numbers from a text file the way the object and configuration
+// files expect: every character of code 32 or below separates, code 26 ends the file, and a
+// number asked for at the end of the file reads as 0 without error.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+namespace quindra {
+
+class LeitorTexto {
+public:
+    /// Opens a regular file; anything else (missing, a folder, a device) is not opened.
+    explicit LeitorTexto(const std::filesystem::path& caminho);
+
+    bool aberto() const { return arquivo_ != nullptr; }
+    /// Size of the file in bytes: a bound on how many numbers it can hold.
+    std::uintmax_t tamanho() const { return tamanho_; }
+
+    /// Next whole number (at most 32 characters). False on a malformed token; once a read has
+    /// failed every later read fails too, as the I/O result of a text file stays set.
+    bool le_inteiro(int& valor);
+    /// Next real number (at most 64 characters), with the same failure rules.
+    bool le_real(double& valor);
+    /// True when no character is left before the end of the file.
+    bool fim() { return espia() == FIM; }
+    /// True once any read has failed.
+    bool falhou() const { return falhou_; }
+
+private:
+    static constexpr int FIM = -1;
+
+    int espia();
+    bool recarrega();
+    // The next token into token_, skipping separators; empty at the end of the file.
+    // False when the token is longer than limite.
+    bool le_token(std::size_t limite, std::string_view& token);
+    template <typename Numero>
+    bool le_numero(std::size_t limite, Numero& valor, bool (*converte)(std::string_view, Numero&));
+
+    struct FechaArquivo {
+        void operator()(std::FILE* f) const { std::fclose(f); }
+    };
+    std::unique_ptr<std::FILE, FechaArquivo> arquivo_;
+    std::uintmax_t tamanho_ = 0;
+    std::vector<char> buffer_;
+    std::size_t posicao_ = 0, ocupados_ = 0;
+    bool terminou_ = false, falhou_ = false;
+    char token_[65];
+};
+
+} // namespace quindra
