@@ -1,0 +1,52 @@
+// World to camera space, the perspective projection to pixels, and barycentric weights.
+#pragma once
+
+#include <cmath>
+#include <cstdint>
+
+#include "geometry/arredondamento.hpp"
+#include "scene/camera.hpp"
+#include "scene/triangulo.hpp"
+
+namespace quindra {
+
+/// Writes p's camera coordinates from its world ones; only world z is scaled by fator_z.
+void transforma_ponto(Ponto& p, const Camera& camera, double fator_z);
+/// The same for every point of the mesh, with the mesh's FatorDilatacaoZ.
+void transforma_pontos(Malha& malha, const Camera& camera);
+
+/// Pixel column of a normalised screen x: xn = -1 is column 0, xn = 1 column 600.
+inline std::int64_t projeta_coluna(double xn) { return arredonda((xn + 1) * 300); }
+/// Pixel row of a normalised screen y: yn = 1 is row 0, yn = -1 row 600.
+inline std::int64_t projeta_linha(double yn) { return 600 - arredonda((yn + 1) * 300); }
+
+struct Baricentricas {
+    double a = 0, b = 0, c = 0;
+};
+
+inline constexpr double TOLERANCIA_DETERMINANTE = 1e-5;
+
+/// Weights of (x, y) in a triangle whose determinant den the caller computed once; all zero
+/// when the triangle has (almost) no area.
+inline Baricentricas baricentricas_det(double den, double x1, double y1, double x2, double y2,
+                                       double x3, double y3, double x, double y) {
+    if (std::fabs(den) < TOLERANCIA_DETERMINANTE) return {};
+    const double a = ((x - x3) * (y2 - y3) - (y - y3) * (x2 - x3)) / den;
+    const double b = ((x1 - x3) * (y - y3) - (y1 - y3) * (x - x3)) / den;
+    return {a, b, 1 - a - b};
+}
+
+/// The determinant that baricentricas_det divides by.
+inline double determinante_baricentrico(double x1, double y1, double x2, double y2, double x3,
+                                        double y3) {
+    return (x1 - x3) * (y2 - y3) - (y1 - y3) * (x2 - x3);
+}
+
+/// Weights of (x, y) in the triangle (x1, y1), (x2, y2), (x3, y3).
+inline Baricentricas baricentricas(double x1, double y1, double x2, double y2, double x3,
+                                   double y3, double x, double y) {
+    return baricentricas_det(determinante_baricentrico(x1, y1, x2, y2, x3, y3), x1, y1, x2, y2,
+                             x3, y3, x, y);
+}
+
+} // namespace quindra
