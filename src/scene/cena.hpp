@@ -1,0 +1,44 @@
+// The scene lighting: an ambient light and point light sources, and their readers.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "geometry/instrumental_basico.hpp"
+
+namespace quindra {
+
+/// The window's light texts, six a light: intensity red, green, blue, then world x, y, z.
+using ListaDeFontes = std::vector<std::string>;
+inline constexpr std::size_t CAMPOS_POR_FONTE = 6;
+
+struct Cena {
+    Cor Ia;
+    double Ka = 0;
+    std::int32_t NumFontes = 0;
+    // Il[k - 1] and Pl[k - 1] belong to light k; Pl holds world coordinates as read, and the
+    // viewing transform writes their camera coordinates.
+    std::vector<Cor> Il;
+    std::vector<Ponto> Pl;
+};
+
+/// The ambient light's field texts.
+struct TextosAmbiente {
+    std::string_view IaRed, IaGreen, IaBlue, Ka;
+};
+
+inline const std::string MENSAGEM_SUCESSO_AMBIENTE(39, ' ');
+inline const std::string MENSAGEM_SUCESSO_FONTES(44, ' ');
+
+/// Reads Ia and Ka; 39 blanks on success. A failure leaves Ia as it was, but Ka keeps a value
+/// converted before its range check failed.
+std::string le_ambiente(Cena& cena, const TextosAmbiente& textos);
+
+/// Reads every whole light of the list (trailing entries short of a light are ignored); 44
+/// blanks on success. A failure names the light and the field and leaves no light at all.
+std::string le_fontes(Cena& cena, const ListaDeFontes& fontes);
+
+} // namespace quindra
