@@ -15,4 +15,8 @@ void transforma_pontos(Malha& malha, const Camera& camera) {
     for (Ponto& p : malha.Pontos) transforma_ponto(p, camera, malha.FatorDilatacaoZ);
 }
 
+void transforma_fontes(Cena& cena, const Camera& camera, double fator_z) {
+    for (Ponto& p : cena.Pl) transforma_ponto(p, camera, fator_z);
+}
+
 } // namespace quindra

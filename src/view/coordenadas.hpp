@@ -6,6 +6,7 @@
 
 #include "geometry/arredondamento.hpp"
 #include "scene/camera.hpp"
+#include "scene/cena.hpp"
 #include "scene/triangulo.hpp"
 
 namespace quindra {
@@ -14,6 +15,9 @@ namespace quindra {
 void transforma_ponto(Ponto& p, const Camera& camera, double fator_z);
 /// The same for every point of the mesh, with the mesh's FatorDilatacaoZ.
 void transforma_pontos(Malha& malha, const Camera& camera);
+
+/// The same for the position of every light of the scene.
+void transforma_fontes(Cena& cena, const Camera& camera, double fator_z);
 
 /// Pixel column of a normalised screen x: xn = -1 is column 0, xn = 1 column 600.
 inline std::int64_t projeta_coluna(double xn) { return arredonda((xn + 1) * 300); }

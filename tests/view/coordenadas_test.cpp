@@ -35,6 +35,13 @@ TEST(Coordenadas, DilatacaoSoEscalaOZDoPonto) {
     transforma_pontos(malha, camera);
     EXPECT_DOUBLE_EQ(malha.Pontos[0].zv, 50);
     EXPECT_DOUBLE_EQ(malha.Pontos[1].zv, 191);
+
+    Cena cena;
+    cena.Pl = {Ponto(1, 2, 50)};
+    transforma_fontes(cena, camera, 2);
+    EXPECT_DOUBLE_EQ(cena.Pl[0].xv, 1);
+    EXPECT_DOUBLE_EQ(cena.Pl[0].zv, 100);
+    EXPECT_EQ(cena.Pl[0].z, 50);
 }
 
 TEST(Coordenadas, ProjecaoDosCantosDoQuadrado) {

@@ -1,0 +1,116 @@
+#include "render/wireframe.hpp"
+
+#include <cmath>
+
+#include "render/pintor.hpp"
+#include "view/coordenadas.hpp"
+#include "view/corte.hpp"
+
+namespace quindra {
+
+void desenha_segmento_visivel(Bitmap& tela, double xn1, double yn1, double xn2, double yn2) {
+    if (!recorta_segmento(xn1, yn1, xn2, yn2)) return;
+    tela.move_para(projeta_coluna(xn1), projeta_linha(yn1));
+    tela.linha_para(projeta_coluna(xn2), projeta_linha(yn2));
+}
+
+namespace {
+
+// Where a triangle's edges met the focal plane, in camera x and y.
+struct PontosDeCorte {
+    double x[2] = {}, y[2] = {};
+    int quantos = 0;
+
+    void guarda(double xv, double yv) {
+        if (quantos == 2) return;
+        x[quantos] = xv, y[quantos] = yv;
+        ++quantos;
+    }
+};
+
+void desenha_aresta(Bitmap& tela, const Camera& camera, const Ponto& p, const Ponto& q,
+                    PontosDeCorte& cortes) {
+    double x1 = p.xv, y1 = p.yv, z1 = p.zv, x2 = q.xv, y2 = q.yv, z2 = q.zv;
+    const int resultado = corta_segmento(x1, y1, z1, x2, y2, z2, camera.d);
+    if (resultado == SEGMENTO_INVISIVEL) return;
+    if (resultado == PRIMEIRO_EXTREMO_MOVIDO) cortes.guarda(x1, y1);
+    if (resultado == SEGUNDO_EXTREMO_MOVIDO) cortes.guarda(x2, y2);
+    // With a focal distance below the cutting tolerance an end may still sit at or behind the
+    // camera; projecting it would divide by a depth that is not positive.
+    if (z1 <= 0 || z2 <= 0) return;
+    const double d = camera.d;
+    desenha_segmento_visivel(tela, d * x1 / (camera.hx * z1), d * y1 / (camera.hy * z1),
+                             d * x2 / (camera.hx * z2), d * y2 / (camera.hy * z2));
+}
+
+// The unclipped edge p-q. A corner at depth 0 has no projection; one so near it that the
+// projection overflows has none worth drawing either.
+void desenha_aresta_tetraedro(Bitmap& tela, const Camera& camera, const Ponto& p,
+                              const Ponto& q) {
+    if (p.zv == 0 || q.zv == 0) return;
+    const double xn1 = camera.d * p.xv / (camera.hx * p.zv);
+    const double yn1 = camera.d * p.yv / (camera.hy * p.zv);
+    const double xn2 = camera.d * q.xv / (camera.hx * q.zv);
+    const double yn2 = camera.d * q.yv / (camera.hy * q.zv);
+    if (!std::isfinite(xn1) || !std::isfinite(yn1) || !std::isfinite(xn2) || !std::isfinite(yn2))
+        return;
+    tela.move_para(projeta_coluna(xn1), projeta_linha(yn1));
+    tela.linha_para(projeta_coluna(xn2), projeta_linha(yn2));
+}
+
+// Clears the frame with a black brush; the outline keeps whatever pen the caller left.
+void limpa_tela(Bitmap& tela) {
+    tela.define_pincel(PRETO);
+    tela.retangulo(1, 1, LADO_TELA, LADO_TELA);
+}
+
+} // namespace
+
+void desenha_triangulo_arame(Bitmap& tela, const ListaDePontos& pontos, const Camera& camera,
+                             int a, int b, int c) {
+    const Ponto& pa = pontos[static_cast<std::size_t>(a - 1)];
+    const Ponto& pb = pontos[static_cast<std::size_t>(b - 1)];
+    const Ponto& pc = pontos[static_cast<std::size_t>(c - 1)];
+    PontosDeCorte cortes;
+    desenha_aresta(tela, camera, pa, pb, cortes);
+    desenha_aresta(tela, camera, pa, pc, cortes);
+    desenha_aresta(tela, camera, pb, pc, cortes);
+    // The crossing points lie on the plane zv = d, where the projection needs no division.
+    if (cortes.quantos == 2)
+        desenha_segmento_visivel(tela, cortes.x[0] / camera.hx, cortes.y[0] / camera.hy,
+                                 cortes.x[1] / camera.hx, cortes.y[1] / camera.hy);
+}
+
+Bitmap& desenha_arame(Bitmap& tela, const Malha& malha, const Camera& camera) {
+    limpa_tela(tela);
+    tela.define_caneta(AMARELO);
+    for (const Triangulo& t : malha.Triangulos)
+        desenha_triangulo_arame(tela, malha.Pontos, camera, t.vertice1, t.vertice2, t.vertice3);
+    return tela;
+}
+
+Bitmap& desenha_arame_oculto(Bitmap& tela, Malha& malha, const Camera& camera) {
+    tela.define_caneta(AMARELO);
+    limpa_tela(tela);
+    ordena_para_pintor(malha);
+    for (auto t = malha.Triangulos.rbegin(); t != malha.Triangulos.rend(); ++t)
+        preenche_poligono(tela, camera, poligono_visivel(*t, malha.Pontos, camera.d), PRETO);
+    return tela;
+}
+
+Bitmap& desenha_tetraedro(Bitmap& tela, const Malha& malha, const Camera& camera) {
+    limpa_tela(tela);
+    tela.define_caneta(AMARELO);
+    const ListaDePontos& p = malha.Pontos;
+    if (p.size() < 3) return tela;
+    desenha_aresta_tetraedro(tela, camera, p[0], p[1]);
+    desenha_aresta_tetraedro(tela, camera, p[0], p[2]);
+    desenha_aresta_tetraedro(tela, camera, p[1], p[2]);
+    if (p.size() < 4) return tela; // no fourth corner to read
+    desenha_aresta_tetraedro(tela, camera, p[0], p[3]);
+    desenha_aresta_tetraedro(tela, camera, p[1], p[3]);
+    desenha_aresta_tetraedro(tela, camera, p[2], p[3]);
+    return tela;
+}
+
+} // namespace quindra
