@@ -1,0 +1,164 @@
+#include "view/bitmap.hpp"
+
+#include <algorithm>
+#include <stdexcept>
+#include <utility>
+
+#include "geometry/arredondamento.hpp"
+
+namespace quindra {
+
+namespace {
+
+// Products of two coordinates (up to 2^41 each once held at the limit) need more than 64 bits.
+__extension__ typedef __int128 Inteiro128;
+
+std::int64_t limita(std::int64_t valor) { return std::clamp(valor, -LIMITE_PIXEL, LIMITE_PIXEL); }
+
+PontoPixel limita(PontoPixel p) { return {limita(p.x), limita(p.y)}; }
+
+std::int64_t modulo(std::int64_t valor) { return valor < 0 ? -valor : valor; }
+
+/// ceil(n / d) for d > 0.
+Inteiro128 divide_para_cima(Inteiro128 n, Inteiro128 d) {
+    const Inteiro128 q = n / d;
+    return (n % d != 0 && n > 0) ? q + 1 : q;
+}
+
+/// floor(n / d) for d > 0.
+Inteiro128 divide_para_baixo(Inteiro128 n, Inteiro128 d) {
+    const Inteiro128 q = n / d;
+    return (n % d != 0 && n < 0) ? q - 1 : q;
+}
+
+/// The steps i >= 0 for which origem + sentido * i lies in 0..lado - 1 (possibly none).
+std::pair<std::int64_t, std::int64_t> passos_dentro(std::int64_t origem, std::int64_t sentido,
+                                                    std::int64_t lado) {
+    if (sentido > 0) return {-origem, lado - 1 - origem};
+    return {origem - (lado - 1), origem};
+}
+
+std::size_t tamanho_rgb(int largura, int altura) {
+    if (largura < 0 || altura < 0) throw std::invalid_argument("Bitmap: tamanho negativo");
+    return static_cast<std::size_t>(largura) * static_cast<std::size_t>(altura) * 3;
+}
+
+} // namespace
+
+Bitmap::Bitmap(int largura, int altura)
+    : largura_(largura), altura_(altura), rgb_(tamanho_rgb(largura, altura), 255) {}
+
+Bitmap::Bitmap(int largura, int altura, std::vector<std::uint8_t> rgb)
+    : largura_(largura), altura_(altura), rgb_(std::move(rgb)) {
+    if (rgb_.size() != tamanho_rgb(largura, altura))
+        throw std::invalid_argument("Bitmap: pixels não conferem com o tamanho");
+}
+
+void Bitmap::preenche(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2,
+                      CorPixel cor) {
+    x1 = std::max<std::int64_t>(x1, 0), y1 = std::max<std::int64_t>(y1, 0);
+    x2 = std::min<std::int64_t>(x2, largura_ - 1), y2 = std::min<std::int64_t>(y2, altura_ - 1);
+    for (std::int64_t y = y1; y <= y2; ++y)
+        for (std::int64_t x = x1; x <= x2; ++x) define_pixel(x, y, cor);
+}
+
+void Bitmap::retangulo(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2) {
+    x1 = limita(x1), y1 = limita(y1), x2 = limita(x2), y2 = limita(y2);
+    if (x2 <= x1 || y2 <= y1) return;
+    preenche(x1 + 1, y1 + 1, x2 - 2, y2 - 2, pincel_);
+    preenche(x1, y1, x2 - 1, y1, caneta_);
+    preenche(x1, y2 - 1, x2 - 1, y2 - 1, caneta_);
+    preenche(x1, y1, x1, y2 - 1, caneta_);
+    preenche(x2 - 1, y1, x2 - 1, y2 - 1, caneta_);
+}
+
+void Bitmap::move_para(std::int64_t x, std::int64_t y) { posicao_ = limita(PontoPixel{x, y}); }
+
+void Bitmap::linha_para(std::int64_t x, std::int64_t y) {
+    const PontoPixel fim = limita(PontoPixel{x, y});
+    traca(posicao_, fim);
+    posicao_ = fim;
+}
+
+// Bresenham's line in closed form: along the major axis (x when |dx| >= |dy|) step i paints
+// the pixel whose minor coordinate is nearest the ideal line, i * |dminor| / |dmajor| from the
+// start, a tie going to the pixel farther from the start: offset floor((2ia + b) / 2b) with
+// a = |dminor|, b = |dmajor|. Because the offset is known for any i, the walk starts at the
+// first visible step and stops after the last, so off-bitmap parts cost nothing.
+void Bitmap::traca(PontoPixel inicio, PontoPixel fim) {
+    const std::int64_t dx = fim.x - inicio.x, dy = fim.y - inicio.y;
+    const bool em_x = modulo(dx) >= modulo(dy);
+    const std::int64_t u0 = em_x ? inicio.x : inicio.y, v0 = em_x ? inicio.y : inicio.x;
+    const std::int64_t du = em_x ? dx : dy, dv = em_x ? dy : dx;
+    const std::int64_t b = modulo(du), a = modulo(dv);
+    if (b == 0) return; // the end point itself is never painted
+    const std::int64_t su = du > 0 ? 1 : -1, sv = dv >= 0 ? 1 : -1;
+
+    // steps whose major coordinate is inside the bitmap, among steps 0..b-1
+    const auto [u_min, u_max] = passos_dentro(u0, su, em_x ? largura_ : altura_);
+    Inteiro128 primeiro = std::max<std::int64_t>(u_min, 0);
+    Inteiro128 ultimo = std::min(u_max, b - 1);
+
+    // minor offsets inside the bitmap; the offset never falls as i grows, so the steps with an
+    // offset in range form one interval, found by solving for its two ends
+    const auto [m_min, m_max] = passos_dentro(v0, sv, em_x ? altura_ : largura_);
+    if (m_max < 0 || (a == 0 && m_min > 0)) return;
+    const Inteiro128 dois_a = Inteiro128{2} * a, dois_b = Inteiro128{2} * b;
+    if (a > 0) {
+        // offset >= m  <=>  2ia + b >= 2bm ;  offset <= m  <=>  2ia < 2bm + b
+        if (m_min > 0) primeiro = std::max(primeiro, divide_para_cima(dois_b * m_min - b, dois_a));
+        ultimo = std::min(ultimo, divide_para_cima(dois_b * m_max + b, dois_a) - 1);
+    }
+    if (primeiro > ultimo) return;
+
+    // the error term of the first visible step, computed directly instead of walked to
+    const Inteiro128 numerador = dois_a * primeiro + b;
+    std::int64_t resto = static_cast<std::int64_t>(numerador % dois_b);
+    std::int64_t u = u0 + su * static_cast<std::int64_t>(primeiro);
+    std::int64_t v = v0 + sv * static_cast<std::int64_t>(numerador / dois_b);
+    for (auto passos = static_cast<std::int64_t>(ultimo - primeiro); passos >= 0; --passos) {
+        const std::int64_t x = em_x ? u : v, y = em_x ? v : u;
+        assert(dentro(x, y)); // the bounds above keep every walked step visible
+        define_pixel(x, y, caneta_);
+        u += su;
+        resto += 2 * a;
+        if (resto >= 2 * b) resto -= 2 * b, v += sv;
+    }
+}
+
+void Bitmap::poligono(std::span<const PontoPixel> vertices) {
+    if (vertices.empty()) return;
+    const std::size_t n = vertices.size();
+    std::int64_t y_min = LIMITE_PIXEL, y_max = -LIMITE_PIXEL;
+    for (const PontoPixel& v : vertices) {
+        y_min = std::min(y_min, limita(v.y));
+        y_max = std::max(y_max, limita(v.y));
+    }
+    // Each visible row is filled between the leftmost and the rightmost point where the outline
+    // meets it; for a convex polygon every pixel position in between is inside.
+    const std::int64_t ultima_linha = std::min<std::int64_t>(y_max, altura_ - 1);
+    for (std::int64_t y = std::max<std::int64_t>(y_min, 0); y <= ultima_linha; ++y) {
+        std::int64_t esquerda = LIMITE_PIXEL + 1, direita = -LIMITE_PIXEL - 1;
+        for (std::size_t k = 0; k < n; ++k) {
+            const PontoPixel p = limita(vertices[k]), q = limita(vertices[(k + 1) % n]);
+            if (y < std::min(p.y, q.y) || y > std::max(p.y, q.y)) continue;
+            if (p.y == q.y) {
+                esquerda = std::min({esquerda, p.x, q.x});
+                direita = std::max({direita, p.x, q.x});
+                continue;
+            }
+            // the edge meets the row at p.x + (y - p.y)(q.x - p.x) / (q.y - p.y), kept exact
+            Inteiro128 deslocamento = Inteiro128{y - p.y} * (q.x - p.x);
+            Inteiro128 altura_aresta = q.y - p.y;
+            if (altura_aresta < 0) deslocamento = -deslocamento, altura_aresta = -altura_aresta;
+            esquerda = std::min(esquerda, p.x + static_cast<std::int64_t>(
+                                                    divide_para_cima(deslocamento, altura_aresta)));
+            direita = std::max(direita, p.x + static_cast<std::int64_t>(
+                                                  divide_para_baixo(deslocamento, altura_aresta)));
+        }
+        preenche(esquerda, y, direita, y, pincel_);
+    }
+    for (std::size_t k = 0; k < n; ++k) traca(limita(vertices[k]), limita(vertices[(k + 1) % n]));
+}
+
+} // namespace quindra

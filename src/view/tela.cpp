@@ -1,0 +1,25 @@
+#include "view/tela.hpp"
+
+#include "view/imagem_arquivo.hpp"
+
+namespace quindra {
+
+Bitmap& cria_tela(std::optional<Bitmap>& tela, std::optional<Bitmap>& textura) {
+    if (!tela) {
+        tela.emplace(LADO_TELA, LADO_TELA);
+        // a texture already loaded survives a frame created anew
+        if (!textura) textura.emplace(0, 0);
+    }
+    tela->define_pincel(PRETO);
+    tela->retangulo(1, 1, LADO_TELA, LADO_TELA);
+    return *tela;
+}
+
+bool salva_tela(const Bitmap& tela, const std::filesystem::path& arquivo, std::string& erro) {
+    // A name the user ended in ".png" gets PNG data; any other name a 24-bit BMP.
+    return salva_imagem(tela, arquivo, erro);
+}
+
+void libera_tela(std::optional<Bitmap>& tela) { tela.reset(); }
+
+} // namespace quindra

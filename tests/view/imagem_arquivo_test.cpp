@@ -1,0 +1,293 @@
+#include "view/imagem_arquivo.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include <stb/stb_image_write.h>
+
+#include "apoio/pasta_temporaria.hpp"
+
+namespace quindra {
+namespace {
+
+// Colours every BMP flavour holds exactly: each channel 0 or 255.
+constexpr CorPixel CORES[] = {{0, 0, 0},   {255, 255, 255}, {255, 0, 0},   {0, 255, 0},
+                              {0, 0, 255}, {255, 255, 0},   {0, 255, 255}, {255, 0, 255}};
+
+Bitmap imagem_teste(int largura, int altura, int cores) {
+    Bitmap imagem(largura, altura);
+    for (int y = 0; y < altura; ++y)
+        for (int x = 0; x < largura; ++x) imagem.define_pixel(x, y, CORES[(x + 2 * y) % cores]);
+    return imagem;
+}
+
+// ---- a small BMP writer, one flavour at a time ----
+
+constexpr std::uint32_t RGB = 0, RLE8 = 1, RLE4 = 2, CAMPOS_DE_BITS = 3;
+
+struct Sabor {
+    int bits;
+    std::uint32_t compressao = RGB; // 16 bits: RGB is 5-5-5, CAMPOS_DE_BITS here is 5-6-5
+    bool de_cima = false;           // negative height: top row stored first
+    std::uint32_t cabecalho = 40;   // 12 (OS/2), 40 (Windows 3) or 124 (V5)
+};
+
+void poe16(std::string& b, std::uint32_t v) { b += {char(v & 0xFF), char(v >> 8 & 0xFF)}; }
+void poe32(std::string& b, std::uint32_t v) { poe16(b, v & 0xFFFF), poe16(b, v >> 16); }
+
+std::string linha_de_pixels(const Bitmap& imagem, int y, const Sabor& s,
+                            const std::vector<CorPixel>& paleta) {
+    const auto indice = [&](int x) {
+        const CorPixel c = imagem.pixel(x, y);
+        return unsigned(std::find(paleta.begin(), paleta.end(), c) - paleta.begin());
+    };
+    std::string linha;
+    unsigned acumulado = 0, bits_acumulados = 0;
+    for (int x = 0; x < imagem.largura(); ++x) {
+        const CorPixel c = imagem.pixel(x, y);
+        if (s.compressao == RLE8 || s.compressao == RLE4) { // runs of one index
+            int n = 1;
+            while (x + n < imagem.largura() && n < 255 && imagem.pixel(x + n, y) == c) ++n;
+            linha += {char(n), char(s.bits == 8 ? indice(x) : indice(x) * 0x11)};
+            x += n - 1;
+        } else if (s.bits <= 8) { // indices packed from the high bits down
+            acumulado = acumulado << s.bits | indice(x);
+            if ((bits_acumulados += unsigned(s.bits)) == 8)
+                linha += char(acumulado), acumulado = bits_acumulados = 0;
+        } else if (s.bits == 16) {
+            const unsigned verde = s.compressao == CAMPOS_DE_BITS ? 6 : 5;
+            poe16(linha, (c.r >> 3u) << (5 + verde) | (c.g >> (8 - verde)) << 5 | c.b >> 3u);
+        } else {
+            linha += {char(c.b), char(c.g), char(c.r)};
+            if (s.bits == 32) linha += '\0'; // not alpha
+        }
+    }
+    if (bits_acumulados > 0) linha += char(acumulado << (8 - bits_acumulados));
+    if (s.compressao == RLE8 || s.compressao == RLE4) return linha + std::string(2, '\0');
+    linha.resize((linha.size() + 3) / 4 * 4, '\0'); // rows padded to 32-bit words
+    return linha;
+}
+
+std::string escreve_bmp(const Bitmap& imagem, const Sabor& s) {
+    std::vector<CorPixel> paleta;
+    for (int y = 0; s.bits <= 8 && y < imagem.altura(); ++y)
+        for (int x = 0; x < imagem.largura(); ++x)
+            if (std::find(paleta.begin(), paleta.end(), imagem.pixel(x, y)) == paleta.end())
+                paleta.push_back(imagem.pixel(x, y));
+    std::string dados;
+    for (int r = 0; r < imagem.altura(); ++r)
+        dados += linha_de_pixels(imagem, s.de_cima ? r : imagem.altura() - 1 - r, s, paleta);
+    if (s.compressao == RLE8 || s.compressao == RLE4) dados += std::string("\0\1", 2);
+
+    std::string info, cores;
+    poe32(info, s.cabecalho);
+    if (s.cabecalho == 12) {
+        poe16(info, unsigned(imagem.largura())), poe16(info, unsigned(imagem.altura()));
+    } else {
+        poe32(info, unsigned(imagem.largura()));
+        poe32(info, unsigned(s.de_cima ? -imagem.altura() : imagem.altura()));
+    }
+    poe16(info, 1), poe16(info, unsigned(s.bits));
+    if (s.cabecalho != 12) {
+        poe32(info, s.compressao), poe32(info, unsigned(dados.size()));
+        poe32(info, 2835), poe32(info, 2835); // 72 dots per inch
+        poe32(info, unsigned(paleta.size())), poe32(info, 0);
+    }
+    if (s.compressao == CAMPOS_DE_BITS) poe32(info, 0xF800), poe32(info, 0x07E0), poe32(info, 0x1F);
+    if (s.cabecalho == 124) {
+        info.resize(56, '\0');   // the masks end inside the header
+        poe32(info, 0x73524742); // "sRGB"
+        info.resize(124, '\0');  // end points, gammas, intent, profile: unused
+    }
+    for (const CorPixel& c : paleta) {
+        cores += {char(c.b), char(c.g), char(c.r)};
+        if (s.cabecalho != 12) cores += '\0';
+    }
+    const auto inicio = unsigned(14 + info.size() + cores.size());
+    std::string arquivo = "BM";
+    poe32(arquivo, inicio + unsigned(dados.size())), poe32(arquivo, 0), poe32(arquivo, inicio);
+    return arquivo + info + cores + dados;
+}
+
+// ---- tests ----
+
+class ArquivoImagem : public ::testing::Test {
+protected:
+    std::filesystem::path escreve(const std::string& bytes, const std::string& nome = "i.bmp") {
+        return pasta.escreve(nome, bytes);
+    }
+    std::string le(const std::string& nome) {
+        std::ifstream entrada(pasta.caminho() / nome, std::ios::binary);
+        return {std::istreambuf_iterator<char>(entrada), {}};
+    }
+    std::string invalido(const std::string& nome, const std::string& motivo) {
+        return "O arquivo \"" + (pasta.caminho() / nome).string() +
+               "\" não é uma imagem válida: " + motivo + ".";
+    }
+    teste::PastaTemporaria pasta;
+    std::string erro;
+};
+
+TEST_F(ArquivoImagem, CadaSaborDeBmpIdaEVolta) {
+    std::vector<Sabor> sabores;
+    for (const Sabor& s : {Sabor{1}, Sabor{4}, Sabor{8}, Sabor{4, RLE4}, Sabor{8, RLE8}, Sabor{16},
+                           Sabor{16, CAMPOS_DE_BITS}, Sabor{24}, Sabor{32}}) {
+        sabores.push_back(s);
+        sabores.push_back({s.bits, s.compressao, true});
+    }
+    sabores.insert(sabores.end(), {{8, RGB, false, 124},
+                                   {16, RGB, false, 124},
+                                   {16, CAMPOS_DE_BITS, false, 124},
+                                   {32, RGB, false, 124},
+                                   {24, RGB, false, 12}});
+    for (const Sabor& s : sabores)
+        for (int largura : {1, 2, 3, 5, 9}) { // every remainder of the row padding
+            const Bitmap imagem = imagem_teste(largura, 3, s.bits == 1 ? 2 : 8);
+            const std::string nome = std::to_string(s.bits) + " bits, compressão " +
+                                     std::to_string(s.compressao) + ", cabeçalho " +
+                                     std::to_string(s.cabecalho) + (s.de_cima ? ", de cima" : "") +
+                                     ", largura " + std::to_string(largura);
+            const std::string bmp = escreve_bmp(imagem, s);
+            const auto lida = carrega_imagem(escreve(bmp), erro);
+            ASSERT_TRUE(lida) << nome << ": " << erro;
+            EXPECT_EQ(lida->largura(), largura);
+            EXPECT_EQ(lida->rgb(), imagem.rgb()) << nome;
+
+            // one byte short of what the headers promise
+            EXPECT_FALSE(carrega_imagem(escreve(bmp.substr(0, bmp.size() - 1)), erro)) << nome;
+            EXPECT_EQ(erro, invalido("i.bmp", "arquivo truncado")) << nome;
+        }
+}
+
+TEST_F(ArquivoImagem, CabecalhosAbsurdosSaoRecusadosSemDecodificar) {
+    const std::string base = escreve_bmp(imagem_teste(1, 1, 1), {24}); // 58 bytes
+    struct Remendo {
+        std::size_t posicao;
+        std::int64_t valor;
+        std::size_t bytes = 4;
+    };
+    const auto com = [&](std::initializer_list<Remendo> remendos) {
+        std::string b = base;
+        for (const Remendo& r : remendos) {
+            std::string v;
+            poe32(v, static_cast<std::uint32_t>(r.valor));
+            b.replace(r.posicao, r.bytes, v.substr(0, r.bytes));
+        }
+        return b;
+    };
+    constexpr std::size_t INICIO = 10, CABECALHO = 14, LARGURA = 18, ALTURA = 22, BITS = 28,
+                          COMPRESSAO = 30;
+    const std::pair<std::string, std::string> casos[] = {
+        {com({{LARGURA, 20000}, {ALTURA, 20000}}), "imagem grande demais"},
+        {com({{ALTURA, -2147483648LL}}), "imagem grande demais"},
+        {com({{LARGURA, 8192}, {ALTURA, -8192}}), "arquivo truncado"}, // exactly the budget
+        {com({{LARGURA, 0}}), "largura ou altura inválida"},
+        {com({{ALTURA, 0}}), "largura ou altura inválida"},
+        {com({{LARGURA, -5}}), "largura ou altura inválida"},
+        {com({{BITS, 12, 2}}), "tipo de BMP não suportado"},
+        {com({{COMPRESSAO, RLE8}}), "tipo de BMP não suportado"}, // RLE8 of 24-bit pixels
+        {com({{CABECALHO, 64}}), "tipo de BMP não suportado"},
+        {com({{INICIO, 20}}), "dados corrompidos"}, // pixels said to start inside the header
+        {com({{INICIO, 5000}}), "arquivo truncado"},
+        {base.substr(0, 20), "arquivo truncado"},
+        {"Isto não é uma imagem.", "formato desconhecido (aceitos: BMP, PNG e JPEG)"},
+        {"", "formato desconhecido (aceitos: BMP, PNG e JPEG)"},
+    };
+    const auto inicio = std::chrono::steady_clock::now();
+    for (const auto& [bytes, motivo] : casos) {
+        EXPECT_FALSE(carrega_imagem(escreve(bytes), erro)) << motivo;
+        EXPECT_EQ(erro, invalido("i.bmp", motivo));
+    }
+    // nothing was decoded: a 20000 x 20000 decode alone takes seconds
+    EXPECT_LT(std::chrono::steady_clock::now() - inicio, std::chrono::seconds(1));
+}
+
+TEST_F(ArquivoImagem, ArquivoQueNaoAbre) {
+    for (const std::filesystem::path& arquivo :
+         {pasta.caminho() / "nao-existe.bmp", pasta.caminho(), std::filesystem::path()}) {
+        EXPECT_FALSE(carrega_imagem(arquivo, erro));
+        EXPECT_EQ(erro, "Não foi possível abrir o arquivo \"" + arquivo.string() + "\".");
+    }
+}
+
+TEST_F(ArquivoImagem, PngQuandoONomeTerminaEmPng) {
+    const Bitmap imagem = imagem_teste(7, 5, 8);
+    for (const auto& [nome, assinatura] : {std::pair{"a.png", "\x89PNG"},
+                                           {"b.PnG", "\x89PNG"},
+                                           {"c.bmp", "BM"},
+                                           {"d", "BM"},
+                                           {"e.png.bmp", "BM"}}) {
+        ASSERT_TRUE(salva_imagem(imagem, pasta.caminho() / nome, erro)) << erro;
+        EXPECT_EQ(le(nome).substr(0, std::string(assinatura).size()), assinatura) << nome;
+        const auto lida = carrega_imagem(pasta.caminho() / nome, erro);
+        ASSERT_TRUE(lida) << erro;
+        EXPECT_EQ(lida->rgb(), imagem.rgb()) << nome;
+    }
+    EXPECT_FALSE(salva_imagem(Bitmap(0, 0), pasta.caminho() / "vazia.png", erro));
+}
+
+TEST_F(ArquivoImagem, PngDefeituosoERecusado) {
+    ASSERT_TRUE(salva_imagem(Bitmap(40, 30), pasta.caminho() / "a.png", erro)) << erro;
+    const std::string png = le("a.png");
+    const auto com_lados = [&](std::uint32_t largura, std::uint32_t altura) {
+        std::string b = png; // IHDR holds width and height big-endian from byte 16
+        for (std::size_t k = 0; k < 4; ++k) {
+            b[16 + k] = char(largura >> (24 - 8 * k));
+            b[20 + k] = char(altura >> (24 - 8 * k));
+        }
+        return b;
+    };
+    const std::pair<std::string, std::string> casos[] = {
+        {com_lados(100000, 100000), "imagem grande demais"},
+        {com_lados(0, 30), "largura ou altura inválida"},
+        {png.substr(0, png.size() / 2), "arquivo truncado"},
+        {png.substr(0, png.size() - 12), "arquivo truncado"}, // no end chunk
+        {png.substr(0, 8) + std::string(40, 'x'), "dados corrompidos"},
+    };
+    for (const auto& [bytes, motivo] : casos) {
+        EXPECT_FALSE(carrega_imagem(escreve(bytes, "i.png"), erro)) << motivo;
+        EXPECT_EQ(erro, invalido("i.png", motivo));
+    }
+}
+
+void acumula(void* contexto, void* dados, int tamanho) {
+    static_cast<std::string*>(contexto)->append(static_cast<const char*>(dados),
+                                                static_cast<std::size_t>(tamanho));
+}
+
+TEST_F(ArquivoImagem, JpegLidoERecusadoQuandoCortadoOuEnorme) {
+    const CorPixel cor{90, 160, 220};
+    Bitmap plana(16, 8);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 16; ++x) plana.define_pixel(x, y, cor);
+    std::string jpeg;
+    ASSERT_TRUE(stbi_write_jpg_to_func(acumula, &jpeg, 16, 8, 3, plana.rgb().data(), 95));
+
+    const auto lida = carrega_imagem(escreve(jpeg, "foto.bmp"), erro); // the name does not matter
+    ASSERT_TRUE(lida) << erro;
+    ASSERT_EQ(lida->largura(), 16);
+    ASSERT_EQ(lida->altura(), 8);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 16; ++x) { // a flat colour survives the lossy coding closely
+            const CorPixel p = lida->pixel(x, y);
+            EXPECT_LE(std::abs(p.r - cor.r) + std::abs(p.g - cor.g) + std::abs(p.b - cor.b), 9);
+        }
+
+    EXPECT_FALSE(carrega_imagem(escreve(jpeg.substr(0, jpeg.size() * 2 / 3), "c.jpg"), erro));
+    EXPECT_EQ(erro, invalido("c.jpg", "arquivo truncado"));
+    // the frame header (0xFF 0xC0, length, precision) holds height and width
+    const std::size_t quadro = jpeg.find("\xFF\xC0");
+    ASSERT_NE(quadro, std::string::npos);
+    EXPECT_FALSE(carrega_imagem(escreve(jpeg.replace(quadro + 5, 4, 4, '\xFF'), "e.jpg"), erro));
+    EXPECT_EQ(erro, invalido("e.jpg", "imagem grande demais"));
+}
+
+} // namespace
+} // namespace quindra
