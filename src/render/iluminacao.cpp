@@ -5,18 +5,12 @@
 
 namespace quindra {
 
-Cor ilumina(const Ponto& p, const Vetor& n, const Material& material, const Cena& cena) {
-    Vetor olho; // from p towards the eye
-    olho.copia_ponto(p);
-    olho.inverte();
-    olho.normaliza();
+namespace {
 
-    // The normal used always faces the eye; the reversal is for this evaluation only.
-    const bool lado2 = olho.produto_escalar(n) >= 0;
-    Vetor normal(n);
-    if (!lado2) normal.inverte();
-    Cor difusa(lado2 ? material.Od2 : material.Od1);
-    Cor especular(lado2 ? material.Os2 : material.Os1);
+// The model once the side is known; olho is para_o_olho(p), computed once by the caller.
+Cor ilumina_lado(const Ponto& p, const Vetor& olho, const Vetor& normal, const Cor& Od,
+                 const Cor& Os, const Material& material, const Cena& cena) {
+    Cor difusa(Od), especular(Os);
     difusa.multiplica(material.Kd);
     difusa.normaliza();
     especular.multiplica(material.Ks);
@@ -47,6 +41,31 @@ Cor ilumina(const Ponto& p, const Vetor& n, const Material& material, const Cena
     intensidade.soma(soma_especular);
     intensidade.limita();
     return intensidade;
+}
+
+} // namespace
+
+Vetor para_o_olho(const Ponto& p) {
+    Vetor olho;
+    olho.copia_ponto(p);
+    olho.inverte();
+    olho.normaliza();
+    return olho;
+}
+
+Cor ilumina(const Ponto& p, const Vetor& n, const Material& material, const Cena& cena) {
+    const Vetor olho = para_o_olho(p);
+    // The normal used always faces the eye; the reversal is for this evaluation only.
+    if (olho.produto_escalar(n) >= 0)
+        return ilumina_lado(p, olho, n, material.Od2, material.Os2, material, cena);
+    Vetor invertida(n);
+    invertida.inverte();
+    return ilumina_lado(p, olho, invertida, material.Od1, material.Os1, material, cena);
+}
+
+Cor ilumina_phong(const Ponto& p, const Vetor& n, const Cor& OdAtual, const Cor& OsAtual,
+                  const Material& material, const Cena& cena) {
+    return ilumina_lado(p, para_o_olho(p), n, OdAtual, OsAtual, material, cena);
 }
 
 } // namespace quindra

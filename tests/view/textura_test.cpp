@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
 
 #include "apoio/cena_teste.hpp"
@@ -28,16 +27,11 @@ TEST(Textura, RetanguloEDirecaoDaProjecao) {
     const Camera camera = teste::camera_inicial(); // camera coordinates (x, y, 200 - z)
     ProjecaoTextura p;
     prepara_textura(p, malha_exemplo(), camera);
-    EXPECT_DOUBLE_EQ(p.OrigemTextura.xv, -10);
-    EXPECT_DOUBLE_EQ(p.OrigemTextura.yv, -7);
-    EXPECT_DOUBLE_EQ(p.OrigemTextura.zv, 200);
-    EXPECT_DOUBLE_EQ(p.CantoU.x, 30);
-    EXPECT_DOUBLE_EQ(p.CantoU.y, -7);
-    EXPECT_DOUBLE_EQ(p.CantoV.x, -10);
-    EXPECT_DOUBLE_EQ(p.CantoV.y, 20);
-    EXPECT_DOUBLE_EQ(p.EixoU.x, 40);
-    EXPECT_DOUBLE_EQ(p.EixoV.y, 27);
-    EXPECT_DOUBLE_EQ(p.DirecaoProjecao.z, -1); // world z is the camera's -N
+    const Ponto& o = p.OrigemTextura;
+    EXPECT_TRUE(o.xv == -10 && o.yv == -7 && o.zv == 200);
+    EXPECT_TRUE(p.CantoU.x == 30 && p.CantoU.y == -7 && p.CantoV.x == -10 && p.CantoV.y == 20);
+    EXPECT_TRUE(p.EixoU.x == 40 && p.EixoU.y == 0 && p.EixoV.x == 0 && p.EixoV.y == 27);
+    EXPECT_EQ(p.DirecaoProjecao.z, -1); // world z is the camera's -N
 
     // A mesh with no points leaves everything as it was.
     const ProjecaoTextura antes = p;
@@ -53,8 +47,8 @@ TEST(Textura, CoordenadasSeguemXeYDoMundoQualquerQueSejaZ) {
     const struct {
         double x, y, z, u, v;
     } casos[] = {
-        {-10, -7, 0, 0, 0},   {30, 5, 40, 1, 12.0 / 27},  {10, 6.5, -80, 0.5, 0.5},
-        {10, 6.5, 55, 0.5, 0.5}, {-10, 20, 7, 0, 1},      {50, -34, 3, 1.5, -1},
+        {-10, -7, 0, 0, 0},      {30, 5, 40, 1, 12.0 / 27}, {10, 6.5, -80, 0.5, 0.5},
+        {10, 6.5, 55, 0.5, 0.5}, {-10, 20, 7, 0, 1},        {50, -34, 3, 1.5, -1},
     };
     for (const auto& c : casos) {
         Ponto ponto(c.x, c.y, c.z);
@@ -69,20 +63,21 @@ TEST(Textura, TexelTruncaEFicaPretoForaDaImagem) {
     // A 4 x 3 image whose pixel (x, y) is (10 x, 10 y, 7).
     std::vector<std::uint8_t> rgb;
     for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 4; ++x) rgb.insert(rgb.end(), {std::uint8_t(10 * x), std::uint8_t(10 * y), 7});
+        for (int x = 0; x < 4; ++x)
+            rgb.insert(rgb.end(), {std::uint8_t(10 * x), std::uint8_t(10 * y), 7});
     const Bitmap imagem(4, 3, rgb);
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const struct {
         double u, v;
         CorPixel esperada;
     } casos[] = {
-        {0, 1, {0, 0, 7}},           // (min x, max y): the top-left pixel
-        {0.99, 0.99, {30, 10, 7}},   // column trunc(3.96), row 3 - trunc(2.97)
-        {-0.2, 0.5, {0, 20, 7}},     // truncation towards zero keeps column 0
-        {0.5, 0.34, {20, 20, 7}},    // just above the bottom band
-        {0.5, 0.33, PRETO},          // in it: row 3 - trunc(0.99) = 3, below the image
+        {0, 1, {0, 0, 7}},         // (min x, max y): the top-left pixel
+        {0.99, 0.99, {30, 10, 7}}, // column trunc(3.96), row 3 - trunc(2.97)
+        {-0.2, 0.5, {0, 20, 7}},   // truncation towards zero keeps column 0
+        {0.5, 0.34, {20, 20, 7}},  // just above the bottom band
+        {0.5, 0.33, PRETO},        // in it: row 3 - trunc(0.99) = 3, below the image
         {0, 0, PRETO},
-        {1, 0.5, PRETO},             // u = 1 is column 4, right of the image
+        {1, 0.5, PRETO}, // u = 1 is column 4, right of the image
         {1e300, 0.5, PRETO},
         {nan, 0.5, PRETO},
         {0.5, nan, PRETO},

@@ -1,0 +1,174 @@
+#include "app/janela.hpp"
+
+#include <charconv>
+
+#include "render/flat_shading.hpp"
+#include "render/gouraud.hpp"
+#include "render/phong.hpp"
+#include "render/wireframe.hpp"
+#include "scene/objeto.hpp"
+#include "view/coordenadas.hpp"
+
+namespace quindra {
+
+namespace {
+
+enum Escolha : int {
+    WIREFRAME,
+    WIREFRAME_OCULTO,
+    FLAT,
+    GOURAUD_PINTOR,
+    GOURAUD_ZBUFFER,
+    PHONG,
+    PHONG_TEXTURA,
+    RAY_TRACING,
+    WIREFRAME_TETRAEDRO,
+};
+
+std::string texto_inteiro(std::int64_t valor) {
+    char texto[24];
+    return {texto, std::to_chars(texto, texto + sizeof texto, valor).ptr};
+}
+
+} // namespace
+
+Janela::Janela(Plataforma& plataforma, std::filesystem::path diretorio, Persistencia persistencia)
+    : plataforma_(plataforma), persistencia_(persistencia) {
+    Imagem = cria_tela(sistema.Tela, sistema.Textura);
+    sistema.DirInicial = std::move(diretorio);
+    carrega_configuracao();
+    sistema.TexturaCarregada = false;
+    sistema.tabela_tetraedros = TabelaTetraedros{};
+    sistema.ModoTetraedro = false;
+    TModo.marcada = false;
+    sistema.TetraedroAtual = 1;
+    marca(THabil, true);
+}
+
+void Janela::FormDestroy() {
+    if (persistencia_ == Persistencia::le_e_grava) descarrega_configuracao();
+}
+
+void Janela::altera_texto(CampoTexto& campo, std::string texto) {
+    if (campo.texto == texto) return;
+    campo.texto = std::move(texto);
+    if (&campo == &TetCor_red) TetCor_redChange();
+    if (&campo == &TetCor_green) TetCor_greenChange();
+    if (&campo == &TetCor_blue) TetCor_blueChange();
+}
+
+void Janela::marca(CaixaMarcacao& caixa, bool marcada) {
+    if (caixa.marcada == marcada) return;
+    caixa.marcada = marcada;
+    if (&caixa == &THabil) THabilClick();
+    if (&caixa == &TModo && !em_TModoClick_) TModoClick();
+}
+
+void Janela::clica(CaixaMarcacao& caixa) { marca(caixa, !caixa.marcada); }
+
+TextosCamera Janela::textos_camera() const {
+    return {Nx_edit.texto, Ny_edit.texto, Nz_edit.texto, Vx_edit.texto, Vy_edit.texto,
+            Vz_edit.texto, Cx_edit.texto, Cy_edit.texto, Cz_edit.texto, d_edit.texto,
+            hx_edit.texto, hy_edit.texto};
+}
+
+bool Janela::aceita(const std::string& mensagem) {
+    Mensagem_label.texto = mensagem;
+    return !mensagem.empty() && mensagem.front() == ' ';
+}
+
+bool Janela::le_iluminacao() {
+    const TextosMaterial material{
+        OdiRed_edit.texto, OdiGreen_edit.texto, OdiBlue_edit.texto, OdeRed_edit.texto,
+        OdeGreen_edit.texto, OdeBlue_edit.texto, OsiRed_edit.texto, OsiGreen_edit.texto,
+        OsiBlue_edit.texto, OseRed_edit.texto, OseGreen_edit.texto, OseBlue_edit.texto,
+        Kd_edit.texto, Ks_edit.texto, rugosidade_edit.texto};
+    if (!aceita(le_atributos_objeto(sistema.material, material))) return false;
+    const TextosAmbiente ambiente{IaRed_edit.texto, IaGreen_edit.texto, IaBlue_edit.texto,
+                                  Ka_edit.texto};
+    if (!aceita(le_ambiente(sistema.cena, ambiente))) return false;
+    atualiza_fonte_visivel();
+    return aceita(le_fontes(sistema.cena, sistema.lista_de_fontes));
+}
+
+void Janela::Desenhar_buttonClick() {
+    bool erro = false;
+    const double fator = converte_real(FatorDilZ.texto, erro);
+    if (erro) {
+        Mensagem_label.texto = "Fator de Dilatação em formato inválido.";
+        return;
+    }
+    Malha& malha = sistema.malha;
+    malha.FatorDilatacaoZ = fator;
+    const int escolha = Renderizadores_radio.selecionado;
+    // Drawing without an object (the rotate-and-draw command can ask for it) draws nothing.
+    if (escolha == RAY_TRACING || malha.NumTriangulos == 0) return;
+    if (escolha == PHONG_TEXTURA && !sistema.TexturaCarregada) {
+        Mensagem_label.texto = "Não há textura carregada.";
+        return;
+    }
+    if (!aceita(le_camera(sistema.CameraAtual, textos_camera()))) return;
+    const bool sombreado = escolha >= FLAT && escolha <= PHONG_TEXTURA;
+    if (sombreado && !le_iluminacao()) return;
+
+    const Camera& camera = *sistema.CameraAtual;
+    transforma_pontos(malha, camera);
+    if (sombreado) transforma_fontes(sistema.cena, camera, malha.FatorDilatacaoZ);
+    if (escolha == PHONG_TEXTURA) prepara_textura(sistema.projecao_textura, malha, camera);
+    if (escolha >= GOURAUD_ZBUFFER && escolha <= PHONG_TEXTURA) {
+        if (!sistema.ProfundidadeAtual) sistema.ProfundidadeAtual.emplace();
+        limpa_profundidade(*sistema.ProfundidadeAtual);
+    }
+    if (escolha == PHONG_TEXTURA) {
+        bool sem_primeira = false, sem_ultima = false;
+        const int primeira = converte_inteiro(tFacei_edit.texto, sem_primeira);
+        const int ultima = converte_inteiro(tFacef_edit.texto, sem_ultima);
+        sistema.faixa_textura = {sem_primeira ? 1 : primeira,
+                                 sem_ultima ? malha.NumTriangulos : ultima};
+    }
+    desenha(escolha);
+    Imagem = *sistema.Tela;
+}
+
+void Janela::desenha(int escolha) {
+    Bitmap& tela = *sistema.Tela;
+    Malha& malha = sistema.malha;
+    const Camera& camera = *sistema.CameraAtual;
+    const Material& material = sistema.material;
+    const Cena& cena = sistema.cena;
+    switch (escolha) {
+    case WIREFRAME: desenha_arame(tela, malha, camera); break;
+    case WIREFRAME_OCULTO: desenha_arame_oculto(tela, malha, camera); break;
+    case FLAT:
+        desenha_flat(tela, malha, camera, material, cena,
+                     {sistema.ModoTetraedro, &sistema.tabela_tetraedros});
+        break;
+    case GOURAUD_PINTOR: desenha_gouraud_pintor(tela, malha, camera, material, cena); break;
+    case GOURAUD_ZBUFFER:
+        desenha_gouraud_zbuffer(tela, malha, camera, material, cena, *sistema.ProfundidadeAtual);
+        break;
+    case PHONG:
+        desenha_phong(tela, malha, camera, material, cena, *sistema.ProfundidadeAtual);
+        break;
+    case PHONG_TEXTURA:
+        desenha_phong_textura(tela, malha, camera, material, cena, *sistema.ProfundidadeAtual,
+                              sistema.projecao_textura, *sistema.Textura,
+                              sistema.faixa_textura);
+        break;
+    case WIREFRAME_TETRAEDRO: desenha_tetraedro(tela, malha, camera); break;
+    default: break;
+    }
+}
+
+void Janela::CarregarObj_buttonClick() {
+    // A cancelled dialog loads nothing (not the dialog's previous file once more).
+    const auto arquivo = plataforma_.escolhe_arquivo_para_abrir();
+    if (!arquivo) return;
+    sistema.malha.FatorDilatacaoZ = 1.0;
+    if (!aceita(carrega_objeto(sistema.malha, *arquivo))) return;
+    NomeDoArquivo_label.texto = *arquivo;
+    Desenhar_button.habilitado = true;
+    Label58.texto = texto_inteiro(sistema.malha.NumTriangulos);
+}
+
+} // namespace quindra

@@ -1,0 +1,178 @@
+// The main window as a model: the state of every control, named after the control, and every
+// command, named after its handler. Commands read and write this state and the system, never a
+// widget, so the whole program runs and is tested without a display.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "app/controles.hpp"
+#include "app/plataforma.hpp"
+#include "app/sistema.hpp"
+
+namespace quindra {
+
+/// Whether the configuration files are written back (the desktop window) or only read (the
+/// command-line renderer, which must leave a working directory untouched).
+enum class Persistencia { le_e_grava, so_le };
+
+class Janela {
+public:
+    /// The start-up sequence: controls with their initial texts, the frame, the configuration
+    /// files of the folder, the tetrahedron table.
+    Janela(Plataforma& plataforma, std::filesystem::path diretorio,
+           Persistencia persistencia = Persistencia::le_e_grava);
+
+    /// Closing the window: writes the configuration files (unless only reading).
+    void FormDestroy();
+
+    // --- user actions on controls that have handlers ---------------------------------------
+    /// Sets a field's text as typing would, running its change handler when the text changes.
+    void altera_texto(CampoTexto& campo, std::string texto);
+    /// Sets a check box, running its click handler when the state changes.
+    void marca(CaixaMarcacao& caixa, bool marcada);
+    /// A click on a check box: toggles it and runs its handler.
+    void clica(CaixaMarcacao& caixa);
+
+    // --- main window and Draw ---------------------------------------------------------------
+    void Desenhar_buttonClick();
+    void CarregarObj_buttonClick();
+    // --- texture and image files ------------------------------------------------------------
+    void Button2Click(); // load texture
+    void Button3Click(); // save image
+    // --- camera rotation --------------------------------------------------------------------
+    void EfetuarRot_buttonClick();
+    void EfetuarRotDes_buttonClick();
+    void CarregarCtr_buttonClick();
+    void CarregarFoco_buttonClick();
+    void Button1Click(); // centre := C + d N
+    void Button4Click(); // light position := C
+    // --- light source editor ----------------------------------------------------------------
+    void atualiza_fonte_visivel();
+    void FontePrevia_buttonClick();
+    void FontePosterior_buttonClick();
+    void AdicionarFonte_buttonClick();
+    void RemoverFonte_buttonClick();
+    // --- tetrahedron mode -------------------------------------------------------------------
+    void TModoClick();
+    void Button5Click();  // "<"
+    void Button6Click();  // ">"
+    void Button14Click(); // "+10"
+    void Button15Click(); // "-10"
+    void THabilClick();
+    void Button7Click(); // disable all
+    void Button8Click(); // "Habilita 1-2"
+    void Button9Click(); // "Habilita 2-3"
+    void Button10Click(); // "Habilita 3-4"
+    void Button11Click(); // "Habilita 1-3"
+    void Button12Click(); // "Habilita 1-4"
+    void Button13Click(); // "Habilita 2-4"
+    void TetCor_redChange();
+    void TetCor_greenChange();
+    void TetCor_blueChange();
+
+    // --- configuration files ----------------------------------------------------------------
+    void carrega_configuracao();
+    void descarrega_configuracao();
+
+    Sistema sistema;
+
+    // --- controls outside the pages ---------------------------------------------------------
+    const std::string TForm1 = "Sistema de Quindra Para ObjetosTriangularizados"; // caption
+    Bitmap Imagem{LADO_TELA, LADO_TELA};
+    Botao Desenhar_button{"Desenhar >>", false};
+    Botao CarregarObj_button{"Carregar Objeto"};
+    Botao Button2{"Carregar Textura"};
+    Botao Button3{"Salvar Imagem"};
+    Rotulo Objetoemuso_label{"Objeto Atual:"};
+    Rotulo NomeDoArquivo_label{"Nenhum objeto em uso."};
+    Rotulo Mensagem_label{" "};
+    Rotulo Label57{"Número de Faces:"};
+    Rotulo Label58{"0"};
+    Rotulo Label56{"TEXTURA", false};
+    Rotulo Label59{"Faces que receberão textura: de"};
+    CampoTexto tFacei_edit{"1"};
+    Rotulo Label60{"até"};
+    CampoTexto tFacef_edit{"1"};
+    Rotulo Label62{"#Tet:"};
+    Rotulo NumTet{"1"};
+    CampoTexto TetCor_red{"128"}, TetCor_green{"128"}, TetCor_blue{"128"};
+    Botao Button15{"-10"}, Button5{"<"}, Button6{">"}, Button14{"+10"};
+    CaixaMarcacao THabil{"Habilitado", true};
+    CaixaMarcacao TModo{"Modo tetraedro", false};
+    Botao Button7{"Desabilita todos"};
+    Botao Button8{"Habilita 1-2"}, Button9{"Habilita 2-3"}, Button10{"Habilita 3-4"};
+    Botao Button11{"Habilita 1-3"}, Button12{"Habilita 1-4"}, Button13{"Habilita 2-4"};
+
+    // --- "Parâmetros da Câmera" ---------------------------------------------------------------
+    CampoTexto Cx_edit{"0"}, Cy_edit{"0"}, Cz_edit{"200"};
+    CampoTexto Nx_edit{"0"}, Ny_edit{"0"}, Nz_edit{"-1"};
+    CampoTexto Vx_edit{"0"}, Vy_edit{"1"}, Vz_edit{"0"};
+    CampoTexto d_edit{"1"};
+    CampoTexto hx_edit{"1"}, hy_edit{"1"};
+    CampoTexto Centrox_edit{"0"}, Centroy_edit{"0"}, Centroz_edit{"0"};
+    Botao CarregarCtr_button{"Carregar Centro do Objeto"};
+    Botao CarregarFoco_button{"Carregar C"};
+    Botao Button1{"Carregar C + dN"};
+    GrupoRadio Eixos_de_rotacao_radio{"Eixo de Rotação ",
+                                      {"Rotação em torno da Mira",
+                                       "Rotação em torno da Horizontal",
+                                       "Rotação em torno da Vertical"}};
+    CampoTexto Angulo_edit{"10"};
+    Botao EfetuarRot_button{"Efetuar Rotação "};
+    Botao EfetuarRotDes_button{"Efetuar Rotação + Desenhar"};
+
+    // --- "Parâmetros da Cena" -----------------------------------------------------------------
+    CampoTexto IaRed_edit{"255"}, IaGreen_edit{"255"}, IaBlue_edit{"255"};
+    CampoTexto Ka_edit{"0.5"};
+    CaixaGrupo FontesDeLuz_groupbox{"Parâmetros da Fonte de Luz de Número 1"};
+    CampoTexto IlRed_edit{"255"}, IlGreen_edit{"255"}, IlBlue_edit{"255"};
+    CampoTexto Plx_edit{"0"}, Ply_edit{"0"}, Plz_edit{"0"};
+    Botao Button4{"<----C"};
+    Botao FontePrevia_button{"<"}, RemoverFonte_button{"-"};
+    Botao AdicionarFonte_button{"+"}, FontePosterior_button{">"};
+
+    // --- "Atributos do Objeto" ----------------------------------------------------------------
+    CampoTexto OdiRed_edit{"255"}, OdiGreen_edit{"255"}, OdiBlue_edit{"0"};
+    CampoTexto OsiRed_edit{"255"}, OsiGreen_edit{"255"}, OsiBlue_edit{"255"};
+    CampoTexto OdeRed_edit{"255"}, OdeGreen_edit{"255"}, OdeBlue_edit{"0"};
+    CampoTexto OseRed_edit{"255"}, OseGreen_edit{"255"}, OseBlue_edit{"255"};
+    CampoTexto Kd_edit{"0.5"}, Ks_edit{"0.5"}, rugosidade_edit{"1"};
+    CampoTexto FatorDilZ{"1.0"};
+
+    // --- "Algoritmos" -------------------------------------------------------------------------
+    GrupoRadio Renderizadores_radio{"Algoritmos Renderizadores",
+                                    {"Wireframe", "Wireframe com Linhas Escondidas",
+                                     "Flat Shading", "Gouraud Shading com Pintor",
+                                     "Gouraud Shading com z-Buffer", "Phong Shading",
+                                     "Phong Shading com Textura Projetada ", "Ray Tracing",
+                                     "Wireframe Tetraedro"}};
+
+private:
+    // The camera fields in reading order, for le_camera.
+    TextosCamera textos_camera() const;
+    // Runs a reader's message through the message line; true when it means success.
+    bool aceita(const std::string& mensagem);
+    // Draw steps shared by the shading choices: material, ambient, lights, light view.
+    bool le_iluminacao();
+    // The renderer of a choice, once its readers have passed.
+    void desenha(int escolha);
+    // Shows entry t of the tetrahedron table in its controls.
+    void mostra_tetraedro(std::int32_t t);
+    // Stores a colour field into the current tetrahedron entry.
+    void guarda_cor_tetraedro(const CampoTexto& campo, double Cor::*canal);
+    // Enables one of the predefined sets of tetrahedra and shows its first entry.
+    void habilita_conjunto(int botao);
+    // Shows light n of the list in the light fields and the group box caption.
+    void mostra_fonte(std::int32_t n);
+    // Inserts a white light at the origin into ListaDeFontes, its six texts from that entry on.
+    void insere_fonte_padrao(std::size_t entrada);
+    // Shows the entry passo entries away from the current one, when the table has it.
+    void avanca_tetraedro(std::int32_t passo);
+
+    Plataforma& plataforma_;
+    Persistencia persistencia_;
+    bool em_TModoClick_ = false; // TModoClick sets its own box without running again
+};
+
+} // namespace quindra

@@ -1,0 +1,146 @@
+// Turning the camera about its own axes, in place or around a centre, and the buttons that
+// fill the centre and light position fields.
+#include <cmath>
+#include <span>
+
+#include "app/janela.hpp"
+#include "geometry/numero_texto.hpp"
+
+namespace quindra {
+
+namespace {
+
+enum Eixo : int { EIXO_MIRA, EIXO_HORIZONTAL, EIXO_VERTICAL };
+
+// The pi the rotation has always used: twelve decimals, so 90 degrees leaves cos at 4e-13.
+constexpr long double PI_DOZE_CASAS = 3.141592653589L;
+
+// a := c a + s b, component by component.
+Vetor combina(double c, const Vetor& a, double s, const Vetor& b) {
+    return {c * a.x + s * b.x, c * a.y + s * b.y, c * a.z + s * b.z};
+}
+
+// Turns the camera by theta about one of its axes; U is left as it was.
+void gira(Camera& camera, int eixo, double theta) {
+    const double c = std::cos(theta), s = std::sin(theta);
+    switch (eixo) {
+    case EIXO_MIRA: camera.V = combina(c, camera.V, -s, camera.U); break;
+    case EIXO_HORIZONTAL: {
+        const Vetor n = combina(c, camera.N, -s, camera.V);
+        camera.V = combina(c, camera.V, s, camera.N);
+        camera.N = n;
+        break;
+    }
+    case EIXO_VERTICAL: camera.N = combina(c, camera.N, s, camera.U); break;
+    default: break;
+    }
+}
+
+void escreve_vetor(CampoTexto& x, CampoTexto& y, CampoTexto& z, double vx, double vy,
+                   double vz) {
+    x.texto = formata_real(vx);
+    y.texto = formata_real(vy);
+    z.texto = formata_real(vz);
+}
+
+struct CampoNumerico {
+    const CampoTexto& campo;
+    const char* mensagem;
+};
+
+// Converts the fields in order into valores; the message of the first that fails, or none.
+const char* converte_em_ordem(std::span<const CampoNumerico> campos, double* valores) {
+    for (const CampoNumerico& c : campos) {
+        bool erro = false;
+        *valores++ = converte_real(c.campo.texto, erro);
+        if (erro) return c.mensagem;
+    }
+    return nullptr;
+}
+
+constexpr const char* CENTRO_X = "Coord. x do Centro Rot. em formato inválido.";
+constexpr const char* CENTRO_Y = "Coord. y do Centro Rot. em formato inválido.";
+constexpr const char* CENTRO_Z = "Coord. z do Centro Rot. em formato inválido.";
+
+} // namespace
+
+void Janela::EfetuarRot_buttonClick() {
+    const CampoNumerico campos[] = {{Centrox_edit, CENTRO_X},
+                                    {Centroy_edit, CENTRO_Y},
+                                    {Centroz_edit, CENTRO_Z},
+                                    {Angulo_edit, "Ângulo em formato inválido."}};
+    double v[4];
+    if (const char* mensagem = converte_em_ordem(campos, v)) {
+        Mensagem_label.texto = mensagem;
+        return;
+    }
+    if (!aceita(le_camera(sistema.CameraAtual, textos_camera()))) return;
+
+    Camera& camera = *sistema.CameraAtual;
+    const Ponto centro(v[0], v[1], v[2]);
+    const double theta = static_cast<double>(static_cast<long double>(v[3]) / 180 * PI_DOZE_CASAS);
+    const int eixo = Eixos_de_rotacao_radio.selecionado;
+    if (centro.x == camera.C.x && centro.y == camera.C.y && centro.z == camera.C.z) {
+        gira(camera, eixo, theta);
+    } else {
+        // Aim at the centre, turn, and for a turn that moves the view direction step back
+        // along it to the same distance.
+        camera.N.atribui(centro.x - camera.C.x, centro.y - camera.C.y, centro.z - camera.C.z);
+        const double raio = camera.N.norma();
+        camera.atualiza(camera.d, camera.hx, camera.hy);
+        gira(camera, eixo, theta);
+        if (eixo == EIXO_HORIZONTAL || eixo == EIXO_VERTICAL)
+            camera.C.atribui(centro.x - raio * camera.N.x, centro.y - raio * camera.N.y,
+                             centro.z - raio * camera.N.z);
+    }
+    escreve_vetor(Cx_edit, Cy_edit, Cz_edit, camera.C.x, camera.C.y, camera.C.z);
+    escreve_vetor(Nx_edit, Ny_edit, Nz_edit, camera.N.x, camera.N.y, camera.N.z);
+    escreve_vetor(Vx_edit, Vy_edit, Vz_edit, camera.V.x, camera.V.y, camera.V.z);
+}
+
+void Janela::EfetuarRotDes_buttonClick() {
+    EfetuarRot_buttonClick();
+    if (!Mensagem_label.texto.empty() && Mensagem_label.texto.front() == ' ')
+        Desenhar_buttonClick();
+}
+
+void Janela::CarregarCtr_buttonClick() {
+    const auto& centro = sistema.malha.CentroObjeto;
+    if (!centro) return;
+    escreve_vetor(Centrox_edit, Centroy_edit, Centroz_edit, centro->x, centro->y, centro->z);
+}
+
+void Janela::CarregarFoco_buttonClick() {
+    Centrox_edit.texto = Cx_edit.texto;
+    Centroy_edit.texto = Cy_edit.texto;
+    Centroz_edit.texto = Cz_edit.texto;
+}
+
+void Janela::Button1Click() {
+    // The position fields are only validated here; the camera supplies the values.
+    const CampoNumerico campos[] = {{Cx_edit, CENTRO_X}, {Cy_edit, CENTRO_Y}, {Cz_edit, CENTRO_Z}};
+    double v[3];
+    if (const char* mensagem = converte_em_ordem(campos, v)) {
+        Mensagem_label.texto = mensagem;
+        return;
+    }
+    // Before any draw or rotation there is no camera yet: build it from the fields first.
+    if (!sistema.CameraAtual) {
+        const std::string mensagem = le_camera(sistema.CameraAtual, textos_camera());
+        if (mensagem.front() != ' ') {
+            Mensagem_label.texto = mensagem;
+            return;
+        }
+    }
+    const Camera& camera = *sistema.CameraAtual;
+    escreve_vetor(Centrox_edit, Centroy_edit, Centroz_edit, camera.C.x + camera.d * camera.N.x,
+                  camera.C.y + camera.d * camera.N.y, camera.C.z + camera.d * camera.N.z);
+}
+
+void Janela::Button4Click() {
+    Plx_edit.texto = Cx_edit.texto;
+    Ply_edit.texto = Cy_edit.texto;
+    Plz_edit.texto = Cz_edit.texto;
+}
+
+} // namespace quindra

@@ -1,0 +1,44 @@
+// Everything the commands work on besides the controls: one instance, owned by the window,
+// alive for the whole run.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+
+#include "render/phong.hpp"
+#include "scene/camera.hpp"
+#include "scene/cena.hpp"
+#include "scene/material.hpp"
+#include "scene/tetraedros.hpp"
+#include "scene/triangulo.hpp"
+#include "view/tela.hpp"
+#include "view/textura.hpp"
+#include "view/z_buffer.hpp"
+
+namespace quindra {
+
+struct Sistema {
+    Malha malha;
+    std::optional<Camera> CameraAtual;
+    Material material;
+    Cena cena;
+
+    std::optional<Bitmap> Tela;
+    std::optional<Bitmap> Textura;
+    bool TexturaCarregada = false;
+    ProjecaoTextura projecao_textura;
+    FaixaTextura faixa_textura;
+    std::optional<ZBuffer> ProfundidadeAtual;
+
+    ListaDeFontes lista_de_fontes;
+    std::int32_t FonteAtual = 1;
+
+    TabelaTetraedros tabela_tetraedros;
+    bool ModoTetraedro = false;
+    std::int32_t TetraedroAtual = 1;
+
+    /// Where the configuration files and tetcores.txt are read and written.
+    std::filesystem::path DirInicial;
+};
+
+} // namespace quindra

@@ -1,0 +1,156 @@
+#include "render/gouraud.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+#include "geometry/arredondamento.hpp"
+#include "render/iluminacao.hpp"
+#include "render/pintor.hpp"
+#include "render/preparo_malha.hpp"
+#include "render/subtriangulos.hpp"
+#include "render/varredura_profundidade.hpp"
+#include "view/coordenadas.hpp"
+
+namespace quindra {
+
+namespace {
+
+// A pixel centre on an edge shared by two triangles gets weights of 0 give or take a rounding
+// error; counting the error as inside keeps such pixels from falling between both.
+constexpr double TOLERANCIA_ARESTA = -1e-9;
+
+std::uint8_t canal_truncado(double valor) {
+    return static_cast<std::uint8_t>(std::clamp<std::int64_t>(trunca(valor), 0, 255));
+}
+
+CorPixel cor_misturada(const Cor& k1, const Cor& k2, const Cor& k3, const Baricentricas& w) {
+    return {canal_truncado(w.a * k1.r + w.b * k2.r + w.c * k3.r),
+            canal_truncado(w.a * k1.g + w.b * k2.g + w.c * k3.g),
+            canal_truncado(w.a * k1.b + w.b * k2.b + w.c * k3.b)};
+}
+
+Cor cor_de_corte(const Cor& a, const Cor& b, double t) {
+    return {interpola(a.r, b.r, t), interpola(a.g, b.g, t), interpola(a.b, b.b, t)};
+}
+
+// Clears the frame, then lights every mesh point: what both renderers blend. False when the
+// mesh names points it does not have; the frame then stays empty.
+bool prepara_desenho(Bitmap& tela, Malha& malha, const Material& material, const Cena& cena,
+                     CorPixel caneta, CorPixel pincel) {
+    tela.define_caneta(caneta);
+    tela.define_pincel(pincel);
+    tela.retangulo(1, 1, LADO_TELA, LADO_TELA);
+    if (!malha_desenhavel(malha)) return false;
+    ordena_para_pintor(malha);
+    recalcula_normais(malha);
+    cria_cores_vertices(malha);
+    calcula_cores_vertices(malha, material, cena);
+    return true;
+}
+
+// Calls desenha(points, colours) for each sub-triangle of the part of t beyond the focal plane;
+// a crossing point's colour is blended along its edge like its position.
+template <class Desenha>
+void para_cada_parte(Malha& malha, const Triangulo& t, double d, Desenha&& desenha) {
+    const Subdivisao s = subdivide_triangulo(t, malha.Pontos, d);
+    if (s.quantas == 0) return;
+    std::array<Cor, 5> cores;
+    for (std::size_t i = 0; i < 3; ++i) cores[i] = malha.CoresVertices[s.indices[i]];
+    for (std::size_t j = 0; j < 2; ++j) {
+        const CorteAresta& c = s.cortes[j];
+        cores[3 + j] = cor_de_corte(cores[static_cast<std::size_t>(c.de)],
+                                    cores[static_cast<std::size_t>(c.para)], c.t);
+    }
+    for (int n = 0; n < s.quantas; ++n) {
+        const auto [i, j, k] = s.slots(n);
+        desenha(std::array<Ponto, 3>{s.pontos[i], s.pontos[j], s.pontos[k]},
+                std::array<Cor, 3>{cores[i], cores[j], cores[k]});
+    }
+}
+
+} // namespace
+
+void cria_cores_vertices(Malha& malha) {
+    malha.CoresVertices.assign(static_cast<std::size_t>(std::max(malha.NumPontos, 0)), Cor());
+}
+
+void calcula_cores_vertices(Malha& malha, const Material& material, const Cena& cena) {
+    const std::size_t n =
+        std::min({malha.CoresVertices.size(), malha.Pontos.size(), malha.NormaisVertices.size()});
+    for (std::size_t i = 0; i < n; ++i)
+        malha.CoresVertices[i] = ilumina(malha.Pontos[i], malha.NormaisVertices[i], material, cena);
+}
+
+void preenche_triangulo_gouraud(Bitmap& tela, const VerticesTela& vertices,
+                                const std::array<Cor, 3>& cores) {
+    if (fora_de_alcance(vertices)) return;
+    const TrianguloTela t = ordena_por_altura(vertices);
+    const auto x1 = static_cast<double>(t.v[0].x), y1 = static_cast<double>(t.v[0].y);
+    const auto x2 = static_cast<double>(t.v[1].x), y2 = static_cast<double>(t.v[1].y);
+    const auto x3 = static_cast<double>(t.v[2].x), y3 = static_cast<double>(t.v[2].y);
+    const double det = determinante_baricentrico(x1, y1, x2, y2, x3, y3);
+    // Three positions in a line cover no pixel; their weights would all be 0 (black pixels).
+    if (std::fabs(det) < TOLERANCIA_DETERMINANTE) return;
+    const auto cor = [&](std::size_t i) -> const Cor& {
+        return cores[static_cast<std::size_t>(t.origem[i])];
+    };
+    const Cor &k1 = cor(0), &k2 = cor(1), &k3 = cor(2);
+
+    percorre_linhas(t, [&](const LinhaVarredura& linha) {
+        // A part's first line rounds its edges half to even; the later ones add a half and
+        // truncate. The span only bounds the search: the weights decide each pixel.
+        std::int64_t xl = linha.primeira ? arredonda(linha.esquerda) : trunca(linha.esquerda + 0.5);
+        std::int64_t xr = linha.primeira ? arredonda(linha.direita) : trunca(linha.direita + 0.5);
+        xl = std::max<std::int64_t>(xl, 0);
+        xr = std::min(xr, ULTIMA_LINHA);
+        const auto y = static_cast<double>(linha.y);
+        for (std::int64_t x = xl; x <= xr; ++x) {
+            const Baricentricas w =
+                baricentricas_det(det, x1, y1, x2, y2, x3, y3, static_cast<double>(x), y);
+            if (w.a >= TOLERANCIA_ARESTA && w.b >= TOLERANCIA_ARESTA && w.c >= TOLERANCIA_ARESTA)
+                tela.define_pixel(x, LADO_TELA - linha.y, cor_misturada(k1, k2, k3, w));
+        }
+    });
+}
+
+void preenche_triangulo_gouraud_z(Bitmap& tela, ZBuffer& z, const Camera& camera, const Vetor& face,
+                                  const std::array<Ponto, 3>& pontos,
+                                  const std::array<Cor, 3>& cores) {
+    TrianguloProfundidade triangulo;
+    if (!triangulo.prepara(camera, pontos[0], pontos[1], pontos[2], face)) return;
+    triangulo.preenche(z, [&](int x, int y, const Baricentricas& w) {
+        tela.define_pixel(x, LADO_TELA - y, cor_misturada(cores[0], cores[1], cores[2], w));
+    });
+}
+
+Bitmap& desenha_gouraud_pintor(Bitmap& tela, Malha& malha, const Camera& camera,
+                               const Material& material, const Cena& cena) {
+    if (!prepara_desenho(tela, malha, material, cena, AMARELO, PRETO)) return tela;
+    for (auto t = malha.Triangulos.rbegin(); t != malha.Triangulos.rend(); ++t) {
+        para_cada_parte(malha, *t, camera.d,
+                        [&](const std::array<Ponto, 3>& p, const std::array<Cor, 3>& k) {
+                            preenche_triangulo_gouraud(tela,
+                                                       {projeta_vertice(camera, p[0]),
+                                                        projeta_vertice(camera, p[1]),
+                                                        projeta_vertice(camera, p[2])},
+                                                       k);
+                        });
+    }
+    return tela;
+}
+
+Bitmap& desenha_gouraud_zbuffer(Bitmap& tela, Malha& malha, const Camera& camera,
+                                const Material& material, const Cena& cena, ZBuffer& z) {
+    if (!prepara_desenho(tela, malha, material, cena, PRETO, BRANCO)) return tela;
+    // Nearest first: the strict depth test then turns most hidden pixels away uncoloured.
+    for (const Triangulo& t : malha.Triangulos) {
+        para_cada_parte(malha, t, camera.d,
+                        [&](const std::array<Ponto, 3>& p, const std::array<Cor, 3>& k) {
+                            preenche_triangulo_gouraud_z(tela, z, camera, t.normal, p, k);
+                        });
+    }
+    return tela;
+}
+
+} // namespace quindra

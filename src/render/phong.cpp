@@ -1,0 +1,142 @@
+#include "render/phong.hpp"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "geometry/arredondamento.hpp"
+#include "render/iluminacao.hpp"
+#include "render/pintor.hpp"
+#include "render/preparo_malha.hpp"
+#include "render/subtriangulos.hpp"
+#include "render/varredura_profundidade.hpp"
+
+namespace quindra {
+
+namespace {
+
+// What one Phong draw reads and keeps while it runs.
+struct DesenhoPhong {
+    Bitmap& tela;
+    ZBuffer& z;
+    const Camera& camera;
+    const Material& material;
+    const Cena& cena;
+    // Only for the textured renderer: the triangles at these list positions take the texture.
+    const ProjecaoTextura* projecao = nullptr;
+    const Bitmap* textura = nullptr;
+    FaixaTextura faixa{1, 0};
+    // The colours of the side seen of the triangle being drawn.
+    Cor OdAtual{}, OsAtual{};
+};
+
+// The lit colour's channels are in 0..255 for any valid material; a stray value keeps its low
+// 8 bits, and NaN or huge values stay defined through trunca.
+std::uint8_t canal_baixo(double valor) { return static_cast<std::uint8_t>(trunca(valor)); }
+
+// A vertex normal facing away from the eye is turned into the plane across the line of sight.
+// It is written in place, so every triangle sharing the vertex sees the same correction.
+void corrige_normal(Vetor& normal, const Ponto& p) {
+    const Vetor olho = para_o_olho(p);
+    const double vn = olho.produto_escalar(normal);
+    if (vn < 0)
+        normal.atribui(normal.x - vn * olho.x, normal.y - vn * olho.y, normal.z - vn * olho.z);
+}
+
+void rasteriza_triangulo(DesenhoPhong& e, const std::array<Vetor*, 3>& normais,
+                         const std::array<const Ponto*, 3>& pontos, const Vetor& face,
+                         bool texturizado) {
+    const Ponto &a = *pontos[0], &b = *pontos[1], &c = *pontos[2];
+    TrianguloProfundidade triangulo;
+    if (!triangulo.prepara(e.camera, a, b, c, face)) return;
+
+    // The side is chosen once for the whole face, by the eye direction at its first vertex.
+    const bool verso = para_o_olho(a).produto_escalar(face) < 0;
+    e.OsAtual = verso ? e.material.Os1 : e.material.Os2;
+    if (!texturizado) {
+        e.OdAtual = verso ? e.material.Od1 : e.material.Od2;
+        for (std::size_t k = 0; k < 3; ++k) corrige_normal(*normais[k], *pontos[k]);
+    }
+    const Vetor &na = *normais[0], &nb = *normais[1], &nc = *normais[2];
+    Ponto ponto;
+    Vetor normal;
+    triangulo.preenche(e.z, [&](int x, int y, const Baricentricas& w) {
+        ponto.atribui_vista(w.a * a.xv + w.b * b.xv + w.c * c.xv,
+                            w.a * a.yv + w.b * b.yv + w.c * c.yv,
+                            w.a * a.zv + w.b * b.zv + w.c * c.zv);
+        normal.atribui(w.a * na.x + w.b * nb.x + w.c * nc.x, w.a * na.y + w.b * nb.y + w.c * nc.y,
+                       w.a * na.z + w.b * nb.z + w.c * nc.z);
+        if (texturizado) {
+            const CorPixel t = texel(*e.textura, coordenadas_textura(*e.projecao, ponto));
+            e.OdAtual.atribui(t.r, t.g, t.b);
+        }
+        const Cor cor = ilumina_phong(ponto, normal, e.OdAtual, e.OsAtual, e.material, e.cena);
+        e.tela.define_pixel(x, LADO_TELA - y,
+                            {canal_baixo(cor.r), canal_baixo(cor.g), canal_baixo(cor.b)});
+    });
+}
+
+// Draws the list in its current order.
+void desenha_lista(DesenhoPhong& e, Malha& malha) {
+    // A crossing point's normal is blended along its edge; these two are reused throughout.
+    std::array<Vetor, 2> normais_corte;
+    std::int64_t posicao = 0;
+    for (const Triangulo& t : malha.Triangulos) {
+        ++posicao;
+        const bool texturizado = e.textura && e.faixa.PrimeiraFaceTextura <= posicao &&
+                                 posicao <= e.faixa.UltimaFaceTextura;
+        const Subdivisao s = subdivide_triangulo(t, malha.Pontos, e.camera.d);
+        if (s.quantas == 0) continue;
+        std::array<Vetor*, 5> normais{};
+        for (std::size_t i = 0; i < 3; ++i) normais[i] = &malha.NormaisVertices[s.indices[i]];
+        for (std::size_t j = 0; j < 2; ++j) {
+            const CorteAresta& corte = s.cortes[j];
+            const Vetor& de = *normais[static_cast<std::size_t>(corte.de)];
+            const Vetor& para = *normais[static_cast<std::size_t>(corte.para)];
+            normais_corte[j].atribui(interpola(de.x, para.x, corte.t),
+                                     interpola(de.y, para.y, corte.t),
+                                     interpola(de.z, para.z, corte.t));
+            normais[3 + j] = &normais_corte[j];
+        }
+        for (int n = 0; n < s.quantas; ++n) {
+            const auto [i, j, k] = s.slots(n);
+            rasteriza_triangulo(e, {normais[i], normais[j], normais[k]},
+                                {&s.pontos[i], &s.pontos[j], &s.pontos[k]}, t.normal, texturizado);
+        }
+    }
+}
+
+// Clears the frame; false when the mesh names points it does not have (nothing more is drawn).
+bool limpa_e_confere(Bitmap& tela, const Malha& malha) {
+    tela.define_caneta(AMARELO);
+    tela.define_pincel(PRETO);
+    tela.retangulo(1, 1, LADO_TELA, LADO_TELA);
+    return malha_desenhavel(malha);
+}
+
+} // namespace
+
+Bitmap& desenha_phong(Bitmap& tela, Malha& malha, const Camera& camera, const Material& material,
+                      const Cena& cena, ZBuffer& z) {
+    if (!limpa_e_confere(tela, malha)) return tela;
+    ordena_para_pintor(malha);
+    recalcula_normais(malha);
+    DesenhoPhong desenho{tela, z, camera, material, cena};
+    desenha_lista(desenho, malha);
+    return tela;
+}
+
+Bitmap& desenha_phong_textura(Bitmap& tela, Malha& malha, const Camera& camera,
+                              const Material& material, const Cena& cena, ZBuffer& z,
+                              const ProjecaoTextura& projecao, const Bitmap& Textura,
+                              const FaixaTextura& faixa) {
+    if (!limpa_e_confere(tela, malha)) return tela;
+    // The depth keys are computed but the list keeps its order: the face range refers to it.
+    calcula_distancias(malha);
+    recalcula_normais(malha);
+    DesenhoPhong desenho{tela, z, camera, material, cena, &projecao, &Textura, faixa};
+    desenha_lista(desenho, malha);
+    return tela;
+}
+
+} // namespace quindra

@@ -1,0 +1,49 @@
+#include "render/varredura.hpp"
+
+#include <utility>
+
+#include "geometry/arredondamento.hpp"
+
+namespace quindra {
+
+VerticeTela projeta_vertice(const Camera& camera, const Ponto& p) {
+    const double xn = camera.d * p.xv / (camera.hx * p.zv);
+    const double yn = camera.d * p.yv / (camera.hy * p.zv);
+    return {arredonda((xn + 1) * MEIO_LADO), arredonda((yn + 1) * MEIO_LADO)};
+}
+
+bool fora_de_alcance(const VerticesTela& v) {
+    const auto todos = [&v](auto condicao) {
+        return condicao(v[0]) && condicao(v[1]) && condicao(v[2]);
+    };
+    return todos([&](const VerticeTela& p) { return p.x == v[0].x; }) ||
+           todos([&](const VerticeTela& p) { return p.y == v[0].y; }) ||
+           todos([](const VerticeTela& p) { return p.x < 0; }) ||
+           todos([](const VerticeTela& p) { return p.x > LADO_TELA; }) ||
+           todos([](const VerticeTela& p) { return p.y < 0; }) ||
+           todos([](const VerticeTela& p) { return p.y > LADO_TELA; });
+}
+
+TrianguloTela ordena_por_altura(const VerticesTela& v) {
+    TrianguloTela t;
+    t.v = v;
+    const auto troca = [&t](int i, int j) {
+        std::swap(t.v[static_cast<std::size_t>(i)], t.v[static_cast<std::size_t>(j)]);
+        std::swap(t.origem[static_cast<std::size_t>(i)], t.origem[static_cast<std::size_t>(j)]);
+    };
+    if (t.v[1].y > t.v[0].y) troca(0, 1);
+    if (t.v[2].y > t.v[0].y) troca(0, 2);
+    if (t.v[2].y > t.v[1].y) troca(1, 2);
+    return t;
+}
+
+namespace detalhe {
+
+double inclinacao(const VerticeTela& de, const VerticeTela& para) {
+    if (de.y == para.y) return 0;
+    return static_cast<double>(para.x - de.x) / static_cast<double>(de.y - para.y);
+}
+
+} // namespace detalhe
+
+} // namespace quindra

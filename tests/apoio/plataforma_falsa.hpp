@@ -1,0 +1,42 @@
+// A platform for driving the window in tests: dialogs answer from queues, reports are kept.
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/plataforma.hpp"
+
+namespace quindra::teste {
+
+class PlataformaFalsa : public Plataforma {
+public:
+    /// What the next file dialogs answer, in order; none means the user cancels.
+    std::deque<std::optional<std::string>> arquivos_para_abrir;
+    std::deque<std::optional<std::string>> arquivos_para_salvar;
+    /// Every general error report and every typing error, in order.
+    std::vector<std::string> erros;
+    std::vector<std::string> erros_de_digitacao;
+
+    std::optional<std::string> escolhe_arquivo_para_abrir() override {
+        return proximo(arquivos_para_abrir);
+    }
+    std::optional<std::string> escolhe_arquivo_para_salvar() override {
+        return proximo(arquivos_para_salvar);
+    }
+    void relata_erro(const std::string& mensagem) override { erros.push_back(mensagem); }
+    void relata_erro_de_digitacao(const std::string& mensagem) override {
+        erros_de_digitacao.push_back(mensagem);
+    }
+
+private:
+    static std::optional<std::string> proximo(std::deque<std::optional<std::string>>& fila) {
+        if (fila.empty()) return std::nullopt;
+        auto resposta = fila.front();
+        fila.pop_front();
+        return resposta;
+    }
+};
+
+} // namespace quindra::teste

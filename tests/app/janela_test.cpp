@@ -1,0 +1,206 @@
+#include "app/janela.hpp"
+
+#include <gtest/gtest.h>
+
+#include "apoio/pasta_temporaria.hpp"
+#include "apoio/plataforma_falsa.hpp"
+#include "view/imagem_arquivo.hpp"
+
+namespace quindra {
+namespace {
+
+using teste::PastaTemporaria;
+using teste::PlataformaFalsa;
+
+const std::string TETRAEDRO = "4 4\n0 0 0\n50 0 0\n0 50 0\n0 0 50\n1 3 2\n1 2 4\n2 3 4\n3 1 4\n";
+
+// A window on a fresh folder, with a tetrahedron file ready to load.
+class JanelaTeste : public ::testing::Test {
+protected:
+    void carrega(const std::string& conteudo = TETRAEDRO) {
+        plataforma.arquivos_para_abrir.push_back(
+            pasta.escreve("objeto_teste.txt", conteudo).string());
+        janela.CarregarObj_buttonClick();
+    }
+    void desenha(int escolha) {
+        janela.Renderizadores_radio.selecionado = escolha;
+        janela.Desenhar_buttonClick();
+    }
+    std::string mensagem() const { return janela.Mensagem_label.texto; }
+
+    PastaTemporaria pasta;
+    PlataformaFalsa plataforma;
+    Janela janela{plataforma, pasta.caminho()};
+};
+
+TEST_F(JanelaTeste, EstadoInicial) {
+    EXPECT_FALSE(janela.Desenhar_button.habilitado);
+    EXPECT_EQ(janela.NomeDoArquivo_label.texto, "Nenhum objeto em uso.");
+    EXPECT_EQ(janela.Mensagem_label.texto, " ");
+    EXPECT_EQ(janela.Renderizadores_radio.itens[6], "Phong Shading com Textura Projetada ");
+    EXPECT_EQ(janela.Imagem.pixel(0, 0), BRANCO);
+    EXPECT_EQ(janela.Imagem.pixel(300, 300), PRETO);
+    EXPECT_FALSE(janela.sistema.TexturaCarregada);
+    EXPECT_FALSE(janela.Label56.habilitado);
+}
+
+TEST_F(JanelaTeste, CargaMostraArquivoEFacesEHabilitaDesenhar) {
+    janela.sistema.malha.FatorDilatacaoZ = 5;
+    carrega();
+    EXPECT_EQ(mensagem(), std::string(45, ' '));
+    EXPECT_TRUE(janela.Desenhar_button.habilitado);
+    EXPECT_EQ(janela.Label58.texto, "4");
+    EXPECT_EQ(janela.NomeDoArquivo_label.texto, (pasta.caminho() / "objeto_teste.txt").string());
+    EXPECT_EQ(janela.sistema.malha.Pontos[3].z, 50); // loaded with the factor reset to 1
+}
+
+TEST_F(JanelaTeste, CargaFalhaMantemOObjetoAnterior) {
+    carrega();
+    carrega("3 1\n0 0 0\n");
+    EXPECT_EQ(mensagem(), "Arquivo com inconsistências nos pontos.");
+    EXPECT_EQ(janela.Label58.texto, "4");
+    EXPECT_EQ(janela.sistema.malha.NumTriangulos, 4);
+}
+
+TEST_F(JanelaTeste, DialogoCanceladoNaoCarregaNada) {
+    carrega();
+    const Bitmap antes = janela.Imagem;
+    janela.Mensagem_label.texto = "x";
+    janela.CarregarObj_buttonClick(); // cancelled
+    janela.Button2Click();            // cancelled: no attempt to read the object as an image
+    janela.Button3Click();            // cancelled
+    EXPECT_EQ(mensagem(), "x");
+    EXPECT_TRUE(plataforma.erros.empty());
+    EXPECT_FALSE(janela.sistema.TexturaCarregada);
+}
+
+TEST_F(JanelaTeste, FatorDeDilatacaoInvalidoParaTudo) {
+    carrega();
+    janela.FatorDilZ.texto = "1,5";
+    for (int escolha = 0; escolha <= 8; ++escolha) {
+        janela.Mensagem_label.texto = " ";
+        desenha(escolha);
+        EXPECT_EQ(mensagem(), "Fator de Dilatação em formato inválido.") << escolha;
+    }
+}
+
+TEST_F(JanelaTeste, RayTracingNaoFazNada) {
+    carrega();
+    janela.Mensagem_label.texto = "antes";
+    const Bitmap antes = janela.Imagem;
+    desenha(7);
+    EXPECT_EQ(mensagem(), "antes");
+    EXPECT_EQ(janela.Imagem.rgb(), antes.rgb());
+}
+
+TEST_F(JanelaTeste, CampoRuimMostraSuaMensagemEDeixaAImagem) {
+    carrega();
+    desenha(0);
+    const Bitmap antes = janela.Imagem;
+    janela.Nz_edit.texto = "abc";
+    desenha(1);
+    EXPECT_EQ(mensagem(), "N.z em formato inválido.");
+    EXPECT_EQ(janela.Imagem.rgb(), antes.rgb());
+
+    janela.Nz_edit.texto = "-1";
+    janela.Kd_edit.texto = "2";
+    desenha(2);
+    EXPECT_EQ(mensagem(), "kd em formato inválido.");
+    EXPECT_EQ(janela.Imagem.rgb(), antes.rgb());
+    EXPECT_TRUE(janela.sistema.CameraAtual); // the camera read before the failure stays
+}
+
+TEST_F(JanelaTeste, ArameELinhasEscondidasETetraedroSoLeemACamera) {
+    carrega();
+    janela.Kd_edit.texto = "x";
+    janela.IaRed_edit.texto = "x";
+    janela.IlRed_edit.texto = "x";
+    for (int escolha : {0, 1, 8}) {
+        janela.Imagem = Bitmap(LADO_TELA, LADO_TELA);
+        desenha(escolha);
+        EXPECT_EQ(mensagem(), std::string(39, ' ')) << escolha;
+        EXPECT_EQ(janela.Imagem.pixel(300, 300), AMARELO) << escolha; // a vertex at the centre
+    }
+}
+
+TEST_F(JanelaTeste, SombreamentoComCameraRuimNaoLeOMaterial) {
+    carrega();
+    janela.d_edit.texto = "0";
+    janela.Kd_edit.texto = "x";
+    for (int escolha = 2; escolha <= 5; ++escolha) {
+        desenha(escolha);
+        EXPECT_EQ(mensagem(), "d(dist. focal) em formato inválido.") << escolha;
+    }
+}
+
+TEST_F(JanelaTeste, LuzVisivelEhGuardadaMesmoQuandoAsFontesFalham) {
+    carrega();
+    janela.IlGreen_edit.texto = "300";
+    desenha(2);
+    EXPECT_EQ(mensagem(), "Cor da Fonte 1 com erro (green).");
+    EXPECT_EQ(janela.sistema.lista_de_fontes[1], "300");
+}
+
+TEST_F(JanelaTeste, TexturaAusenteAntesDeQualquerCampo) {
+    carrega();
+    janela.Nx_edit.texto = "x";
+    desenha(6);
+    EXPECT_EQ(mensagem(), "Não há textura carregada.");
+}
+
+TEST_F(JanelaTeste, FaixaDeFacesPadrao) {
+    carrega();
+    plataforma.arquivos_para_abrir.push_back(std::string(QUINDRA_AMOSTRAS) + "/textura.bmp");
+    janela.Button2Click();
+    ASSERT_TRUE(janela.sistema.TexturaCarregada);
+    EXPECT_TRUE(janela.Label56.habilitado);
+
+    janela.tFacei_edit.texto = "abc";
+    janela.tFacef_edit.texto = "";
+    desenha(6);
+    EXPECT_EQ(mensagem(), std::string(44, ' '));
+    EXPECT_EQ(janela.sistema.faixa_textura.PrimeiraFaceTextura, 1);
+    EXPECT_EQ(janela.sistema.faixa_textura.UltimaFaceTextura, 4);
+
+    janela.tFacei_edit.texto = "3";
+    janela.tFacef_edit.texto = "2";
+    desenha(6);
+    EXPECT_EQ(janela.sistema.faixa_textura.PrimeiraFaceTextura, 3);
+    EXPECT_EQ(janela.sistema.faixa_textura.UltimaFaceTextura, 2);
+}
+
+TEST_F(JanelaTeste, TexturaInvalidaRelataErroEMantemAAnterior) {
+    plataforma.arquivos_para_abrir.push_back(std::string(QUINDRA_AMOSTRAS) + "/textura.bmp");
+    janela.Button2Click();
+    plataforma.arquivos_para_abrir.push_back(std::string(QUINDRA_AMOSTRAS) + "/cubo.txt");
+    janela.Button2Click();
+    ASSERT_EQ(plataforma.erros.size(), 1u);
+    EXPECT_TRUE(janela.sistema.TexturaCarregada);
+    EXPECT_EQ(janela.sistema.Textura->largura(), 64);
+}
+
+TEST_F(JanelaTeste, SalvaAImagemDesenhada) {
+    carrega();
+    desenha(0);
+    const auto arquivo = pasta.caminho() / "quadro.bmp";
+    plataforma.arquivos_para_salvar.push_back(arquivo.string());
+    janela.Button3Click();
+    std::string erro;
+    const auto lida = carrega_imagem(arquivo, erro);
+    ASSERT_TRUE(lida) << erro;
+    EXPECT_EQ(lida->rgb(), janela.Imagem.rgb());
+
+    plataforma.arquivos_para_salvar.push_back((pasta.caminho() / "nao/existe.bmp").string());
+    janela.Button3Click();
+    EXPECT_EQ(plataforma.erros.size(), 1u);
+}
+
+TEST_F(JanelaTeste, DesenharSemObjetoNaoFazNada) {
+    const Bitmap antes = janela.Imagem;
+    janela.EfetuarRotDes_buttonClick();
+    EXPECT_EQ(mensagem(), std::string(39, ' '));
+    EXPECT_EQ(janela.Imagem.rgb(), antes.rgb());
+}
+
+} // namespace
+} // namespace quindra
