@@ -17,7 +17,7 @@ void escreve_numero(std::string& saida, double valor) {
                             .ptr);
 }
 
-void escreve_inteiro(std::string& saida, long valor) {
+void escreve_numero(std::string& saida, long valor) {
     char texto[24];
     saida.append(texto, std::to_chars(texto, texto + sizeof texto, valor).ptr);
 }
@@ -40,19 +40,22 @@ long escreve_esfera(const std::filesystem::path& caminho, long triangulos) {
 
     std::ofstream arquivo(caminho, std::ios::binary);
     std::string linha;
-    escreve_inteiro(linha, pontos);
+    escreve_numero(linha, pontos);
     linha += ' ';
-    escreve_inteiro(linha, total);
+    escreve_numero(linha, total);
     escreve_linha(arquivo, linha);
 
-    const auto escreve_ponto = [&](double x, double y, double z) {
-        escreve_numero(linha, x);
+    // a point's coordinates or a triangle's point numbers
+    const auto escreve_tres = [&](auto a, auto b, auto c) {
+        escreve_numero(linha, a);
         linha += ' ';
-        escreve_numero(linha, y);
+        escreve_numero(linha, b);
         linha += ' ';
-        escreve_numero(linha, z);
+        escreve_numero(linha, c);
         escreve_linha(arquivo, linha);
     };
+    const auto escreve_ponto = [&](double x, double y, double z) { escreve_tres(x, y, z); };
+    const auto escreve_triangulo = [&](long a, long b, long c) { escreve_tres(a, b, c); };
     escreve_ponto(0, raio, 0);
     for (long i = 1; i < pilhas; ++i) {
         const double theta = std::numbers::pi * static_cast<double>(i) / static_cast<double>(pilhas);
@@ -66,14 +69,6 @@ long escreve_esfera(const std::filesystem::path& caminho, long triangulos) {
     escreve_ponto(0, -raio, 0);
 
     const auto anel = [fatias](long i, long j) { return 2 + (i - 1) * fatias + j % fatias; };
-    const auto escreve_triangulo = [&](long a, long b, long c) {
-        escreve_inteiro(linha, a);
-        linha += ' ';
-        escreve_inteiro(linha, b);
-        linha += ' ';
-        escreve_inteiro(linha, c);
-        escreve_linha(arquivo, linha);
-    };
     for (long j = 0; j < fatias; ++j) escreve_triangulo(1, anel(1, j), anel(1, j + 1));
     for (long i = 1; i < pilhas - 1; ++i)
         for (long j = 0; j < fatias; ++j) {

@@ -23,6 +23,13 @@ Malha malha_vista(std::initializer_list<Ponto> pontos,
     return malha;
 }
 
+void poe_luz_branca(Cena& cena, const Ponto& mundo, const Camera& camera) {
+    cena.Il = {Cor(255, 255, 255)};
+    cena.Pl = {mundo};
+    cena.NumFontes = 1;
+    transforma_fontes(cena, camera, 1);
+}
+
 Bitmap tela_nova() {
     std::optional<Bitmap> tela, textura;
     return cria_tela(tela, textura);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "scene/camera.hpp"
+#include "scene/cena.hpp"
 #include "scene/triangulo.hpp"
 #include "view/tela.hpp"
 
@@ -20,6 +21,9 @@ Camera camera_inicial();
 /// numbers set as the loader sets them, already moved into camera space by the camera.
 Malha malha_vista(std::initializer_list<Ponto> pontos,
                   std::initializer_list<Triangulo> triangulos, const Camera& camera);
+
+/// The scene's only light: white, at the world point, moved into the camera's space.
+void poe_luz_branca(Cena& cena, const Ponto& mundo, const Camera& camera);
 
 /// A fresh frame, cleared as at start-up.
 Bitmap tela_nova();

@@ -25,12 +25,7 @@ protected:
         cena.Ka = 0.2;
         poe_luz(Ponto(0, 0, 200));
     }
-    void poe_luz(const Ponto& mundo) {
-        cena.Il = {Cor(255, 255, 255)};
-        cena.Pl = {mundo};
-        cena.NumFontes = 1;
-        transforma_fontes(cena, camera, 1);
-    }
+    void poe_luz(const Ponto& mundo) { teste::poe_luz_branca(cena, mundo, camera); }
     Bitmap desenha(Malha& malha, const ModoTetraedro& modo = {}) {
         Bitmap tela = tela_nova();
         desenha_flat(tela, malha, camera, material, cena, modo);

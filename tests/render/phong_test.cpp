@@ -39,12 +39,7 @@ protected:
         cena.Ka = 0.2;
         poe_luz(Ponto(0, 0, 200));
     }
-    void poe_luz(const Ponto& mundo) {
-        cena.Il = {Cor(255, 255, 255)};
-        cena.Pl = {mundo};
-        cena.NumFontes = 1;
-        transforma_fontes(cena, camera, 1);
-    }
+    void poe_luz(const Ponto& mundo) { teste::poe_luz_branca(cena, mundo, camera); }
     // A square of world side 100 at depth 100 facing the camera, screen columns and heights
     // 150..450. Triangle 1 is the half above its diagonal y = x, triangle 2 the one below.
     Malha quadrado() {
