@@ -33,17 +33,23 @@ public:
     template <class Pinta> void preenche(ZBuffer& z, Pinta&& pinta) const;
 
 private:
+    void escolhe_eixos(const Vetor& face);
+
     double d_ = 1, hx_ = 1, hy_ = 1; // of the camera
     std::array<Ponto, 3> p_;
     Vetor face_;
-    double plano_ = 0;        // the plane is every Q with face . Q = plano_
-    double determinante_ = 0; // of the points' camera x and y
+    double plano_ = 0; // the plane is every Q with face . Q = plano_
+    // The weights are taken in two camera axes: x and y, or, for a plane that holds the
+    // viewing direction and so has no area there, the pair that keeps its area.
+    int eixo_u_ = 0, eixo_v_ = 1;
+    std::array<double, 3> u_{}, v_{}; // the points' coordinates on those axes
+    double determinante_ = 0;
     TrianguloTela tela_;
 };
 
 template <class Pinta> void TrianguloProfundidade::preenche(ZBuffer& z, Pinta&& pinta) const {
-    // The weights are taken in camera x and y, where a plane containing the viewing direction
-    // has no area: they would all be 0 and paint black at depth 0 over what lies there.
+    // A triangle with no area on its axes covers no pixel (weights of 0 would paint it black at
+    // depth 0 over what lies there).
     if (std::fabs(determinante_) < TOLERANCIA_DETERMINANTE) return;
     const double d = d_, hx = hx_, hy = hy_;
     const Ponto &a = p_[0], &b = p_[1], &c = p_[2];
@@ -63,8 +69,10 @@ template <class Pinta> void TrianguloProfundidade::preenche(ZBuffer& z, Pinta&& 
             const double raio = face_.x * xs + face_.y * ys + face_.z * d;
             if (raio == 0) continue; // the ray runs parallel to the plane and never meets it
             const double s = plano_ / raio;
-            const Baricentricas w = baricentricas_det(determinante_, a.xv, a.yv, b.xv, b.yv, c.xv,
-                                                      c.yv, s * xs, s * ys);
+            const double encontro[3] = {s * xs, s * ys, s * d}; // where the ray meets the plane
+            const Baricentricas w =
+                baricentricas_det(determinante_, u_[0], v_[0], u_[1], v_[1], u_[2], v_[2],
+                                  encontro[eixo_u_], encontro[eixo_v_]);
             if (!(w.a > TOLERANCIA_PESO && w.b > TOLERANCIA_PESO && w.c > TOLERANCIA_PESO))
                 continue;
             const double profundidade = w.a * a.zv + w.b * b.zv + w.c * c.zv;

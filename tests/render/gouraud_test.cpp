@@ -143,7 +143,7 @@ TEST(GouraudZ, VaosNaBordaEsticadosComoSemBorda) {
         EXPECT_NEAR(tela.pixel(c, LADO_TELA - 160).r, 50 * (c / 300.0 + 2), 1) << c;
 }
 
-TEST(GouraudZ, PlanoSemAreaOuRaioParaleloNaoPintam) {
+TEST(GouraudZ, PlanoAoLongoDaVisaoEPlanoPeloOlho) {
     const Camera camera = camera_inicial();
     Bitmap tela = tela_nova();
     ZBuffer z;
@@ -152,11 +152,19 @@ TEST(GouraudZ, PlanoSemAreaOuRaioParaleloNaoPintam) {
                                  {vista(-50, -50, 10), vista(50, -50, 10), vista(0, 50, 10)},
                                  {k, k, k});
     // The plane x = 1 holds the viewing direction: its points' camera x and y lie on a line,
-    // though it covers screen columns 360..450.
+    // yet in perspective it covers columns 360..450, like a wall beside the line of sight. The
+    // ray of column 400, height 300 meets it at (1, 0, 3), in front of the red triangle.
     preenche_triangulo_gouraud_z(tela, z, camera, {1, 0, 0},
                                  {vista(1, -1, 2), vista(1, 1, 2), vista(1, 0, 5)}, CORES);
-    EXPECT_EQ(tela.pixel(400, 300), (CorPixel{200, 0, 0}));
-    EXPECT_DOUBLE_EQ(z[400][300], 10);
+    EXPECT_EQ(tela.pixel(400, 300), PIXEL);
+    EXPECT_NEAR(z[400][300], 3, 1e-9);
+    EXPECT_EQ(tela.pixel(350, 300), (CorPixel{200, 0, 0})); // left of the wall
+
+    // The plane x = 0 passes through the eye: seen edge-on, it covers nothing.
+    const auto antes = tela.rgb();
+    preenche_triangulo_gouraud_z(tela, z, camera, {1, 0, 0},
+                                 {vista(0, -1, 2), vista(0, 1, 2), vista(0, 0, 5)}, CORES);
+    EXPECT_EQ(tela.rgb(), antes);
 
     // The plane 2y - z = -2 has its horizon at height 450, where its apex lands: that line's
     // ray never meets the plane.
