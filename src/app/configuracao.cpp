@@ -144,7 +144,7 @@ std::string texto_cena(const Janela& janela) {
     const ListaDeFontes& lista = janela.sistema.lista_de_fontes;
     std::string texto;
     escreve_campos(texto, janela, CAMPOS_AMBIENTE, LINHAS_AMBIENTE);
-    texto += formata_real(static_cast<double>(lista.size() / CAMPOS_POR_FONTE));
+    texto += formata_inteiro(static_cast<std::int64_t>(lista.size() / CAMPOS_POR_FONTE));
     texto += FIM_DE_LINHA;
     for (std::size_t i = 0; i < lista.size(); ++i) {
         texto += lista[i];

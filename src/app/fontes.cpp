@@ -44,7 +44,7 @@ void Janela::mostra_fonte(std::int32_t n) {
         (this->*CAMPOS_FONTE[k]).texto = sistema.lista_de_fontes[inicio + k];
     }
     sistema.FonteAtual = n;
-    FontesDeLuz_groupbox.legenda = "Parâmetros da Fonte de Luz de Número " + formata_real(n);
+    FontesDeLuz_groupbox.legenda = "Parâmetros da Fonte de Luz de Número " + formata_inteiro(n);
 }
 
 void Janela::insere_fonte_padrao(std::size_t entrada) {

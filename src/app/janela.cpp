@@ -1,7 +1,6 @@
 #include "app/janela.hpp"
 
-#include <charconv>
-
+#include "geometry/numero_texto.hpp"
 #include "render/flat_shading.hpp"
 #include "render/gouraud.hpp"
 #include "render/phong.hpp"
@@ -24,11 +23,6 @@ enum Escolha : int {
     RAY_TRACING,
     WIREFRAME_TETRAEDRO,
 };
-
-std::string texto_inteiro(std::int64_t valor) {
-    char texto[24];
-    return {texto, std::to_chars(texto, texto + sizeof texto, valor).ptr};
-}
 
 } // namespace
 
@@ -67,22 +61,22 @@ void Janela::marca(CaixaMarcacao& caixa, bool marcada) {
 void Janela::clica(CaixaMarcacao& caixa) { marca(caixa, !caixa.marcada); }
 
 TextosCamera Janela::textos_camera() const {
-    return {Nx_edit.texto, Ny_edit.texto, Nz_edit.texto, Vx_edit.texto, Vy_edit.texto,
-            Vz_edit.texto, Cx_edit.texto, Cy_edit.texto, Cz_edit.texto, d_edit.texto,
-            hx_edit.texto, hy_edit.texto};
+    return {Nx_edit.texto, Ny_edit.texto, Nz_edit.texto, Vx_edit.texto,
+            Vy_edit.texto, Vz_edit.texto, Cx_edit.texto, Cy_edit.texto,
+            Cz_edit.texto, d_edit.texto,  hx_edit.texto, hy_edit.texto};
 }
 
 bool Janela::aceita(const std::string& mensagem) {
     Mensagem_label.texto = mensagem;
-    return !mensagem.empty() && mensagem.front() == ' ';
+    return mensagem_de_sucesso(mensagem);
 }
 
 bool Janela::le_iluminacao() {
-    const TextosMaterial material{
-        OdiRed_edit.texto, OdiGreen_edit.texto, OdiBlue_edit.texto, OdeRed_edit.texto,
-        OdeGreen_edit.texto, OdeBlue_edit.texto, OsiRed_edit.texto, OsiGreen_edit.texto,
-        OsiBlue_edit.texto, OseRed_edit.texto, OseGreen_edit.texto, OseBlue_edit.texto,
-        Kd_edit.texto, Ks_edit.texto, rugosidade_edit.texto};
+    const TextosMaterial material{OdiRed_edit.texto, OdiGreen_edit.texto, OdiBlue_edit.texto,
+                                  OdeRed_edit.texto, OdeGreen_edit.texto, OdeBlue_edit.texto,
+                                  OsiRed_edit.texto, OsiGreen_edit.texto, OsiBlue_edit.texto,
+                                  OseRed_edit.texto, OseGreen_edit.texto, OseBlue_edit.texto,
+                                  Kd_edit.texto,     Ks_edit.texto,       rugosidade_edit.texto};
     if (!aceita(le_atributos_objeto(sistema.material, material))) return false;
     const TextosAmbiente ambiente{IaRed_edit.texto, IaGreen_edit.texto, IaBlue_edit.texto,
                                   Ka_edit.texto};
@@ -137,13 +131,19 @@ void Janela::desenha(int escolha) {
     const Material& material = sistema.material;
     const Cena& cena = sistema.cena;
     switch (escolha) {
-    case WIREFRAME: desenha_arame(tela, malha, camera); break;
-    case WIREFRAME_OCULTO: desenha_arame_oculto(tela, malha, camera); break;
+    case WIREFRAME:
+        desenha_arame(tela, malha, camera);
+        break;
+    case WIREFRAME_OCULTO:
+        desenha_arame_oculto(tela, malha, camera);
+        break;
     case FLAT:
         desenha_flat(tela, malha, camera, material, cena,
                      {sistema.ModoTetraedro, &sistema.tabela_tetraedros});
         break;
-    case GOURAUD_PINTOR: desenha_gouraud_pintor(tela, malha, camera, material, cena); break;
+    case GOURAUD_PINTOR:
+        desenha_gouraud_pintor(tela, malha, camera, material, cena);
+        break;
     case GOURAUD_ZBUFFER:
         desenha_gouraud_zbuffer(tela, malha, camera, material, cena, *sistema.ProfundidadeAtual);
         break;
@@ -152,11 +152,13 @@ void Janela::desenha(int escolha) {
         break;
     case PHONG_TEXTURA:
         desenha_phong_textura(tela, malha, camera, material, cena, *sistema.ProfundidadeAtual,
-                              sistema.projecao_textura, *sistema.Textura,
-                              sistema.faixa_textura);
+                              sistema.projecao_textura, *sistema.Textura, sistema.faixa_textura);
         break;
-    case WIREFRAME_TETRAEDRO: desenha_tetraedro(tela, malha, camera); break;
-    default: break;
+    case WIREFRAME_TETRAEDRO:
+        desenha_tetraedro(tela, malha, camera);
+        break;
+    default:
+        break;
     }
 }
 
@@ -168,7 +170,7 @@ void Janela::CarregarObj_buttonClick() {
     if (!aceita(carrega_objeto(sistema.malha, *arquivo))) return;
     NomeDoArquivo_label.texto = *arquivo;
     Desenhar_button.habilitado = true;
-    Label58.texto = texto_inteiro(sistema.malha.NumTriangulos);
+    Label58.texto = formata_inteiro(sistema.malha.NumTriangulos);
 }
 
 } // namespace quindra

@@ -5,12 +5,18 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "app/controles.hpp"
 #include "app/plataforma.hpp"
 #include "app/sistema.hpp"
 
 namespace quindra {
+
+/// A reader's message means success when it starts with a blank.
+inline bool mensagem_de_sucesso(std::string_view mensagem) {
+    return !mensagem.empty() && mensagem.front() == ' ';
+}
 
 /// Whether the configuration files are written back (the desktop window) or only read (the
 /// command-line renderer, which must leave a working directory untouched).
@@ -60,9 +66,9 @@ public:
     void Button14Click(); // "+10"
     void Button15Click(); // "-10"
     void THabilClick();
-    void Button7Click(); // disable all
-    void Button8Click(); // "Habilita 1-2"
-    void Button9Click(); // "Habilita 2-3"
+    void Button7Click();  // disable all
+    void Button8Click();  // "Habilita 1-2"
+    void Button9Click();  // "Habilita 2-3"
     void Button10Click(); // "Habilita 3-4"
     void Button11Click(); // "Habilita 1-3"
     void Button12Click(); // "Habilita 1-4"
@@ -115,8 +121,7 @@ public:
     Botao CarregarFoco_button{"Carregar C"};
     Botao Button1{"Carregar C + dN"};
     GrupoRadio Eixos_de_rotacao_radio{"Eixo de Rotação ",
-                                      {"Rotação em torno da Mira",
-                                       "Rotação em torno da Horizontal",
+                                      {"Rotação em torno da Mira", "Rotação em torno da Horizontal",
                                        "Rotação em torno da Vertical"}};
     CampoTexto Angulo_edit{"10"};
     Botao EfetuarRot_button{"Efetuar Rotação "};
@@ -142,11 +147,10 @@ public:
 
     // --- "Algoritmos" -------------------------------------------------------------------------
     GrupoRadio Renderizadores_radio{"Algoritmos Renderizadores",
-                                    {"Wireframe", "Wireframe com Linhas Escondidas",
-                                     "Flat Shading", "Gouraud Shading com Pintor",
-                                     "Gouraud Shading com z-Buffer", "Phong Shading",
-                                     "Phong Shading com Textura Projetada ", "Ray Tracing",
-                                     "Wireframe Tetraedro"}};
+                                    {"Wireframe", "Wireframe com Linhas Escondidas", "Flat Shading",
+                                     "Gouraud Shading com Pintor", "Gouraud Shading com z-Buffer",
+                                     "Phong Shading", "Phong Shading com Textura Projetada ",
+                                     "Ray Tracing", "Wireframe Tetraedro"}};
 
 private:
     // The camera fields in reading order, for le_camera.

@@ -24,20 +24,24 @@ Vetor combina(double c, const Vetor& a, double s, const Vetor& b) {
 void gira(Camera& camera, int eixo, double theta) {
     const double c = std::cos(theta), s = std::sin(theta);
     switch (eixo) {
-    case EIXO_MIRA: camera.V = combina(c, camera.V, -s, camera.U); break;
+    case EIXO_MIRA:
+        camera.V = combina(c, camera.V, -s, camera.U);
+        break;
     case EIXO_HORIZONTAL: {
         const Vetor n = combina(c, camera.N, -s, camera.V);
         camera.V = combina(c, camera.V, s, camera.N);
         camera.N = n;
         break;
     }
-    case EIXO_VERTICAL: camera.N = combina(c, camera.N, s, camera.U); break;
-    default: break;
+    case EIXO_VERTICAL:
+        camera.N = combina(c, camera.N, s, camera.U);
+        break;
+    default:
+        break;
     }
 }
 
-void escreve_vetor(CampoTexto& x, CampoTexto& y, CampoTexto& z, double vx, double vy,
-                   double vz) {
+void escreve_vetor(CampoTexto& x, CampoTexto& y, CampoTexto& z, double vx, double vy, double vz) {
     x.texto = formata_real(vx);
     y.texto = formata_real(vy);
     z.texto = formata_real(vz);
@@ -62,6 +66,23 @@ constexpr const char* CENTRO_X = "Coord. x do Centro Rot. em formato inválido."
 constexpr const char* CENTRO_Y = "Coord. y do Centro Rot. em formato inválido.";
 constexpr const char* CENTRO_Z = "Coord. z do Centro Rot. em formato inválido.";
 
+bool finito(const Vetor& v) {
+    return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
+}
+
+bool finita(const Camera& camera) {
+    return finito(camera.N) && finito(camera.V) &&
+           finito(Vetor(camera.C.x, camera.C.y, camera.C.z));
+}
+
+// The centre coordinate whose distance from the camera overflows, or x when only the length
+// of the whole distance does.
+const char* mensagem_centro_distante(const Ponto& centro, const Ponto& c) {
+    if (!std::isfinite(centro.y - c.y)) return CENTRO_Y;
+    if (!std::isfinite(centro.z - c.z)) return CENTRO_Z;
+    return CENTRO_X;
+}
+
 } // namespace
 
 void Janela::EfetuarRot_buttonClick() {
@@ -76,7 +97,9 @@ void Janela::EfetuarRot_buttonClick() {
     }
     if (!aceita(le_camera(sistema.CameraAtual, textos_camera()))) return;
 
-    Camera& camera = *sistema.CameraAtual;
+    // Turned on a copy: a centre so far from the camera that the distance overflows would
+    // otherwise write INF and NAN into the camera and its fields.
+    Camera camera = *sistema.CameraAtual;
     const Ponto centro(v[0], v[1], v[2]);
     const double theta = static_cast<double>(static_cast<long double>(v[3]) / 180 * PI_DOZE_CASAS);
     const int eixo = Eixos_de_rotacao_radio.selecionado;
@@ -93,6 +116,11 @@ void Janela::EfetuarRot_buttonClick() {
             camera.C.atribui(centro.x - raio * camera.N.x, centro.y - raio * camera.N.y,
                              centro.z - raio * camera.N.z);
     }
+    if (!finita(camera)) {
+        Mensagem_label.texto = mensagem_centro_distante(centro, sistema.CameraAtual->C);
+        return;
+    }
+    *sistema.CameraAtual = camera;
     escreve_vetor(Cx_edit, Cy_edit, Cz_edit, camera.C.x, camera.C.y, camera.C.z);
     escreve_vetor(Nx_edit, Ny_edit, Nz_edit, camera.N.x, camera.N.y, camera.N.z);
     escreve_vetor(Vx_edit, Vy_edit, Vz_edit, camera.V.x, camera.V.y, camera.V.z);
@@ -100,8 +128,7 @@ void Janela::EfetuarRot_buttonClick() {
 
 void Janela::EfetuarRotDes_buttonClick() {
     EfetuarRot_buttonClick();
-    if (!Mensagem_label.texto.empty() && Mensagem_label.texto.front() == ' ')
-        Desenhar_buttonClick();
+    if (mensagem_de_sucesso(Mensagem_label.texto)) Desenhar_buttonClick();
 }
 
 void Janela::CarregarCtr_buttonClick() {
@@ -127,7 +154,7 @@ void Janela::Button1Click() {
     // Before any draw or rotation there is no camera yet: build it from the fields first.
     if (!sistema.CameraAtual) {
         const std::string mensagem = le_camera(sistema.CameraAtual, textos_camera());
-        if (mensagem.front() != ' ') {
+        if (!mensagem_de_sucesso(mensagem)) {
             Mensagem_label.texto = mensagem;
             return;
         }

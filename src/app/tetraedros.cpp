@@ -117,7 +117,7 @@ void Janela::mostra_tetraedro(std::int32_t t) {
     altera_texto(TetCor_green, formata_real(mostrada.cor.g));
     altera_texto(TetCor_blue, formata_real(mostrada.cor.b));
     marca(THabil, mostrada.habilitado);
-    NumTet.texto = formata_real(t);
+    NumTet.texto = formata_inteiro(t);
 }
 
 void Janela::avanca_tetraedro(std::int32_t passo) {

@@ -56,8 +56,7 @@ template <typename Acao> void cronometra(bool mostrar, const char* etapa, Acao a
 }
 
 bool sucesso(const Janela& janela) {
-    const std::string& mensagem = janela.Mensagem_label.texto;
-    return !mensagem.empty() && mensagem.front() == ' ';
+    return quindra::mensagem_de_sucesso(janela.Mensagem_label.texto);
 }
 
 // The choices to draw: one number 0..8, or every one.
@@ -136,11 +135,11 @@ int main(int argc, char** argv) {
                  "arquivos camera.txt, cena.txt e objeto.txt da pasta de configuração."};
     app.get_formatter()->label("Usage", "Uso");
     app.get_formatter()->label("OPTIONS", "OPÇÕES");
-    app.get_formatter()->label("Options", "Opções");
     app.get_formatter()->label("Positionals", "Posicionais");
     app.get_formatter()->label("REQUIRED", "OBRIGATÓRIO");
     app.get_formatter()->label("TEXT", "TEXTO");
-    app.set_help_flag("-h,--help", "Mostra esta ajuda e sai.");
+    app.option_defaults()->group("Opções");
+    app.set_help_flag("-h,--help", "Mostra esta ajuda e sai.")->group("Opções");
     Opcoes opcoes;
     app.add_option("OBJETO", opcoes.objeto, "Arquivo do objeto.")->required();
     app.add_option("-a", opcoes.algoritmo,
@@ -149,8 +148,7 @@ int main(int argc, char** argv) {
                    "Imagem de saída (padrão quindra.bmp; PNG quando termina em .png). Com "
                    "\"todos\", o número do algoritmo vai antes da extensão.");
     app.add_option("--textura", opcoes.textura, "Textura para o algoritmo 6.");
-    app.add_option("--faces", opcoes.faces, "Primeira e última face com textura.")
-        ->expected(2);
+    app.add_option("--faces", opcoes.faces, "Primeira e última face com textura.")->expected(2);
     app.add_option("--dir", opcoes.pasta,
                    "Pasta de camera.txt, cena.txt e objeto.txt (padrão: a atual); nada é "
                    "gravado nela.");

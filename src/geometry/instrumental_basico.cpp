@@ -19,6 +19,13 @@ Razao razao_do_eixo(double u, double w, double& razao) {
 
 } // namespace
 
+double Vetor::norma_sem_estouro() const {
+    const double maior = std::fmax(std::fabs(x), std::fmax(std::fabs(y), std::fabs(z)));
+    if (!std::isfinite(maior)) return maior; // an infinite or NaN component has no length
+    const double a = x / maior, b = y / maior, c = z / maior;
+    return maior * std::sqrt(a * a + b * b + c * c);
+}
+
 bool Vetor::paralelo(const Vetor& w) const {
     const double u_eixos[3] = {x, y, z};
     const double w_eixos[3] = {w.x, w.y, w.z};
@@ -26,9 +33,13 @@ bool Vetor::paralelo(const Vetor& w) const {
     int quantas = 0;
     for (int eixo = 0; eixo < 3; ++eixo) {
         switch (razao_do_eixo(u_eixos[eixo], w_eixos[eixo], razoes[quantas])) {
-        case Razao::existe: ++quantas; break;
-        case Razao::impossivel: return false;
-        case Razao::nenhuma: break;
+        case Razao::existe:
+            ++quantas;
+            break;
+        case Razao::impossivel:
+            return false;
+        case Razao::nenhuma:
+            break;
         }
     }
     // Absolute comparison of the ratios, against the first one.

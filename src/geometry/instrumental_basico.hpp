@@ -30,7 +30,11 @@ struct Vetor {
     double produto_escalar(const Vetor& w) const { return x * w.x + y * w.y + z * w.z; }
     void soma(const Vetor& w) { x += w.x, y += w.y, z += w.z; }
     void subtrai(const Vetor& w) { x -= w.x, y -= w.y, z -= w.z; }
-    double norma() const { return std::sqrt(x * x + y * y + z * z); }
+    /// The length; components beyond 1e154, whose squares overflow, are scaled down first.
+    double norma() const {
+        const double quadrado = x * x + y * y + z * z;
+        return std::isfinite(quadrado) ? std::sqrt(quadrado) : norma_sem_estouro();
+    }
     void inverte() { x = -x, y = -y, z = -z; }
 
     /// receiver := receiver x w
@@ -61,6 +65,9 @@ struct Vetor {
         const double k = coeficiente_projecao(w);
         atribui(k * w.x, k * w.y, k * w.z);
     }
+
+private:
+    double norma_sem_estouro() const;
 };
 
 /// A vertex: camera coordinates first (written by the viewing transform), then world ones.

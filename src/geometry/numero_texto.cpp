@@ -40,12 +40,12 @@ std::string_view sem_mais(std::string_view t) {
     return !t.empty() && t.front() == '+' ? t.substr(1) : t;
 }
 
-std::string texto_inteiro(int valor) {
-    char texto[16];
+} // namespace
+
+std::string formata_inteiro(std::int64_t valor) {
+    char texto[24];
     return {texto, std::to_chars(texto, texto + sizeof texto, valor).ptr};
 }
-
-} // namespace
 
 std::string_view sem_brancos(std::string_view texto) {
     while (!texto.empty() && eh_branco(texto.front())) texto.remove_prefix(1);
@@ -82,8 +82,7 @@ std::string formata_real(double valor) {
     const std::size_t posicao_e = texto.find('e');
     int expoente = 0;
     const std::string_view texto_expoente = sem_mais(texto.substr(posicao_e + 1));
-    std::from_chars(texto_expoente.data(), texto_expoente.data() + texto_expoente.size(),
-                    expoente);
+    std::from_chars(texto_expoente.data(), texto_expoente.data() + texto_expoente.size(), expoente);
 
     const bool negativo = texto.front() == '-';
     std::string digitos; // the significant digits without the point or trailing zeros
@@ -95,7 +94,7 @@ std::string formata_real(double valor) {
     if (expoente >= 15 || expoente < -4) {
         resultado += digitos[0];
         if (digitos.size() > 1) resultado.append(".").append(digitos, 1);
-        resultado.append("E").append(texto_inteiro(expoente));
+        resultado.append("E").append(formata_inteiro(expoente));
     } else if (expoente < 0) {
         resultado.append("0.").append(static_cast<std::size_t>(-expoente - 1), '0');
         resultado.append(digitos);

@@ -1,6 +1,7 @@
 // Numbers to and from text, independent of the process locale: "." is always the decimal point.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,9 @@ bool le_real_decimal(std::string_view token, double& valor);
 
 /// Reads a whole token as a 32-bit signed whole number: optional sign and decimal digits.
 bool le_inteiro_decimal(std::string_view token, int& valor);
+
+/// A whole number in decimal.
+std::string formata_inteiro(std::int64_t valor);
 
 /// The general form with at most 15 significant digits: "255", "0.5", "-0.25", "1E20", "1.5E-7".
 std::string formata_real(double valor);

@@ -32,8 +32,7 @@ void pinta_poligono_plano(Bitmap& tela, const Camera& camera, const Vetor& norma
 Bitmap& desenha_flat(Bitmap& tela, Malha& malha, const Camera& camera, const Material& material,
                      const Cena& cena, const ModoTetraedro& modo) {
     tela.define_caneta(AMARELO);
-    tela.define_pincel(PRETO);
-    tela.retangulo(1, 1, LADO_TELA, LADO_TELA);
+    limpa_tela(tela, PRETO);
     ordena_para_pintor(malha);
 
     Vetor trabalho;

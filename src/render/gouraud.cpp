@@ -39,8 +39,7 @@ Cor cor_de_corte(const Cor& a, const Cor& b, double t) {
 bool prepara_desenho(Bitmap& tela, Malha& malha, const Material& material, const Cena& cena,
                      CorPixel caneta, CorPixel pincel) {
     tela.define_caneta(caneta);
-    tela.define_pincel(pincel);
-    tela.retangulo(1, 1, LADO_TELA, LADO_TELA);
+    limpa_tela(tela, pincel);
     if (!malha_desenhavel(malha)) return false;
     ordena_para_pintor(malha);
     recalcula_normais(malha);

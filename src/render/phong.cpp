@@ -109,8 +109,7 @@ void desenha_lista(DesenhoPhong& e, Malha& malha) {
 // Clears the frame; false when the mesh names points it does not have (nothing more is drawn).
 bool limpa_e_confere(Bitmap& tela, const Malha& malha) {
     tela.define_caneta(AMARELO);
-    tela.define_pincel(PRETO);
-    tela.retangulo(1, 1, LADO_TELA, LADO_TELA);
+    limpa_tela(tela, PRETO);
     return malha_desenhavel(malha);
 }
 

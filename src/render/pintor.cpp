@@ -31,14 +31,22 @@ PoligonoVisivel poligono_visivel(const Triangulo& triangulo, ListaDePontos& pont
     const auto c13 = [&] { return ponto_de_corte(p1, p3, t.t13, d); };
     const auto c23 = [&] { return ponto_de_corte(p2, p3, t.t23, d); };
     switch (caso) {
-    case 0: return {{p1, p2, p3}, 3};
-    case 1: return {{c12(), p2, p3, c13()}, 4};
-    case 2: return {{c13(), c23(), p3}, 3};
-    case 3: return {{c12(), c23(), p2}, 3};
-    case 4: return {{c12(), p1, p3, c23()}, 4};
-    case 5: return {{c12(), c13(), p1}, 3};
-    case 6: return {{c13(), p1, p2, c23()}, 4};
-    default: return {};
+    case 0:
+        return {{p1, p2, p3}, 3};
+    case 1:
+        return {{c12(), p2, p3, c13()}, 4};
+    case 2:
+        return {{c13(), c23(), p3}, 3};
+    case 3:
+        return {{c12(), c23(), p2}, 3};
+    case 4:
+        return {{c12(), p1, p3, c23()}, 4};
+    case 5:
+        return {{c12(), c13(), p1}, 3};
+    case 6:
+        return {{c13(), p1, p2, c23()}, 4};
+    default:
+        return {};
     }
 }
 
@@ -47,9 +55,8 @@ void preenche_poligono(Bitmap& tela, const Camera& camera, const PoligonoVisivel
     std::array<PontoPixel, 4> pixels;
     for (int i = 0; i < poligono.quantos; ++i) {
         const Ponto& v = poligono.vertices[static_cast<std::size_t>(i)];
-        pixels[static_cast<std::size_t>(i)] = {
-            projeta_coluna(camera.d * v.xv / (camera.hx * v.zv)),
-            projeta_linha(camera.d * v.yv / (camera.hy * v.zv))};
+        pixels[static_cast<std::size_t>(i)] = {projeta_coluna(camera.d * v.xv / (camera.hx * v.zv)),
+                                               projeta_linha(camera.d * v.yv / (camera.hy * v.zv))};
     }
     tela.define_pincel(cor);
     tela.poligono({pixels.data(), static_cast<std::size_t>(poligono.quantos)});

@@ -45,8 +45,7 @@ void desenha_aresta(Bitmap& tela, const Camera& camera, const Ponto& p, const Po
 
 // The unclipped edge p-q. A corner at depth 0 has no projection; one so near it that the
 // projection overflows has none worth drawing either.
-void desenha_aresta_tetraedro(Bitmap& tela, const Camera& camera, const Ponto& p,
-                              const Ponto& q) {
+void desenha_aresta_tetraedro(Bitmap& tela, const Camera& camera, const Ponto& p, const Ponto& q) {
     if (p.zv == 0 || q.zv == 0) return;
     const double xn1 = camera.d * p.xv / (camera.hx * p.zv);
     const double yn1 = camera.d * p.yv / (camera.hy * p.zv);
@@ -58,16 +57,10 @@ void desenha_aresta_tetraedro(Bitmap& tela, const Camera& camera, const Ponto& p
     tela.linha_para(projeta_coluna(xn2), projeta_linha(yn2));
 }
 
-// Clears the frame with a black brush; the outline keeps whatever pen the caller left.
-void limpa_tela(Bitmap& tela) {
-    tela.define_pincel(PRETO);
-    tela.retangulo(1, 1, LADO_TELA, LADO_TELA);
-}
-
 } // namespace
 
-void desenha_triangulo_arame(Bitmap& tela, const ListaDePontos& pontos, const Camera& camera,
-                             int a, int b, int c) {
+void desenha_triangulo_arame(Bitmap& tela, const ListaDePontos& pontos, const Camera& camera, int a,
+                             int b, int c) {
     const Ponto& pa = pontos[static_cast<std::size_t>(a - 1)];
     const Ponto& pb = pontos[static_cast<std::size_t>(b - 1)];
     const Ponto& pc = pontos[static_cast<std::size_t>(c - 1)];
@@ -82,7 +75,7 @@ void desenha_triangulo_arame(Bitmap& tela, const ListaDePontos& pontos, const Ca
 }
 
 Bitmap& desenha_arame(Bitmap& tela, const Malha& malha, const Camera& camera) {
-    limpa_tela(tela);
+    limpa_tela(tela, PRETO); // the outline keeps the pen of the last draw
     tela.define_caneta(AMARELO);
     for (const Triangulo& t : malha.Triangulos)
         desenha_triangulo_arame(tela, malha.Pontos, camera, t.vertice1, t.vertice2, t.vertice3);
@@ -91,7 +84,7 @@ Bitmap& desenha_arame(Bitmap& tela, const Malha& malha, const Camera& camera) {
 
 Bitmap& desenha_arame_oculto(Bitmap& tela, Malha& malha, const Camera& camera) {
     tela.define_caneta(AMARELO);
-    limpa_tela(tela);
+    limpa_tela(tela, PRETO);
     ordena_para_pintor(malha);
     for (auto t = malha.Triangulos.rbegin(); t != malha.Triangulos.rend(); ++t)
         preenche_poligono(tela, camera, poligono_visivel(*t, malha.Pontos, camera.d), PRETO);
@@ -99,7 +92,7 @@ Bitmap& desenha_arame_oculto(Bitmap& tela, Malha& malha, const Camera& camera) {
 }
 
 Bitmap& desenha_tetraedro(Bitmap& tela, const Malha& malha, const Camera& camera) {
-    limpa_tela(tela);
+    limpa_tela(tela, PRETO);
     tela.define_caneta(AMARELO);
     const ListaDePontos& p = malha.Pontos;
     if (p.size() < 3) return tela;

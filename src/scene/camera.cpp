@@ -4,8 +4,7 @@
 
 namespace quindra {
 
-Camera::Camera(const Vetor& n, const Vetor& v, const Ponto& c, double d_, double hx_,
-               double hy_)
+Camera::Camera(const Vetor& n, const Vetor& v, const Ponto& c, double d_, double hx_, double hy_)
     : N(n), V(v), C(c) {
     atualiza(d_, hx_, hy_);
 }

@@ -1,6 +1,6 @@
 #include "scene/cena.hpp"
 
-#include <charconv>
+#include "geometry/numero_texto.hpp"
 
 namespace quindra {
 
@@ -12,12 +12,8 @@ bool cor_ambiente_valida(double v) { return v >= 0 && v < 256; }
 bool intensidade_valida(double v) { return v >= 0 && v <= 255; }
 
 std::string mensagem_fonte(std::string_view inicio, std::size_t numero, std::string_view fim) {
-    char digitos[24];
-    // 24 digits hold any size_t, so the conversion cannot run out of room
-    char* final_digitos = std::to_chars(digitos, digitos + sizeof digitos, numero).ptr;
     std::string mensagem(inicio);
-    mensagem.append(digitos, final_digitos);
-    mensagem.append(fim);
+    mensagem.append(formata_inteiro(static_cast<std::int64_t>(numero))).append(fim);
     return mensagem;
 }
 

@@ -13,9 +13,8 @@ namespace {
 constexpr std::uintmax_t MENOR_REGISTRO = 6;
 
 std::size_t reserva_limitada(std::int32_t declarados, const LeitorTexto& leitor) {
-    return static_cast<std::size_t>(
-        std::min<std::uintmax_t>(static_cast<std::uintmax_t>(declarados),
-                                 leitor.tamanho() / MENOR_REGISTRO + 1));
+    return static_cast<std::size_t>(std::min<std::uintmax_t>(
+        static_cast<std::uintmax_t>(declarados), leitor.tamanho() / MENOR_REGISTRO + 1));
 }
 
 bool le_pontos(LeitorTexto& leitor, std::int32_t quantos, double fator_z, ListaDePontos& pontos,

@@ -19,8 +19,7 @@ struct EntradaTetraedro {
 using TabelaTetraedros = std::array<EntradaTetraedro, NUM_TETRAEDROS>;
 
 /// The entry of tetrahedron number t, or none when the table has no such entry.
-inline const EntradaTetraedro* entrada_tetraedro(const TabelaTetraedros& tabela,
-                                                 std::int32_t t) {
+inline const EntradaTetraedro* entrada_tetraedro(const TabelaTetraedros& tabela, std::int32_t t) {
     return t >= 1 && t <= NUM_TETRAEDROS ? &tabela[static_cast<std::size_t>(t - 1)] : nullptr;
 }
 

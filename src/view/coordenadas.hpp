@@ -47,10 +47,10 @@ inline double determinante_baricentrico(double x1, double y1, double x2, double 
 }
 
 /// Weights of (x, y) in the triangle (x1, y1), (x2, y2), (x3, y3).
-inline Baricentricas baricentricas(double x1, double y1, double x2, double y2, double x3,
-                                   double y3, double x, double y) {
-    return baricentricas_det(determinante_baricentrico(x1, y1, x2, y2, x3, y3), x1, y1, x2, y2,
-                             x3, y3, x, y);
+inline Baricentricas baricentricas(double x1, double y1, double x2, double y2, double x3, double y3,
+                                   double x, double y) {
+    return baricentricas_det(determinante_baricentrico(x1, y1, x2, y2, x3, y3), x1, y1, x2, y2, x3,
+                             y3, x, y);
 }
 
 } // namespace quindra

@@ -6,8 +6,8 @@
 namespace quindra {
 
 enum CorteSegmento : int {
-    SEGMENTO_INVISIVEL = 0,  // wholly nearer than the plane
-    SEGMENTO_INTEIRO = 1,    // drawn as it is
+    SEGMENTO_INVISIVEL = 0, // wholly nearer than the plane
+    SEGMENTO_INTEIRO = 1,   // drawn as it is
     PRIMEIRO_EXTREMO_MOVIDO = 2,
     SEGUNDO_EXTREMO_MOVIDO = 3,
 };

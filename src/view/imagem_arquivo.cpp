@@ -204,6 +204,11 @@ std::string_view confere_jpeg(const Bytes& dados) {
                                &canais))
         return CORROMPIDO;
     if (auto motivo = confere_dimensoes(largura, altura); !motivo.empty()) return motivo;
+    // Every 8 x 8 block of the image takes at least one bit of coded data; a few hundred bytes
+    // claiming 8192 x 8192 would otherwise be decoded, at length, from nothing.
+    const std::size_t blocos =
+        static_cast<std::size_t>((largura + 7) / 8) * static_cast<std::size_t>((altura + 7) / 8);
+    if (dados.size() * 8 < blocos) return TRUNCADO;
     return jpeg_completo(dados) ? std::string_view{} : TRUNCADO;
 }
 

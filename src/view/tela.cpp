@@ -10,9 +10,13 @@ Bitmap& cria_tela(std::optional<Bitmap>& tela, std::optional<Bitmap>& textura) {
         // a texture already loaded survives a frame created anew
         if (!textura) textura.emplace(0, 0);
     }
-    tela->define_pincel(PRETO);
-    tela->retangulo(1, 1, LADO_TELA, LADO_TELA);
+    limpa_tela(*tela, PRETO);
     return *tela;
+}
+
+void limpa_tela(Bitmap& tela, CorPixel fundo) {
+    tela.define_pincel(fundo);
+    tela.retangulo(1, 1, LADO_TELA, LADO_TELA);
 }
 
 bool salva_tela(const Bitmap& tela, const std::filesystem::path& arquivo, std::string& erro) {

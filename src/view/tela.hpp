@@ -17,6 +17,10 @@ inline constexpr int LADO_TELA = 600;
 /// moment, and returns it. Row 0 and column 0 keep what they had.
 Bitmap& cria_tela(std::optional<Bitmap>& tela, std::optional<Bitmap>& textura);
 
+/// Paints rows and columns 1..599 with the brush fundo, their one-pixel outline with the pen
+/// in force; row 0 and column 0 keep what they had.
+void limpa_tela(Bitmap& tela, CorPixel fundo);
+
 /// Writes the frame as PNG when the name ends in ".png" (any case), otherwise as a 24-bit BMP;
 /// on failure erro gets the reason in Portuguese and the result is false.
 bool salva_tela(const Bitmap& tela, const std::filesystem::path& arquivo, std::string& erro);

@@ -10,8 +10,8 @@ namespace quindra::teste {
 
 Camera camera_inicial() { return Camera({0, 0, -1}, {0, 1, 0}, Ponto(0, 0, 200), 1, 1, 1); }
 
-Malha malha_vista(std::initializer_list<Ponto> pontos,
-                  std::initializer_list<Triangulo> triangulos, const Camera& camera) {
+Malha malha_vista(std::initializer_list<Ponto> pontos, std::initializer_list<Triangulo> triangulos,
+                  const Camera& camera) {
     Malha malha;
     malha.Pontos = pontos;
     malha.Triangulos = triangulos;

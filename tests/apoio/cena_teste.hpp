@@ -19,8 +19,8 @@ Camera camera_inicial();
 
 /// A mesh of the given world points and triangles (1-based point numbers), the tetrahedron
 /// numbers set as the loader sets them, already moved into camera space by the camera.
-Malha malha_vista(std::initializer_list<Ponto> pontos,
-                  std::initializer_list<Triangulo> triangulos, const Camera& camera);
+Malha malha_vista(std::initializer_list<Ponto> pontos, std::initializer_list<Triangulo> triangulos,
+                  const Camera& camera);
 
 /// The scene's only light: white, at the world point, moved into the camera's space.
 void poe_luz_branca(Cena& cena, const Ponto& mundo, const Camera& camera);

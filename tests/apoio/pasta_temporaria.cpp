@@ -21,8 +21,8 @@ PastaTemporaria::~PastaTemporaria() {
 std::filesystem::path PastaTemporaria::escreve(std::string_view nome,
                                                std::string_view conteudo) const {
     const auto arquivo = caminho_ / nome;
-    std::ofstream(arquivo, std::ios::binary).write(conteudo.data(),
-                                                   static_cast<std::streamsize>(conteudo.size()));
+    std::ofstream(arquivo, std::ios::binary)
+        .write(conteudo.data(), static_cast<std::streamsize>(conteudo.size()));
     return arquivo;
 }
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "app/janela.hpp"
 #include "apoio/pasta_temporaria.hpp"
 #include "apoio/plataforma_falsa.hpp"
+#include "app/janela.hpp"
 
 namespace quindra {
 namespace {
@@ -27,8 +27,8 @@ protected:
         EXPECT_FALSE(erro) << campo.texto;
         return valor;
     }
-    void espera(const CampoTexto& x, const CampoTexto& y, const CampoTexto& z, double ex,
-                double ey, double ez, double tolerancia = 1e-9) {
+    void espera(const CampoTexto& x, const CampoTexto& y, const CampoTexto& z, double ex, double ey,
+                double ez, double tolerancia = 1e-9) {
         EXPECT_NEAR(numero(x), ex, tolerancia);
         EXPECT_NEAR(numero(y), ey, tolerancia);
         EXPECT_NEAR(numero(z), ez, tolerancia);
@@ -87,6 +87,19 @@ TEST_F(Rotacao, CamposInvalidos) {
         EXPECT_EQ(janela.Nz_edit.texto, "-1");
         EXPECT_EQ(janela.Cz_edit.texto, "200");
     }
+    // A centre whose distance from the camera overflows changes nothing.
+    janela.Cx_edit.texto = "1e308";
+    gira(2, "90", "-1e308", "0", "0");
+    EXPECT_EQ(janela.Mensagem_label.texto, "Coord. x do Centro Rot. em formato inválido.");
+    EXPECT_EQ(janela.Cx_edit.texto, "1e308");
+    EXPECT_EQ(janela.Nx_edit.texto, "0");
+    janela.Cx_edit.texto = "0";
+    janela.Cy_edit.texto = "1e308";
+    gira(1, "45", "0", "-1e308", "0");
+    EXPECT_EQ(janela.Mensagem_label.texto, "Coord. y do Centro Rot. em formato inválido.");
+    EXPECT_EQ(janela.Nz_edit.texto, "-1");
+    janela.Cy_edit.texto = "0";
+
     janela.Vy_edit.texto = "?";
     gira(2, "10", "0", "0", "0");
     EXPECT_EQ(janela.Mensagem_label.texto, "V.y em formato inválido.");

@@ -39,8 +39,10 @@ bool imagem_valida(const std::filesystem::path& arquivo) {
 
 TEST(QuindraRender, TodosOsAlgoritmosNumaPastaNova) {
     PastaTemporaria pasta;
-    const auto r = executa(pasta, "'" + AMOSTRAS + "/esfera.txt' -a todos -o quadro.png "
-                                  "--textura '" + AMOSTRAS + "/textura.bmp' --faces 1 100 --tempo");
+    const auto r = executa(pasta, "'" + AMOSTRAS +
+                                      "/esfera.txt' -a todos -o quadro.png "
+                                      "--textura '" +
+                                      AMOSTRAS + "/textura.bmp' --faces 1 100 --tempo");
     EXPECT_EQ(r.status, 0) << r.erro;
     for (int escolha : {0, 1, 2, 3, 4, 5, 6, 8})
         EXPECT_TRUE(imagem_valida(pasta.caminho() / ("quadro" + std::to_string(escolha) + ".png")))

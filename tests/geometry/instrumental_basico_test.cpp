@@ -21,6 +21,14 @@ TEST(Vetor, NormalizaDeixaVetoresCurtosComoEstao) {
     espera_vetor(v, 0.6, 0.8, 0);
 }
 
+TEST(Vetor, NormaDeComponentesEnormesNaoEstoura) {
+    Vetor v(0, 3e200, -4e200);
+    EXPECT_DOUBLE_EQ(v.norma(), 5e200);
+    v.normaliza();
+    espera_vetor(v, 0, 0.6, -0.8);
+    EXPECT_TRUE(std::isinf(Vetor(1.5e308, 1.5e308, 0).norma())); // beyond the double range
+}
+
 TEST(Vetor, NuloUsaToleranciaEstrita) {
     EXPECT_TRUE(Vetor(9.9e-9, -9.9e-9, 0).nulo());
     EXPECT_FALSE(Vetor(1e-8, 0, 0).nulo());
@@ -65,8 +73,8 @@ TEST(Vetor, Paralelo) {
     };
     for (const auto& c : casos)
         EXPECT_EQ(c.u.paralelo(c.w), c.esperado)
-            << "(" << c.u.x << ", " << c.u.y << ", " << c.u.z << ") com (" << c.w.x << ", "
-            << c.w.y << ", " << c.w.z << ")";
+            << "(" << c.u.x << ", " << c.u.y << ", " << c.u.z << ") com (" << c.w.x << ", " << c.w.y
+            << ", " << c.w.z << ")";
 }
 
 TEST(Vetor, OperacoesComPontosUsamCoordenadasDeCamera) {
@@ -107,13 +115,17 @@ TEST(Conversao, Real) {
         double valor;
     };
     const Caso casos[] = {
-        {"1.5", false, 1.5},      {"  -2.25 ", false, -2.25}, {"+3", false, 3},
-        {"1e3", false, 1000},     {"2.5E-1", false, 0.25},    {".5", false, 0.5},
-        {"5.", false, 5},         {"1,5", true, 0},           {"", true, 0},
-        {"   ", true, 0},         {".", true, 0},             {"1e", true, 0},
-        {"1.2.3", true, 0},       {"inf", true, 0},           {"-INF", true, 0},
-        {"nan", true, 0},         {"0x1A", true, 0},          {"1e400", true, 0},
-        {"1 000", true, 0},       {"+-1", true, 0},           {"1.5x", true, 0},
+        {"1.5", false, 1.5},     {"  -2.25 ", false, -2.25},
+        {"+3", false, 3},        {"1e3", false, 1000},
+        {"2.5E-1", false, 0.25}, {".5", false, 0.5},
+        {"5.", false, 5},        {"1,5", true, 0},
+        {"", true, 0},           {"   ", true, 0},
+        {".", true, 0},          {"1e", true, 0},
+        {"1.2.3", true, 0},      {"inf", true, 0},
+        {"-INF", true, 0},       {"nan", true, 0},
+        {"0x1A", true, 0},       {"1e400", true, 0},
+        {"1 000", true, 0},      {"+-1", true, 0},
+        {"1.5x", true, 0},
     };
     for (const auto& c : casos) {
         bool erro = !c.erro;
@@ -132,10 +144,17 @@ TEST(Conversao, Inteiro) {
         int valor;
     };
     const Caso casos[] = {
-        {"12", false, 12},         {" -7 ", false, -7},      {"+3", false, 3},
-        {"2147483647", false, 2147483647}, {"-2147483648", false, -2147483647 - 1},
-        {"2147483648", true, 0},   {"1.0", true, 0},         {"", true, 0},
-        {"-", true, 0},            {"+-1", true, 0},         {"$1F", true, 0},
+        {"12", false, 12},
+        {" -7 ", false, -7},
+        {"+3", false, 3},
+        {"2147483647", false, 2147483647},
+        {"-2147483648", false, -2147483647 - 1},
+        {"2147483648", true, 0},
+        {"1.0", true, 0},
+        {"", true, 0},
+        {"-", true, 0},
+        {"+-1", true, 0},
+        {"$1F", true, 0},
         {"1e3", true, 0},
     };
     for (const auto& c : casos) {

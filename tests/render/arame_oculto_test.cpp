@@ -47,8 +47,7 @@ TEST(ArameOculto, DeixaAListaDoMaisPertoAoMaisLonge) {
 TEST(ArameOculto, TrianguloAtrasDoPlanoNaoPintaNemEsconde) {
     const Camera camera = camera_inicial();
     Malha malha = malha_vista({Ponto(-50, -50, 0), Ponto(50, -50, 0), Ponto(0, 50, 0),
-                               Ponto(-50, -50, 199.5), Ponto(50, -50, 199.5),
-                               Ponto(0, 50, 199.5)},
+                               Ponto(-50, -50, 199.5), Ponto(50, -50, 199.5), Ponto(0, 50, 199.5)},
                               {{1, 2, 3}, {4, 5, 6}}, camera);
     Bitmap tela = tela_nova();
     desenha_arame_oculto(tela, malha, camera);
@@ -74,8 +73,8 @@ TEST(Tetraedro, SeisArestasDosQuatroPrimeirosPontosSemRecorte) {
 
 TEST(Tetraedro, ObjetoDeTresPontosDesenhaSoOTriangulo) {
     const Camera camera = camera_inicial();
-    Malha malha = malha_vista({Ponto(0, 0, 100), Ponto(50, 0, 100), Ponto(0, 50, 100)},
-                              {{1, 2, 3}}, camera);
+    Malha malha =
+        malha_vista({Ponto(0, 0, 100), Ponto(50, 0, 100), Ponto(0, 50, 100)}, {{1, 2, 3}}, camera);
     Bitmap tela = tela_nova();
     desenha_tetraedro(tela, malha, camera);
     EXPECT_EQ(tela.pixel(400, 300), AMARELO);
@@ -85,9 +84,9 @@ TEST(Tetraedro, ObjetoDeTresPontosDesenhaSoOTriangulo) {
 
 TEST(Tetraedro, ArestaComPontaNaProfundidadeZeroEhPulada) {
     const Camera camera = camera_inicial();
-    Malha malha = malha_vista({Ponto(0, 0, 100), Ponto(50, 0, 100), Ponto(0, 50, 100),
-                               Ponto(10, 10, 200)},
-                              {{1, 2, 3}}, camera);
+    Malha malha =
+        malha_vista({Ponto(0, 0, 100), Ponto(50, 0, 100), Ponto(0, 50, 100), Ponto(10, 10, 200)},
+                    {{1, 2, 3}}, camera);
     Bitmap tela = tela_nova();
     desenha_tetraedro(tela, malha, camera);
     // Only the three edges among A, B, C: each about 150 pixels.

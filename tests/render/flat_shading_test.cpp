@@ -81,8 +81,7 @@ TEST_F(Flat, CentroideMaisPertoFicaPorCima) {
 }
 
 TEST_F(Flat, ObjetoTodoAtrasDoPlanoDeixaPretoComMolduraAmarela) {
-    Malha malha = malha_vista({Ponto(-10, -10, 199.5), Ponto(10, -10, 199.5),
-                               Ponto(0, 20, 199.5)},
+    Malha malha = malha_vista({Ponto(-10, -10, 199.5), Ponto(10, -10, 199.5), Ponto(0, 20, 199.5)},
                               {{1, 2, 3}}, camera);
     const Bitmap tela = desenha(malha);
     EXPECT_EQ(conta_pixels(tela, PRETO), 597 * 597);
@@ -122,8 +121,14 @@ protected:
     Malha oito() {
         return malha_vista({Ponto(-40, -5, 100), Ponto(-30, -5, 100), Ponto(-35, 5, 100),
                             Ponto(30, -5, 100), Ponto(40, -5, 100), Ponto(35, 5, 100)},
-                           {{1, 2, 3}, {1, 2, 3}, {1, 2, 3}, {1, 2, 3},
-                            {4, 5, 6}, {4, 5, 6}, {4, 5, 6}, {4, 5, 6}},
+                           {{1, 2, 3},
+                            {1, 2, 3},
+                            {1, 2, 3},
+                            {1, 2, 3},
+                            {4, 5, 6},
+                            {4, 5, 6},
+                            {4, 5, 6},
+                            {4, 5, 6}},
                            camera);
     }
     TabelaTetraedros tabela;

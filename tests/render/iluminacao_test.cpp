@@ -58,7 +58,7 @@ TEST_F(Ilumina, NormalDeCostasEscolheOLado1) {
 }
 
 TEST_F(Ilumina, PontoVistoDeLadoFicaNoLado2) {
-    normal = Vetor(1, 0, 0); // V . N = 0
+    normal = Vetor(1, 0, 0);             // V . N = 0
     cena.Pl[0].atribui_vista(10, 0, 10); // the light lies on the normal's side
     espera(ilumina(ponto, normal, material, cena), 120, 70, 20);
 }

@@ -26,11 +26,17 @@ TEST(Arame, CuboNaCameraInicialCaiOndeAProjecaoDiz) {
 
     // Front face (z = 40, depth 160): corners at 300 +- 40/160 * 300 = 225 and 375.
     // Back face (z = -40, depth 240): 300 +- 50 = 250 and 350.
-    for (const PontoPixel p : {PontoPixel{225, 225}, {300, 225}, {375, 300}, {300, 375},
-                               {250, 250}, {300, 250}, {350, 300}, {300, 300}})
+    for (const PontoPixel p : {PontoPixel{225, 225},
+                               {300, 225},
+                               {375, 300},
+                               {300, 375},
+                               {250, 250},
+                               {300, 250},
+                               {350, 300},
+                               {300, 300}})
         EXPECT_EQ(tela.pixel(p.x, p.y), AMARELO) << p.x << "," << p.y;
-    for (const PontoPixel p : {PontoPixel{320, 300}, {300, 320}, {100, 100}, {224, 300},
-                               {376, 300}})
+    for (const PontoPixel p :
+         {PontoPixel{320, 300}, {300, 320}, {100, 100}, {224, 300}, {376, 300}})
         EXPECT_EQ(tela.pixel(p.x, p.y), PRETO) << p.x << "," << p.y;
     EXPECT_EQ(tela.pixel(0, 0), BRANCO);  // row 0 and column 0 are never cleared
     EXPECT_EQ(tela.pixel(1, 300), PRETO); // the first frame outline takes the black pen
@@ -38,8 +44,8 @@ TEST(Arame, CuboNaCameraInicialCaiOndeAProjecaoDiz) {
 
 TEST(Arame, SegundoDesenhoTemMolduraAmarela) {
     const Camera camera = camera_inicial();
-    Malha malha = malha_vista({Ponto(0, 0, 0), Ponto(10, 0, 0), Ponto(0, 10, 0)}, {{1, 2, 3}},
-                              camera);
+    Malha malha =
+        malha_vista({Ponto(0, 0, 0), Ponto(10, 0, 0), Ponto(0, 10, 0)}, {{1, 2, 3}}, camera);
     Bitmap tela = tela_nova();
     desenha_arame(tela, malha, camera);
     EXPECT_EQ(tela.pixel(1, 300), PRETO);
@@ -53,8 +59,8 @@ TEST(Arame, TrianguloAtravessandoOPlanoFocal) {
     const Camera camera = camera_inicial();
     // Camera coordinates P1 = (0, 0, 0.5), P2 = (-1, 1, 2), P3 = (1, 1, 2): P1 is nearer than
     // the plane at depth 1, so both its edges are cut at x = -+1/3, y = 1/3.
-    Malha malha = malha_vista({Ponto(0, 0, 199.5), Ponto(-1, 1, 198), Ponto(1, 1, 198)},
-                              {{1, 2, 3}}, camera);
+    Malha malha =
+        malha_vista({Ponto(0, 0, 199.5), Ponto(-1, 1, 198), Ponto(1, 1, 198)}, {{1, 2, 3}}, camera);
     Bitmap tela = tela_nova();
     desenha_arame(tela, malha, camera);
     EXPECT_EQ(tela.pixel(300, 200), AMARELO); // the segment along the plane, row 200
@@ -92,9 +98,9 @@ TEST(Arame, DistanciaFocalMinusculaNaoProjetaProfundidadeNula) {
     camera.d = 1e-7;
     // The first edge starts just behind the camera: the cut tolerance lets it through uncut,
     // and projecting that end would mirror it onto the screen.
-    Malha malha = malha_vista({Ponto(0.5, 0.5, 200 + 5e-7), Ponto(0.5, 0.5, 200 - 2e-7),
-                               Ponto(0.5, 0.5, 200 + 5e-7)},
-                              {{1, 2, 3}}, camera);
+    Malha malha = malha_vista(
+        {Ponto(0.5, 0.5, 200 + 5e-7), Ponto(0.5, 0.5, 200 - 2e-7), Ponto(0.5, 0.5, 200 + 5e-7)},
+        {{1, 2, 3}}, camera);
     Bitmap tela = tela_nova();
     desenha_arame(tela, malha, camera);
     EXPECT_EQ(conta_pixels(tela, AMARELO), 0);

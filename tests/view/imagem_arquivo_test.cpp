@@ -285,8 +285,14 @@ TEST_F(ArquivoImagem, JpegLidoERecusadoQuandoCortadoOuEnorme) {
     // the frame header (0xFF 0xC0, length, precision) holds height and width
     const std::size_t quadro = jpeg.find("\xFF\xC0");
     ASSERT_NE(quadro, std::string::npos);
-    EXPECT_FALSE(carrega_imagem(escreve(jpeg.replace(quadro + 5, 4, 4, '\xFF'), "e.jpg"), erro));
+    std::string enorme = jpeg;
+    EXPECT_FALSE(carrega_imagem(escreve(enorme.replace(quadro + 5, 4, 4, '\xFF'), "e.jpg"), erro));
     EXPECT_EQ(erro, invalido("e.jpg", "imagem grande demais"));
+    // 8192 x 8192 within the pixel budget, from far too few bytes to code it
+    std::string oco = jpeg;
+    EXPECT_FALSE(carrega_imagem(
+        escreve(oco.replace(quadro + 5, 4, std::string("\x20\x00\x20\x00", 4)), "o.jpg"), erro));
+    EXPECT_EQ(erro, invalido("o.jpg", "arquivo truncado"));
 }
 
 } // namespace
