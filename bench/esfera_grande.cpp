@@ -12,9 +12,8 @@ namespace {
 
 void escreve_numero(std::string& saida, double valor) {
     char texto[32];
-    saida.append(texto, std::to_chars(texto, texto + sizeof texto, valor,
-                                      std::chars_format::fixed, 6)
-                            .ptr);
+    saida.append(
+        texto, std::to_chars(texto, texto + sizeof texto, valor, std::chars_format::fixed, 6).ptr);
 }
 
 void escreve_numero(std::string& saida, long valor) {
@@ -58,7 +57,8 @@ long escreve_esfera(const std::filesystem::path& caminho, long triangulos) {
     const auto escreve_triangulo = [&](long a, long b, long c) { escreve_tres(a, b, c); };
     escreve_ponto(0, raio, 0);
     for (long i = 1; i < pilhas; ++i) {
-        const double theta = std::numbers::pi * static_cast<double>(i) / static_cast<double>(pilhas);
+        const double theta =
+            std::numbers::pi * static_cast<double>(i) / static_cast<double>(pilhas);
         for (long j = 0; j < fatias; ++j) {
             const double phi =
                 2 * std::numbers::pi * static_cast<double>(j) / static_cast<double>(fatias);
