@@ -68,11 +68,15 @@ int compara_distancias(const Triangulo& a, const Triangulo& b) {
 void ordena_triangulos(Malha& malha) {
     // A key that overflowed to NaN compares equal to everything, which is no ordering at
     // all; such triangles go last, as the farthest.
-    std::stable_sort(malha.Triangulos.begin(), malha.Triangulos.end(),
-                     [](const Triangulo& a, const Triangulo& b) {
-                         if (std::isnan(a.distancia)) return false;
-                         return std::isnan(b.distancia) || compara_distancias(a, b) < 0;
-                     });
+    const auto mais_perto = [](const Triangulo& a, const Triangulo& b) {
+        if (std::isnan(a.distancia)) return false;
+        return std::isnan(b.distancia) || compara_distancias(a, b) < 0;
+    };
+    auto& lista = malha.Triangulos;
+    // Drawn again from the same place, the list is already in order: a stable sort would
+    // leave it as it is, at the cost of a full merge.
+    if (!std::is_sorted(lista.begin(), lista.end(), mais_perto))
+        std::stable_sort(lista.begin(), lista.end(), mais_perto);
 }
 
 } // namespace quindra
