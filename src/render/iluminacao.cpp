@@ -8,16 +8,10 @@ namespace quindra {
 namespace {
 
 // The model once the side is known; olho is para_o_olho(p), computed once by the caller.
-Cor ilumina_lado(const Ponto& p, const Vetor& olho, const Vetor& normal, const Cor& Od,
-                 const Cor& Os, const Material& material, const Cena& cena) {
-    Cor difusa(Od), especular(Os);
-    difusa.multiplica(material.Kd);
-    difusa.normaliza();
-    especular.multiplica(material.Ks);
-    especular.normaliza();
-
-    Cor intensidade(cena.Ia);
-    intensidade.multiplica(cena.Ka);
+Cor ilumina_lado(const Ponto& p, const Vetor& olho, const Vetor& normal, const Refletancias& lado,
+                 const Material& material, const Cena& cena) {
+    const Cor &difusa = lado.difusa, &especular = lado.especular;
+    Cor intensidade(lado.ambiente);
     Cor soma_difusa, soma_especular, termo;
     Vetor luz, reflexo;
     const auto fontes = static_cast<std::size_t>(std::max(cena.NumFontes, 0));
@@ -45,6 +39,22 @@ Cor ilumina_lado(const Ponto& p, const Vetor& olho, const Vetor& normal, const C
 
 } // namespace
 
+Cor pondera_difusa(const Cor& Od, const Material& material) {
+    Cor difusa(Od);
+    difusa.multiplica(material.Kd);
+    difusa.normaliza();
+    return difusa;
+}
+
+Refletancias refletancias(const Cor& Od, const Cor& Os, const Material& material,
+                          const Cena& cena) {
+    Refletancias lado{pondera_difusa(Od, material), Os, cena.Ia};
+    lado.especular.multiplica(material.Ks);
+    lado.especular.normaliza();
+    lado.ambiente.multiplica(cena.Ka);
+    return lado;
+}
+
 Vetor para_o_olho(const Ponto& p) {
     Vetor olho;
     olho.copia_ponto(p);
@@ -57,15 +67,17 @@ Cor ilumina(const Ponto& p, const Vetor& n, const Material& material, const Cena
     const Vetor olho = para_o_olho(p);
     // The normal used always faces the eye; the reversal is for this evaluation only.
     if (olho.produto_escalar(n) >= 0)
-        return ilumina_lado(p, olho, n, material.Od2, material.Os2, material, cena);
+        return ilumina_lado(p, olho, n, refletancias(material.Od2, material.Os2, material, cena),
+                            material, cena);
     Vetor invertida(n);
     invertida.inverte();
-    return ilumina_lado(p, olho, invertida, material.Od1, material.Os1, material, cena);
+    return ilumina_lado(p, olho, invertida,
+                        refletancias(material.Od1, material.Os1, material, cena), material, cena);
 }
 
-Cor ilumina_phong(const Ponto& p, const Vetor& n, const Cor& OdAtual, const Cor& OsAtual,
+Cor ilumina_phong(const Ponto& p, const Vetor& n, const Refletancias& lado,
                   const Material& material, const Cena& cena) {
-    return ilumina_lado(p, para_o_olho(p), n, OdAtual, OsAtual, material, cena);
+    return ilumina_lado(p, para_o_olho(p), n, lado, material, cena);
 }
 
 } // namespace quindra

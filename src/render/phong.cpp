@@ -26,8 +26,8 @@ struct DesenhoPhong {
     const ProjecaoTextura* projecao = nullptr;
     const Bitmap* textura = nullptr;
     FaixaTextura faixa{1, 0};
-    // The colours of the side seen of the triangle being drawn.
-    Cor OdAtual{}, OsAtual{};
+    // The weighed colours of the side seen of the triangle being drawn (OdAtual, OsAtual).
+    Refletancias lado{};
 };
 
 // The lit colour's channels are in 0..255 for any valid material; a stray value keeps its low
@@ -52,11 +52,11 @@ void rasteriza_triangulo(DesenhoPhong& e, const std::array<Vetor*, 3>& normais,
 
     // The side is chosen once for the whole face, by the eye direction at its first vertex.
     const bool verso = para_o_olho(a).produto_escalar(face) < 0;
-    e.OsAtual = verso ? e.material.Os1 : e.material.Os2;
-    if (!texturizado) {
-        e.OdAtual = verso ? e.material.Od1 : e.material.Od2;
+    const Cor& OsAtual = verso ? e.material.Os1 : e.material.Os2;
+    const Cor& OdAtual = verso ? e.material.Od1 : e.material.Od2; // the texel's, if textured
+    e.lado = refletancias(OdAtual, OsAtual, e.material, e.cena);
+    if (!texturizado)
         for (std::size_t k = 0; k < 3; ++k) corrige_normal(*normais[k], *pontos[k]);
-    }
     const Vetor &na = *normais[0], &nb = *normais[1], &nc = *normais[2];
     Ponto ponto;
     Vetor normal;
@@ -68,9 +68,9 @@ void rasteriza_triangulo(DesenhoPhong& e, const std::array<Vetor*, 3>& normais,
                        w.a * na.z + w.b * nb.z + w.c * nc.z);
         if (texturizado) {
             const CorPixel t = texel(*e.textura, coordenadas_textura(*e.projecao, ponto));
-            e.OdAtual.atribui(t.r, t.g, t.b);
+            e.lado.difusa = pondera_difusa(Cor(t.r, t.g, t.b), e.material);
         }
-        const Cor cor = ilumina_phong(ponto, normal, e.OdAtual, e.OsAtual, e.material, e.cena);
+        const Cor cor = ilumina_phong(ponto, normal, e.lado, e.material, e.cena);
         e.tela.define_pixel(x, LADO_TELA - y,
                             {canal_baixo(cor.r), canal_baixo(cor.g), canal_baixo(cor.b)});
     });
