@@ -20,7 +20,9 @@ bool le_inteiro_decimal(std::string_view token, int& valor);
 /// A whole number in decimal.
 std::string formata_inteiro(std::int64_t valor);
 
-/// The general form with at most 15 significant digits: "255", "0.5", "-0.25", "1E20", "1.5E-7".
+/// The general form with at most 15 significant digits: "255", "0.5", "-0.25", "1E20", "1.5E-7";
+/// where those would read back as out of range (next to the largest double), the shortest
+/// text that reads back exactly instead.
 std::string formata_real(double valor);
 
 } // namespace quindra

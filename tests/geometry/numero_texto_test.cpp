@@ -32,13 +32,20 @@ TEST(FormataReal, FormaGeralComQuinzeDigitos) {
         {-1234.5678, "-1234.5678"},
         {3.141592653589793, "3.14159265358979"},
         {9.9999999999999999, "10"},
-        {1.7976931348623157e308, "1.79769313486232E308"},
+        {1.79769313486231e308, "1.79769313486231E308"},
+        // fifteen digits would round these past the largest double, which reads back as out
+        // of range: the shortest exact text is written instead
+        {1.7976931348623157e308, "1.7976931348623157E308"},
+        {-1.7976931348623157e308, "-1.7976931348623157E308"},
+        {1.7976931348623155e308, "1.7976931348623155E308"},
+        {4.9406564584124654e-324, "4.94065645841247E-324"},
     };
     for (const auto& c : casos) EXPECT_EQ(formata_real(c.valor), c.texto) << c.texto;
 }
 
 TEST(FormataReal, VoltaAoMesmoNumeroPelaConversao) {
-    for (double valor : {0.5, -123.25, 1e-7, 4e300, 6.02214076e23}) {
+    for (double valor : {0.5, -123.25, 1e-7, 4e300, 6.02214076e23, 1.7976931348623157e308,
+                          -1.7976931348623155e308, 4.9406564584124654e-324}) {
         bool erro = true;
         EXPECT_EQ(converte_real(formata_real(valor), erro), valor);
         EXPECT_FALSE(erro);
