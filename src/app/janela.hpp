@@ -3,6 +3,7 @@
 // widget, so the whole program runs and is tested without a display.
 #pragma once
 
+#include <array>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -18,9 +19,18 @@ inline bool mensagem_de_sucesso(std::string_view mensagem) {
     return !mensagem.empty() && mensagem.front() == ' ';
 }
 
-/// Whether the configuration files are written back (the desktop window) or only read (the
-/// command-line renderer, which must leave a working directory untouched).
-enum class Persistencia { le_e_grava, so_le };
+/// Whether the configuration files are written back (the desktop window), only read (the
+/// command-line renderer, which must leave a working directory untouched), or not used at all
+/// (the window's initial values, for drawing from memory alone).
+enum class Persistencia { le_e_grava, so_le, nenhuma };
+
+/// What start-up made of a configuration file.
+enum class SituacaoArquivo { lido, ausente, ilegivel, malformado };
+
+struct ArquivoLido {
+    std::string_view nome; // "camera.txt", "cena.txt" or "objeto.txt"
+    SituacaoArquivo situacao = SituacaoArquivo::ausente;
+};
 
 class Janela {
 public:
@@ -80,6 +90,8 @@ public:
     // --- configuration files ----------------------------------------------------------------
     void carrega_configuracao();
     void descarrega_configuracao();
+    /// What start-up made of camera.txt, cena.txt and objeto.txt, in that order.
+    const std::array<ArquivoLido, 3>& configuracao_lida() const { return configuracao_lida_; }
 
     Sistema sistema;
 
@@ -167,6 +179,8 @@ private:
     void guarda_cor_tetraedro(const CampoTexto& campo, double Cor::*canal);
     // Enables one of the predefined sets of tetrahedra and shows its first entry.
     void habilita_conjunto(int botao);
+    // Reads cena.txt into the scene fields and the light list.
+    SituacaoArquivo carrega_cena(const std::filesystem::path& arquivo);
     // Shows light n of the list in the light fields and the group box caption.
     void mostra_fonte(std::int32_t n);
     // Inserts a white light at the origin into ListaDeFontes, its six texts from that entry on.
@@ -176,6 +190,7 @@ private:
 
     Plataforma& plataforma_;
     Persistencia persistencia_;
+    std::array<ArquivoLido, 3> configuracao_lida_;
     bool em_TModoClick_ = false; // TModoClick sets its own box without running again
 };
 

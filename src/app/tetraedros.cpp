@@ -4,8 +4,8 @@
 #include <cassert>
 #include <string>
 
+#include "app/formato_configuracao.hpp"
 #include "app/janela.hpp"
-#include "geometry/leitor_texto.hpp"
 #include "geometry/numero_texto.hpp"
 
 namespace quindra {
@@ -52,31 +52,6 @@ EntradaTetraedro& entrada(TabelaTetraedros& tabela, std::int32_t t) {
     return tabela[static_cast<std::size_t>(t - 1)];
 }
 
-enum class LeituraCores { nao_abriu, incompleta, completa };
-
-// Each record is a whole number, read and not used, then red, green and blue. A record that is
-// malformed or cut short by the end of the file stops the reading: the colours before it stay,
-// and the entries from it on keep the colours they had.
-LeituraCores le_cores(const std::filesystem::path& arquivo, TabelaTetraedros& tabela) {
-    LeitorTexto leitor(arquivo);
-    if (!leitor.aberto()) return LeituraCores::nao_abriu;
-    for (EntradaTetraedro& destino : tabela) {
-        // The reader gives 0 for a number asked for after the end of the file, so the end is
-        // looked for before each number.
-        bool faltou = leitor.fim();
-        int descartado = 0;
-        leitor.le_inteiro(descartado);
-        Cor cor;
-        for (double Cor::*canal : {&Cor::r, &Cor::g, &Cor::b}) {
-            faltou = faltou || leitor.fim();
-            leitor.le_real(cor.*canal);
-        }
-        if (faltou || leitor.falhou()) return LeituraCores::incompleta;
-        destino.cor = cor;
-    }
-    return LeituraCores::completa;
-}
-
 } // namespace
 
 void Janela::TModoClick() {
@@ -92,9 +67,8 @@ void Janela::TModoClick() {
         ajusta_caixa(false);
         return;
     }
-    const LeituraCores leitura =
-        le_cores(sistema.DirInicial / ARQUIVO_CORES, sistema.tabela_tetraedros);
-    if (leitura == LeituraCores::nao_abriu) {
+    LeitorTexto leitor(sistema.DirInicial / ARQUIVO_CORES);
+    if (!leitor.aberto()) {
         Mensagem_label.texto = PROBLEMAS_COM_CORES;
         // The box never shows checked while the mode is off.
         ajusta_caixa(false);
@@ -102,7 +76,10 @@ void Janela::TModoClick() {
     }
     sistema.ModoTetraedro = true;
     ajusta_caixa(true);
-    if (leitura == LeituraCores::incompleta) Mensagem_label.texto = PROBLEMAS_COM_CORES;
+    // A short or malformed file keeps the colours read so far, and says so.
+    if (!le_cores_tetraedros(leitor, sistema.tabela_tetraedros)) {
+        Mensagem_label.texto = PROBLEMAS_COM_CORES;
+    }
     // The current entry's own colour and flag: the fields store into it, so showing another
     // entry's colour would copy that colour over it, and checking the box regardless would
     // enable an entry the user had disabled.

@@ -1,5 +1,10 @@
 #include "geometry/leitor_texto.hpp"
 
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "geometry/numero_texto.hpp"
 
 namespace quindra {
@@ -12,46 +17,75 @@ constexpr int FIM_DE_TEXTO = 26;
 } // namespace
 
 LeitorTexto::LeitorTexto(const std::filesystem::path& caminho) {
-    std::error_code erro;
+    // The type is checked on the open descriptor, not on the name, so that nothing swapped in
+    // between can slip through; O_NONBLOCK keeps a FIFO from waiting for a writer meanwhile.
+    const int descritor = ::open(caminho.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descritor < 0) {
+        abertura_ = errno == ENOENT || errno == ENOTDIR ? Abertura::ausente : Abertura::ilegivel;
+        return;
+    }
+    abertura_ = Abertura::ilegivel;
+    struct stat estado {};
     // Only regular files: a device such as /dev/zero would otherwise never end.
-    if (!std::filesystem::is_regular_file(caminho, erro)) return;
-    tamanho_ = std::filesystem::file_size(caminho, erro);
-    if (erro) return;
-    arquivo_.reset(std::fopen(caminho.c_str(), "rb"));
-    if (arquivo_) buffer_.resize(TAMANHO_BLOCO);
+    if (::fstat(descritor, &estado) != 0 || !S_ISREG(estado.st_mode)) {
+        ::close(descritor);
+        return;
+    }
+    arquivo_.reset(::fdopen(descritor, "rb"));
+    if (!arquivo_) {
+        ::close(descritor);
+        return;
+    }
+    abertura_ = Abertura::aberto;
+    tamanho_ = static_cast<std::uintmax_t>(estado.st_size);
+    buffer_.resize(TAMANHO_BLOCO);
+}
+
+LeitorTexto LeitorTexto::em_memoria(std::string_view bytes) {
+    LeitorTexto leitor;
+    leitor.abertura_ = Abertura::aberto;
+    leitor.tamanho_ = bytes.size();
+    leitor.bloco_ = bytes;
+    return leitor;
 }
 
 bool LeitorTexto::recarrega() {
     if (terminou_ || !arquivo_) return false;
-    ocupados_ = std::fread(buffer_.data(), 1, buffer_.size(), arquivo_.get());
+    const std::size_t lidos = std::fread(buffer_.data(), 1, buffer_.size(), arquivo_.get());
+    bloco_ = std::string_view(buffer_.data(), lidos);
     posicao_ = 0;
-    if (ocupados_ == 0) terminou_ = true;
-    return ocupados_ > 0;
+    if (lidos == 0) terminou_ = true;
+    return lidos > 0;
 }
 
 int LeitorTexto::espia() {
-    if (posicao_ == ocupados_ && !recarrega()) return FIM;
-    const auto c = static_cast<unsigned char>(buffer_[posicao_]);
+    if (posicao_ == bloco_.size() && !recarrega()) return FIM;
+    const auto c = static_cast<unsigned char>(bloco_[posicao_]);
     if (c == FIM_DE_TEXTO) {
         terminou_ = true;
-        posicao_ = ocupados_ = 0;
+        bloco_ = {};
+        posicao_ = 0;
         return FIM;
     }
     return c;
 }
 
+void LeitorTexto::pula_separadores() {
+    for (int c = espia(); c != FIM && c <= ' '; c = espia()) ++posicao_;
+}
+
+bool LeitorTexto::fim_apos_separadores() {
+    pula_separadores();
+    return fim();
+}
+
 bool LeitorTexto::le_token(std::size_t limite, std::string_view& token) {
-    int c = espia();
-    while (c != FIM && c <= ' ') {
-        ++posicao_;
-        c = espia();
-    }
+    pula_separadores();
     std::size_t comprimento = 0;
-    while (c != FIM && c > ' ') {
+    for (int c = espia(); c != FIM && c > ' '; c = espia()) {
         if (comprimento == limite) return false;
         token_[comprimento++] = static_cast<char>(c);
         ++posicao_;
-        c = espia();
     }
     token = std::string_view(token_, comprimento);
     return true;

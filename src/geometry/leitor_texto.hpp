@@ -12,12 +12,20 @@
 
 namespace quindra {
 
+/// Why a file did or did not open.
+enum class Abertura { aberto, ausente, ilegivel };
+
 class LeitorTexto {
 public:
-    /// Opens a regular file; anything else (missing, a folder, a device) is not opened.
+    /// Opens a regular file; anything else (missing, a folder, a device, a FIFO) is not opened,
+    /// and nothing waits on it.
     explicit LeitorTexto(const std::filesystem::path& caminho);
+    /// Reads the bytes in place, as if they were a file's; they must outlive the reader.
+    static LeitorTexto em_memoria(std::string_view bytes);
 
-    bool aberto() const { return arquivo_ != nullptr; }
+    bool aberto() const { return abertura_ == Abertura::aberto; }
+    /// Opened, missing (no such file), or there but not readable as a regular file.
+    Abertura abertura() const { return abertura_; }
     /// Size of the file in bytes: a bound on how many numbers it can hold.
     std::uintmax_t tamanho() const { return tamanho_; }
 
@@ -28,14 +36,18 @@ public:
     bool le_real(double& valor);
     /// True when no character is left before the end of the file.
     bool fim() { return espia() == FIM; }
+    /// True when nothing but separators is left: the next number would read as 0.
+    bool fim_apos_separadores();
     /// True once any read has failed.
     bool falhou() const { return falhou_; }
 
 private:
     static constexpr int FIM = -1;
 
+    LeitorTexto() = default;
     int espia();
     bool recarrega();
+    void pula_separadores();
     // The next token into token_, skipping separators; empty at the end of the file.
     // False when the token is longer than limite.
     bool le_token(std::size_t limite, std::string_view& token);
@@ -46,9 +58,11 @@ private:
         void operator()(std::FILE* f) const { std::fclose(f); }
     };
     std::unique_ptr<std::FILE, FechaArquivo> arquivo_;
+    Abertura abertura_ = Abertura::ausente;
     std::uintmax_t tamanho_ = 0;
     std::vector<char> buffer_;
-    std::size_t posicao_ = 0, ocupados_ = 0;
+    std::string_view bloco_; // the bytes at hand: the last block read, or all of memory
+    std::size_t posicao_ = 0;
     bool terminou_ = false, falhou_ = false;
     char token_[65];
 };

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "geometry/leitor_texto.hpp"
-
 namespace quindra {
 
 namespace {
@@ -55,7 +53,10 @@ bool le_triangulos(LeitorTexto& leitor, std::int32_t quantos, std::int32_t num_p
 std::string carrega_objeto(Malha& malha, const std::filesystem::path& arquivo) {
     LeitorTexto leitor(arquivo);
     if (!leitor.aberto()) return ERRO_ABERTURA_ARQUIVO;
+    return carrega_objeto(malha, leitor);
+}
 
+std::string carrega_objeto(Malha& malha, LeitorTexto& leitor) {
     std::int32_t num_pontos, num_triangulos;
     if (!leitor.le_inteiro(num_pontos) || !leitor.le_inteiro(num_triangulos) || leitor.fim())
         return ARQUIVO_COM_PROBLEMAS;

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 
+#include "geometry/leitor_texto.hpp"
 #include "scene/triangulo.hpp"
 
 namespace quindra {
@@ -19,5 +20,8 @@ inline const std::string INCONSISTENCIAS_TRIANGULOS = "Arquivo com inconsistênc
 /// success, otherwise the first failure's text, with the mesh left exactly as it was.
 /// World z is scaled by the mesh's FatorDilatacaoZ as it is read.
 std::string carrega_objeto(Malha& malha, const std::filesystem::path& arquivo);
+
+/// The same from an open reader (a file, or bytes in memory).
+std::string carrega_objeto(Malha& malha, LeitorTexto& leitor);
 
 } // namespace quindra

@@ -1,10 +1,16 @@
 #include "apoio/pasta_temporaria.hpp"
 
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
 
 namespace quindra::teste {
+
+std::string conteudo(const std::filesystem::path& arquivo) {
+    std::ifstream entrada(arquivo, std::ios::binary);
+    return {std::istreambuf_iterator<char>(entrada), {}};
+}
 
 PastaTemporaria::PastaTemporaria() {
     std::random_device aleatorio;

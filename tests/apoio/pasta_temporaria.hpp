@@ -2,9 +2,13 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace quindra::teste {
+
+/// The bytes of a file; empty when it cannot be read.
+std::string conteudo(const std::filesystem::path& arquivo);
 
 class PastaTemporaria {
 public:

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -14,6 +12,7 @@ namespace quindra {
 namespace {
 
 namespace fs = std::filesystem;
+using teste::conteudo;
 using teste::PastaTemporaria;
 using teste::PlataformaFalsa;
 using Campos = std::vector<CampoTexto Janela::*>;
@@ -49,11 +48,6 @@ std::string textos(const ListaDeFontes& fontes) {
     return juntos;
 }
 
-std::string le(const fs::path& arquivo) {
-    std::ifstream entrada(arquivo, std::ios::binary);
-    return {std::istreambuf_iterator<char>(entrada), {}};
-}
-
 std::ptrdiff_t quantos_arquivos(const PastaTemporaria& pasta) {
     return std::distance(fs::directory_iterator(pasta.caminho()), {});
 }
@@ -62,9 +56,9 @@ TEST(Configuracao, PastaVaziaRecebeOsPadroes) {
     PastaTemporaria pasta;
     PlataformaFalsa plataforma;
     Janela janela(plataforma, pasta.caminho());
-    EXPECT_EQ(le(pasta.caminho() / "camera.txt"), CAMERA_PADRAO);
-    EXPECT_EQ(le(pasta.caminho() / "cena.txt"), CENA_PADRAO);
-    EXPECT_EQ(le(pasta.caminho() / "objeto.txt"), OBJETO_PADRAO);
+    EXPECT_EQ(conteudo(pasta.caminho() / "camera.txt"), CAMERA_PADRAO);
+    EXPECT_EQ(conteudo(pasta.caminho() / "cena.txt"), CENA_PADRAO);
+    EXPECT_EQ(conteudo(pasta.caminho() / "objeto.txt"), OBJETO_PADRAO);
     EXPECT_EQ(quantos_arquivos(pasta), 3); // no backup, no temporary file left
     EXPECT_EQ(textos(janela.sistema.lista_de_fontes), "255 255 255 0 0 0");
     EXPECT_EQ(textos(janela, CAMERA), "0 0 -1 0 1 0 0 0 200 1 1 1"); // the window's, not the file's
@@ -73,6 +67,14 @@ TEST(Configuracao, PastaVaziaRecebeOsPadroes) {
     Janela leitora(plataforma, so_le.caminho(), Persistencia::so_le);
     leitora.FormDestroy();
     EXPECT_EQ(quantos_arquivos(so_le), 0);
+
+    // Without persistence the files are neither read nor written.
+    Janela sem_arquivos(plataforma, pasta.caminho(), Persistencia::nenhuma);
+    EXPECT_EQ(textos(sem_arquivos, CAMERA), "0 0 -1 0 1 0 0 0 200 1 1 1");
+    EXPECT_EQ(textos(sem_arquivos.sistema.lista_de_fontes), "255 255 255 0 0 0");
+    sem_arquivos.Cx_edit.texto = "5";
+    sem_arquivos.FormDestroy();
+    EXPECT_EQ(conteudo(pasta.caminho() / "camera.txt"), CAMERA_PADRAO);
 }
 
 TEST(Configuracao, Leitura) {
@@ -115,20 +117,29 @@ TEST(Configuracao, Leitura) {
         const std::string padrao = caso.campos == CAMERA ? CAMERA_PADRAO
                                    : caso.campos == CENA ? CENA_PADRAO
                                                          : OBJETO_PADRAO;
-        EXPECT_EQ(le(arquivo), caso.substituido ? padrao : caso.conteudo);
-        EXPECT_EQ(le(arquivo.string() + ".bak"), caso.substituido ? caso.conteudo : "");
+        EXPECT_EQ(conteudo(arquivo), caso.substituido ? padrao : caso.conteudo);
+        EXPECT_EQ(conteudo(arquivo.string() + ".bak"), caso.substituido ? caso.conteudo : "");
+        for (const ArquivoLido& lido : janela.configuracao_lida()) {
+            const SituacaoArquivo esperada = lido.nome != caso.nome ? SituacaoArquivo::ausente
+                                             : caso.substituido     ? SituacaoArquivo::malformado
+                                                                    : SituacaoArquivo::lido;
+            EXPECT_EQ(lido.situacao, esperada) << lido.nome << " " << caso.conteudo;
+        }
     }
 }
 
 TEST(Configuracao, ContagemEnormeDeFontesNaoCriaBilhoesDelas) {
-    PastaTemporaria pasta;
-    PlataformaFalsa plataforma;
-    pasta.escreve("cena.txt", "1 2 3 0.25 2000000000 1 1 1 -1 -1 -1");
-    Janela janela(plataforma, pasta.caminho());
-    const ListaDeFontes& fontes = janela.sistema.lista_de_fontes;
-    ASSERT_LT(fontes.size(), 6000u);
-    EXPECT_EQ(textos({fontes.begin(), fontes.begin() + 6}), "1 1 1 -1 -1 -1");
-    EXPECT_EQ(std::count(fontes.begin() + 6, fontes.end(), "0"), std::ssize(fontes) - 6);
+    // A hundred lights of zeros past the end of the file, whether or not a line break ends it.
+    for (const char* fim : {"", "\r\n", " \r\n\r\n"}) {
+        PastaTemporaria pasta;
+        PlataformaFalsa plataforma;
+        pasta.escreve("cena.txt", std::string("1 2 3 0.25 2000000000 1 1 1 -1 -1 -1") + fim);
+        Janela janela(plataforma, pasta.caminho());
+        const ListaDeFontes& fontes = janela.sistema.lista_de_fontes;
+        ASSERT_EQ(fontes.size(), 6u * 101) << fim;
+        EXPECT_EQ(textos({fontes.begin(), fontes.begin() + 6}), "1 1 1 -1 -1 -1");
+        EXPECT_EQ(std::count(fontes.begin() + 6, fontes.end(), "0"), std::ssize(fontes) - 6);
+    }
 }
 
 TEST(Configuracao, FecharGravaOsTextosComoEstaoEAFonteVisivel) {
@@ -142,17 +153,17 @@ TEST(Configuracao, FecharGravaOsTextosComoEstaoEAFonteVisivel) {
     janela.FontePosterior_buttonClick();
     janela.IlRed_edit.texto = "77"; // typed on light 2, no command since
     janela.FormDestroy();
-    EXPECT_EQ(le(pasta.caminho() / "camera.txt"),
+    EXPECT_EQ(conteudo(pasta.caminho() / "camera.txt"),
               "0 0 -1\r\n0 1 0\r\n1.50 0 200\r\n1\r\n1\r\nabc\r\n");
-    EXPECT_EQ(le(pasta.caminho() / "cena.txt"),
+    EXPECT_EQ(conteudo(pasta.caminho() / "cena.txt"),
               "1 2 3\r\n0.25\r\n3\r\n1 1 1 \r\n-1 -1 -1 \r\n77 2 2 \r\n-2 -2 -2 \r\n"
               "3 3 3 \r\n-3 -3 -3 \r\n");
-    EXPECT_EQ(le(pasta.caminho() / "objeto.txt"),
+    EXPECT_EQ(conteudo(pasta.caminho() / "objeto.txt"),
               "255 255 0\r\n255 255 0\r\n255 255 255\r\n255 255 255\r\n0,5\r\n0.5\r\n1\r\n");
     EXPECT_EQ(janela.Mensagem_label.texto, " ");
 }
 
-TEST(Configuracao, FalhaAoGravarAvisaEPoupaOsArquivosSeguintes) {
+TEST(Configuracao, FalhaAoGravarUmArquivoAvisaEGravaOsOutros) {
     const char* const nomes[] = {"camera.txt", "cena.txt", "objeto.txt"};
     const char* const antigos[] = {"0 0 -1 0 1 0 0 0 200 1 1 1", "255 255 255 0.5 1 1 1 1 0 0 0",
                                    "255 255 0 255 255 0 255 255 255 255 255 255 0.5 0.5 1"};
@@ -171,9 +182,54 @@ TEST(Configuracao, FalhaAoGravarAvisaEPoupaOsArquivosSeguintes) {
         for (std::size_t i = 0; i < 3; ++i) {
             if (i == diretorio) continue;
             // written files have line breaks, so an old one is easy to tell
-            EXPECT_EQ(le(pasta.caminho() / nomes[i]) == antigos[i], i > diretorio) << nomes[i];
+            EXPECT_NE(conteudo(pasta.caminho() / nomes[i]), antigos[i]) << nomes[i];
         }
+        EXPECT_TRUE(fs::is_directory(pasta.caminho() / nomes[diretorio]));
         EXPECT_EQ(quantos_arquivos(pasta), 3);
+    }
+}
+
+// The largest double written with fifteen digits rounds past itself and would no longer read;
+// the camera must come back from a close and a new start exactly as it was.
+TEST(Configuracao, NumeroExtremoVoltaIgualNoInicioSeguinte) {
+    PastaTemporaria pasta;
+    PlataformaFalsa plataforma;
+    pasta.escreve("camera.txt", "0 0 -1\r\n0 1 0\r\n1.7976931348623157e308 -1.79769313486231e308 "
+                                "200\r\n1\r\n1\r\n1\r\n");
+    for (int inicio = 0; inicio < 2; ++inicio) {
+        Janela janela(plataforma, pasta.caminho());
+        EXPECT_EQ(janela.Cx_edit.texto, "1.7976931348623157E308");
+        EXPECT_EQ(janela.Cy_edit.texto, "-1.79769313486231E308");
+        janela.FormDestroy();
+    }
+    EXPECT_FALSE(fs::exists(pasta.caminho() / "camera.txt.bak"));
+}
+
+// Every start that meets an unreadable file keeps it; the oldest copies give way only past ten.
+TEST(Configuracao, CopiasDeSegurancaSeAcumulam) {
+    PastaTemporaria pasta;
+    PlataformaFalsa plataforma;
+    const auto ruim = [](int n) { return "ruim " + std::to_string(n); };
+    for (int n = 1; n <= 12; ++n) {
+        pasta.escreve("camera.txt", ruim(n));
+        Janela janela(plataforma, pasta.caminho());
+        EXPECT_EQ(conteudo(pasta.caminho() / "camera.txt"), CAMERA_PADRAO);
+    }
+    EXPECT_EQ(conteudo(pasta.caminho() / "camera.txt.bak"), ruim(12));
+    for (int i = 1; i <= 9; ++i)
+        EXPECT_EQ(conteudo(pasta.caminho() / ("camera.txt.bak." + std::to_string(i))),
+                  ruim(12 - i));
+    EXPECT_EQ(quantos_arquivos(pasta), 3 + 10);
+
+    // A gap left by a copy the user removed is filled; nothing older moves.
+    fs::remove(pasta.caminho() / "camera.txt.bak.4");
+    pasta.escreve("camera.txt", ruim(13));
+    Janela janela(plataforma, pasta.caminho());
+    for (int i = 0; i <= 9; ++i) {
+        const std::string sufixo = i == 0 ? "" : "." + std::to_string(i);
+        EXPECT_EQ(conteudo(pasta.caminho() / ("camera.txt.bak" + sufixo)),
+                  ruim(i <= 4 ? 13 - i : 12 - i))
+            << i;
     }
 }
 

@@ -123,6 +123,9 @@ TEST(Tetraedros, ArquivoDeCores) {
         {registros(80), true, LIMPA, 80},
         {registros(10) + "11 11", true, PROBLEMAS, 10},
         {registros(79) + "80 80 0.5", true, PROBLEMAS, 79},
+        // the usual line break after the last number is no number
+        {registros(79) + "80 80 0.5\r\n", true, PROBLEMAS, 79},
+        {registros(80) + "\r\n \t\r\n", true, LIMPA, 80},
         {registros(4) + "5 5 x 300\r\n" + registros(80), true, PROBLEMAS, 4},
     };
     for (const auto& caso : casos) {

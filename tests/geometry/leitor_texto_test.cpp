@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "apoio/pasta_temporaria.hpp"
+#include "geometry/numero_texto.hpp"
 
 namespace quindra {
 namespace {
@@ -80,6 +83,67 @@ TEST(LeitorTexto, SoAbreArquivosComuns) {
     EXPECT_FALSE(LeitorTexto(pasta.caminho() / "falta.txt").aberto());
     EXPECT_FALSE(LeitorTexto(pasta.caminho()).aberto());
     EXPECT_FALSE(LeitorTexto("/dev/zero").aberto());
+    // a FIFO with no writer is refused at once instead of waiting for one
+    const auto fifo = pasta.caminho() / "fifo";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    alarm(10); // a hang becomes a failure
+    EXPECT_EQ(LeitorTexto(fifo).abertura(), Abertura::ilegivel);
+    alarm(0);
+    EXPECT_EQ(LeitorTexto(pasta.caminho()).abertura(), Abertura::ilegivel);
+    EXPECT_EQ(LeitorTexto(pasta.caminho() / "falta.txt").abertura(), Abertura::ausente);
+    EXPECT_EQ(LeitorTexto(pasta.caminho() / "falta" / "a.txt").abertura(), Abertura::ausente);
+    EXPECT_EQ(LeitorTexto(pasta.escreve("a.txt", "")).abertura(), Abertura::aberto);
+}
+
+// Every read of a script, as text: "i7", "r-0.5", "F" for a failed read, "$" for the end
+// after separators, "." for the bare end of the text.
+std::string percorre(LeitorTexto& leitor, std::string_view roteiro) {
+    std::string visto;
+    for (char passo : roteiro) {
+        int inteiro = 0;
+        double real = 0;
+        switch (passo) {
+        case 'i':
+            visto += leitor.le_inteiro(inteiro) ? "i" + std::to_string(inteiro) : "F";
+            break;
+        case 'r':
+            visto += leitor.le_real(real) ? "r" + formata_real(real) : "F";
+            break;
+        case '$':
+            visto += leitor.fim_apos_separadores() ? "$" : "-";
+            break;
+        default:
+            visto += leitor.fim() ? "." : "-";
+            break;
+        }
+        visto += ' ';
+    }
+    return visto;
+}
+
+// The same bytes read the same from a file and from memory.
+TEST(LeitorTexto, ArquivoEMemoriaLeemIgual) {
+    const struct {
+        std::string conteudo;
+        std::string_view roteiro;
+        std::string esperado;
+    } casos[] = {
+        {"7\r\n", "i.$.i.", "i7 - $ . i0 . "},
+        {"7", "i.$", "i7 . $ "},
+        {" 1 2.5\t", "$ir$r.", "- i1 r2.5 $ r0 . "},
+        {"1\x1a 2", "i$i", "i1 $ i0 "},
+        {"", "$.r", "$ . r0 "},
+        {"x 3", "ii$", "F F - "}, // a failure sticks, though a number is left
+        {std::string(5, '\0') + "-4e1", "$r$", "- r-40 $ "},
+    };
+    PastaTemporaria pasta;
+    for (const auto& caso : casos) {
+        LeitorTexto arquivo(pasta.escreve("a.txt", caso.conteudo));
+        LeitorTexto memoria = LeitorTexto::em_memoria(caso.conteudo);
+        EXPECT_EQ(memoria.tamanho(), caso.conteudo.size());
+        EXPECT_EQ(percorre(arquivo, caso.roteiro), caso.esperado) << caso.roteiro;
+        EXPECT_EQ(percorre(memoria, caso.roteiro), caso.esperado) << caso.roteiro;
+    }
 }
 
 TEST(LeitorTexto, TokenQueAtravessaBlocosDeLeitura) {
