@@ -94,21 +94,18 @@ struct Cenario {
                       .Kd = 0.5,
                       .Ks = 0.5,
                       .Rugosidade = 1};
-    Cena cena{.Ia = {255, 255, 255},
-              .Ka = 0.5,
-              .NumFontes = 1,
-              .Il = {Cor(255, 255, 255)},
-              .Pl = {Ponto(0, 0, 200)}};
+    Cena cena{
+        .Ia = {255, 255, 255}, .Ka = 0.5, .Il = {Cor(255, 255, 255)}, .Pl = {Ponto(0, 0, 200)}};
     std::optional<Bitmap> Tela, Textura;
     ZBuffer profundidade;
     ProjecaoTextura projecao;
     Bitmap imagem_textura = textura_xadrez();
-    TabelaTetraedros tabela{};
+    TabelaDeTetraedros tabela{};
     FaixaTextura faixa;
 
     explicit Cenario(const Malha& esfera) : malha(esfera) {
         cria_tela(Tela, Textura);
-        faixa = {1, malha.NumTriangulos};
+        faixa = {1, malha.NumTriangulos()};
     }
 
     // One press of the Draw button with the renderer chosen.
@@ -170,7 +167,7 @@ void BM_Desenho(benchmark::State& estado, Renderizador renderizador) {
         benchmark::DoNotOptimize(cenario.Tela->rgb().data());
         benchmark::ClobberMemory();
     }
-    estado.counters["triangulos"] = static_cast<double>(cenario.malha.NumTriangulos);
+    estado.counters["triangulos"] = static_cast<double>(cenario.malha.NumTriangulos());
     estado.counters["primeiro_ms"] = primeiro.count();
 }
 

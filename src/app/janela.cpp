@@ -31,8 +31,7 @@ Janela::Janela(Plataforma& plataforma, std::filesystem::path diretorio, Persiste
     Imagem = cria_tela(sistema.Tela, sistema.Textura);
     sistema.DirInicial = std::move(diretorio);
     carrega_configuracao();
-    sistema.TexturaCarregada = false;
-    sistema.tabela_tetraedros = TabelaTetraedros{};
+    sistema.TabelaTetraedros = TabelaDeTetraedros{};
     sistema.ModoTetraedro = false;
     TModo.marcada = false;
     sistema.TetraedroAtual = 1;
@@ -82,7 +81,7 @@ bool Janela::le_iluminacao() {
                                   Ka_edit.texto};
     if (!aceita(le_ambiente(sistema.cena, ambiente))) return false;
     atualiza_fonte_visivel();
-    return aceita(le_fontes(sistema.cena, sistema.lista_de_fontes));
+    return aceita(le_fontes(sistema.cena, sistema.ListaDeFontes));
 }
 
 void Janela::Desenhar_buttonClick() {
@@ -96,8 +95,8 @@ void Janela::Desenhar_buttonClick() {
     malha.FatorDilatacaoZ = fator;
     const int escolha = Renderizadores_radio.selecionado;
     // Drawing without an object (the rotate-and-draw command can ask for it) draws nothing.
-    if (escolha == RAY_TRACING || malha.NumTriangulos == 0) return;
-    if (escolha == PHONG_TEXTURA && !sistema.TexturaCarregada) {
+    if (escolha == RAY_TRACING || malha.NumTriangulos() == 0) return;
+    if (escolha == PHONG_TEXTURA && !sistema.TexturaCarregada()) {
         Mensagem_label.texto = "Não há textura carregada.";
         return;
     }
@@ -118,7 +117,7 @@ void Janela::Desenhar_buttonClick() {
         const int primeira = converte_inteiro(tFacei_edit.texto, sem_primeira);
         const int ultima = converte_inteiro(tFacef_edit.texto, sem_ultima);
         sistema.faixa_textura = {sem_primeira ? 1 : primeira,
-                                 sem_ultima ? malha.NumTriangulos : ultima};
+                                 sem_ultima ? malha.NumTriangulos() : ultima};
     }
     desenha(escolha);
     Imagem = *sistema.Tela;
@@ -139,7 +138,7 @@ void Janela::desenha(int escolha) {
         break;
     case FLAT:
         desenha_flat(tela, malha, camera, material, cena,
-                     {sistema.ModoTetraedro, &sistema.tabela_tetraedros});
+                     {sistema.ModoTetraedro, &sistema.TabelaTetraedros});
         break;
     case GOURAUD_PINTOR:
         desenha_gouraud_pintor(tela, malha, camera, material, cena);
@@ -170,7 +169,7 @@ void Janela::CarregarObj_buttonClick() {
     if (!aceita(carrega_objeto(sistema.malha, *arquivo))) return;
     NomeDoArquivo_label.texto = *arquivo;
     Desenhar_button.habilitado = true;
-    Label58.texto = formata_inteiro(sistema.malha.NumTriangulos);
+    Label58.texto = formata_inteiro(sistema.malha.NumTriangulos());
 }
 
 } // namespace quindra

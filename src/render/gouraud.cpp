@@ -70,9 +70,7 @@ void para_cada_parte(Malha& malha, const Triangulo& t, double d, Desenha&& desen
 
 } // namespace
 
-void cria_cores_vertices(Malha& malha) {
-    malha.CoresVertices.assign(static_cast<std::size_t>(std::max(malha.NumPontos, 0)), Cor());
-}
+void cria_cores_vertices(Malha& malha) { malha.CoresVertices.assign(malha.Pontos.size(), Cor()); }
 
 void calcula_cores_vertices(Malha& malha, const Material& material, const Cena& cena) {
     const std::size_t n =

@@ -59,9 +59,8 @@ std::string le_ambiente(Cena& cena, const TextosAmbiente& t) {
     return MENSAGEM_SUCESSO_AMBIENTE;
 }
 
-std::string le_fontes(Cena& cena, const ListaDeFontes& fontes) {
+std::string le_fontes(Cena& cena, const TextosDasFontes& fontes) {
     // The lights of an earlier read go first, so that a failure leaves none.
-    cena.NumFontes = 0;
     cena.Il.clear();
     cena.Pl.clear();
 
@@ -85,8 +84,6 @@ std::string le_fontes(Cena& cena, const ListaDeFontes& fontes) {
     }
     cena.Il = std::move(il);
     cena.Pl = std::move(pl);
-    // Each light holds six strings, so no list that fits in memory has 2^31 of them.
-    cena.NumFontes = static_cast<std::int32_t>(quantas);
     return MENSAGEM_SUCESSO_FONTES;
 }
 

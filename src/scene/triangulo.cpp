@@ -25,11 +25,10 @@ void libera_malha(Malha& malha) {
     malha.CoresVertices.clear();
     malha.Pontos.clear();
     malha.Triangulos.clear();
-    malha.NumPontos = 0;
 }
 
 void cria_normais_vertices(Malha& malha) {
-    malha.NormaisVertices.assign(static_cast<std::size_t>(malha.NumPontos), Vetor());
+    malha.NormaisVertices.assign(malha.Pontos.size(), Vetor());
 }
 
 void calcula_normais_vertices(Malha& malha) {

@@ -1,6 +1,7 @@
 // The triangle mesh and what the renderers derive from it: normals, depth keys, their order.
 #pragma once
 
+#include <cassert>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -33,14 +34,21 @@ struct Triangulo {
 };
 
 struct Malha {
-    std::int32_t NumPontos = 0;
     ListaDePontos Pontos;
-    std::int32_t NumTriangulos = 0;
     std::vector<Triangulo> Triangulos;
     std::vector<Vetor> NormaisVertices;
     std::vector<Cor> CoresVertices;
     std::optional<Ponto> CentroObjeto;
     double FatorDilatacaoZ = 1.0;
+
+    // The loader refuses counts beyond the int32 range, so the narrowing never loses.
+    std::int32_t NumPontos() const { return static_cast<std::int32_t>(Pontos.size()); }
+    std::int32_t NumTriangulos() const { return static_cast<std::int32_t>(Triangulos.size()); }
+    /// The three points of a triangle, whose 1-based numbers must lie within Pontos.
+    const Ponto& ponto(std::int32_t numero) const {
+        assert(numero >= 1 && numero <= NumPontos());
+        return Pontos[static_cast<std::size_t>(numero - 1)];
+    }
 };
 
 /// Empties the mesh: points, triangles, vertex normals and colours.

@@ -32,7 +32,7 @@ inline Bitmap& desenha_sombreado(Sombreamento s, Bitmap& tela, Malha& malha, con
     ProjecaoTextura projecao;
     prepara_textura(projecao, malha, camera);
     return desenha_phong_textura(tela, malha, camera, material, cena, z, projecao, textura,
-                                 {1, malha.NumTriangulos});
+                                 {1, malha.NumTriangulos()});
 }
 
 } // namespace quindra::teste
