@@ -88,7 +88,7 @@ void substitui_por_padrao(const fs::path& arquivo, std::string_view padrao) {
 void Janela::carrega_configuracao() {
     Renderizadores_radio.selecionado = 0;
     Eixos_de_rotacao_radio.selecionado = 0;
-    sistema.lista_de_fontes.clear();
+    sistema.ListaDeFontes.clear();
     sistema.FonteAtual = 1;
     // A file dialog may change the working directory during the run; the files are written
     // back where they were read.
@@ -106,7 +106,7 @@ void Janela::carrega_configuracao() {
         situacao[CENA] = carrega_cena(caminho(CENA));
         situacao[OBJETO] = le_campos(*this, caminho(OBJETO), CAMPOS_OBJETO);
     }
-    if (sistema.lista_de_fontes.empty()) insere_fonte_padrao(0);
+    if (sistema.ListaDeFontes.empty()) insere_fonte_padrao(0);
 
     for (std::size_t arquivo = 0; arquivo < ARQUIVOS.size(); ++arquivo) {
         configuracao_lida_[arquivo] = {ARQUIVOS[arquivo].nome, situacao[arquivo]};
@@ -126,7 +126,7 @@ SituacaoArquivo Janela::carrega_cena(const std::filesystem::path& arquivo) {
     const std::optional<ConteudoCena> cena = le_cena(leitor);
     if (!cena) return SituacaoArquivo::malformado;
     preenche(*this, CAMPOS_AMBIENTE, cena->ambiente);
-    sistema.lista_de_fontes = cena->fontes;
+    sistema.ListaDeFontes = cena->fontes;
     mostra_fonte(1);
     return cena->completo ? SituacaoArquivo::lido : SituacaoArquivo::malformado;
 }
@@ -141,7 +141,7 @@ void Janela::descarrega_configuracao() {
     // be written costs none of the others.
     const std::array<std::string, 3> conteudos{
         escreve_linhas(textos_de(*this, CAMPOS_CAMERA), LINHAS_CAMERA),
-        escreve_cena(textos_de(*this, CAMPOS_AMBIENTE), sistema.lista_de_fontes),
+        escreve_cena(textos_de(*this, CAMPOS_AMBIENTE), sistema.ListaDeFontes),
         escreve_linhas(textos_de(*this, CAMPOS_OBJETO), LINHAS_OBJETO)};
     bool gravou_todos = true;
     for (std::size_t arquivo = 0; arquivo < ARQUIVOS.size(); ++arquivo) {

@@ -63,7 +63,7 @@ std::string escreve_linhas(std::span<const std::string_view> textos,
     return arquivo;
 }
 
-std::string escreve_cena(std::span<const std::string_view> ambiente, const ListaDeFontes& fontes) {
+std::string escreve_cena(std::span<const std::string_view> ambiente, const TextosDasFontes& fontes) {
     std::string arquivo = escreve_linhas(ambiente, LINHAS_AMBIENTE);
     arquivo += formata_inteiro(static_cast<std::int64_t>(fontes.size() / CAMPOS_POR_FONTE));
     arquivo += FIM_DE_LINHA;
@@ -75,7 +75,7 @@ std::string escreve_cena(std::span<const std::string_view> ambiente, const Lista
     return arquivo;
 }
 
-bool le_cores_tetraedros(LeitorTexto& leitor, TabelaTetraedros& tabela) {
+bool le_cores_tetraedros(LeitorTexto& leitor, TabelaDeTetraedros& tabela) {
     for (EntradaTetraedro& destino : tabela) {
         // A number asked for after the last one reads as 0, so the end is looked for before
         // each number, past the blanks and line breaks that close the file.

@@ -36,7 +36,7 @@ bool le_reais_como_textos(LeitorTexto& leitor, std::span<std::string> textos);
 /// cena.txt as read.
 struct ConteudoCena {
     std::array<std::string, REAIS_AMBIENTE> ambiente; // Ia red, green, blue, Ka
-    ListaDeFontes fontes;                             // six texts a light, light 1 first
+    TextosDasFontes fontes;                             // six texts a light, light 1 first
     bool completo = true; // false when a light after the first was malformed: the lights
                           // before it are kept, but the file must give way to its default
 };
@@ -52,11 +52,11 @@ std::string escreve_linhas(std::span<const std::string_view> textos,
 
 /// cena.txt: the ambient lines, the light count, then every entry of the list followed by a
 /// blank, three to a line (a light's intensity, then its position).
-std::string escreve_cena(std::span<const std::string_view> ambiente, const ListaDeFontes& fontes);
+std::string escreve_cena(std::span<const std::string_view> ambiente, const TextosDasFontes& fontes);
 
 /// tetcores.txt: 80 records of a whole number (not used) and red, green, blue, in entry
 /// order. A record malformed or cut short by the end of the file stops the reading: the
 /// colours before it are stored, the entries from it on keep theirs. True when all 80 came.
-bool le_cores_tetraedros(LeitorTexto& leitor, TabelaTetraedros& tabela);
+bool le_cores_tetraedros(LeitorTexto& leitor, TabelaDeTetraedros& tabela);
 
 } // namespace quindra

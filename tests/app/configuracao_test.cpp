@@ -42,7 +42,7 @@ std::string textos(const Janela& janela, const Campos& campos) {
     return juntos;
 }
 
-std::string textos(const ListaDeFontes& fontes) {
+std::string textos(const TextosDasFontes& fontes) {
     std::string juntos;
     for (const std::string& texto : fontes) juntos += (juntos.empty() ? "" : " ") + texto;
     return juntos;
@@ -60,7 +60,7 @@ TEST(Configuracao, PastaVaziaRecebeOsPadroes) {
     EXPECT_EQ(conteudo(pasta.caminho() / "cena.txt"), CENA_PADRAO);
     EXPECT_EQ(conteudo(pasta.caminho() / "objeto.txt"), OBJETO_PADRAO);
     EXPECT_EQ(quantos_arquivos(pasta), 3); // no backup, no temporary file left
-    EXPECT_EQ(textos(janela.sistema.lista_de_fontes), "255 255 255 0 0 0");
+    EXPECT_EQ(textos(janela.sistema.ListaDeFontes), "255 255 255 0 0 0");
     EXPECT_EQ(textos(janela, CAMERA), "0 0 -1 0 1 0 0 0 200 1 1 1"); // the window's, not the file's
 
     PastaTemporaria so_le;
@@ -71,7 +71,7 @@ TEST(Configuracao, PastaVaziaRecebeOsPadroes) {
     // Without persistence the files are neither read nor written.
     Janela sem_arquivos(plataforma, pasta.caminho(), Persistencia::nenhuma);
     EXPECT_EQ(textos(sem_arquivos, CAMERA), "0 0 -1 0 1 0 0 0 200 1 1 1");
-    EXPECT_EQ(textos(sem_arquivos.sistema.lista_de_fontes), "255 255 255 0 0 0");
+    EXPECT_EQ(textos(sem_arquivos.sistema.ListaDeFontes), "255 255 255 0 0 0");
     sem_arquivos.Cx_edit.texto = "5";
     sem_arquivos.FormDestroy();
     EXPECT_EQ(conteudo(pasta.caminho() / "camera.txt"), CAMERA_PADRAO);
@@ -113,7 +113,7 @@ TEST(Configuracao, Leitura) {
         const fs::path arquivo = pasta.escreve(caso.nome, caso.conteudo);
         Janela janela(plataforma, pasta.caminho());
         EXPECT_EQ(textos(janela, caso.campos), caso.esperados) << caso.conteudo;
-        EXPECT_EQ(textos(janela.sistema.lista_de_fontes), caso.fontes) << caso.conteudo;
+        EXPECT_EQ(textos(janela.sistema.ListaDeFontes), caso.fontes) << caso.conteudo;
         const std::string padrao = caso.campos == CAMERA ? CAMERA_PADRAO
                                    : caso.campos == CENA ? CENA_PADRAO
                                                          : OBJETO_PADRAO;
@@ -135,7 +135,7 @@ TEST(Configuracao, ContagemEnormeDeFontesNaoCriaBilhoesDelas) {
         PlataformaFalsa plataforma;
         pasta.escreve("cena.txt", std::string("1 2 3 0.25 2000000000 1 1 1 -1 -1 -1") + fim);
         Janela janela(plataforma, pasta.caminho());
-        const ListaDeFontes& fontes = janela.sistema.lista_de_fontes;
+        const TextosDasFontes& fontes = janela.sistema.ListaDeFontes;
         ASSERT_EQ(fontes.size(), 6u * 101) << fim;
         EXPECT_EQ(textos({fontes.begin(), fontes.begin() + 6}), "1 1 1 -1 -1 -1");
         EXPECT_EQ(std::count(fontes.begin() + 6, fontes.end(), "0"), std::ssize(fontes) - 6);

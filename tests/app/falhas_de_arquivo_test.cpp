@@ -134,7 +134,7 @@ TEST(FalhasDeArquivo, ArquivosQueSomem) {
     janela.clica(janela.TModo);
     EXPECT_EQ(janela.Mensagem_label.texto, "Problemas com arquivo de cores.");
     EXPECT_FALSE(janela.sistema.ModoTetraedro);
-    EXPECT_EQ(janela.sistema.tabela_tetraedros[0].cor.r, 10); // the colours read before stay
+    EXPECT_EQ(janela.sistema.TabelaTetraedros[0].cor.r, 10); // the colours read before stay
     const fs::path caminho = pasta->caminho();
     pasta.reset();
     janela.FormDestroy();
