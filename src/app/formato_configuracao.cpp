@@ -63,7 +63,8 @@ std::string escreve_linhas(std::span<const std::string_view> textos,
     return arquivo;
 }
 
-std::string escreve_cena(std::span<const std::string_view> ambiente, const TextosDasFontes& fontes) {
+std::string escreve_cena(std::span<const std::string_view> ambiente,
+                         const TextosDasFontes& fontes) {
     std::string arquivo = escreve_linhas(ambiente, LINHAS_AMBIENTE);
     arquivo += formata_inteiro(static_cast<std::int64_t>(fontes.size() / CAMPOS_POR_FONTE));
     arquivo += FIM_DE_LINHA;

@@ -36,7 +36,7 @@ bool le_reais_como_textos(LeitorTexto& leitor, std::span<std::string> textos);
 /// cena.txt as read.
 struct ConteudoCena {
     std::array<std::string, REAIS_AMBIENTE> ambiente; // Ia red, green, blue, Ka
-    TextosDasFontes fontes;                             // six texts a light, light 1 first
+    TextosDasFontes fontes;                           // six texts a light, light 1 first
     bool completo = true; // false when a light after the first was malformed: the lights
                           // before it are kept, but the file must give way to its default
 };

@@ -1,21 +1,23 @@
 // quindra-render: the window's Draw without a window. Reads the configuration files of a
 // folder, loads an object (and a texture), draws with one or every algorithm and saves the
 // frames. Writes nothing into the configuration folder.
-#include <CLI/CLI.hpp>
 #include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <optional>
 #include <string>
-#include <vector>
+#include <utility>
 
 #include "app/janela.hpp"
+#include "cli/argumentos.hpp"
+#include "geometry/numero_texto.hpp"
 #include "render/algoritmos.hpp"
 #include "view/imagem_arquivo.hpp"
 
 namespace {
 
 using quindra::Janela;
+using quindra::cli::Opcoes;
 
 // The dialogs answer with the files named on the command line; errors are kept for stderr.
 class PlataformaLinhaDeComando : public quindra::Plataforma {
@@ -29,16 +31,6 @@ public:
     std::optional<std::string> escolhe_arquivo_para_salvar() override { return std::nullopt; }
     void relata_erro(const std::string& mensagem) override { erro = mensagem; }
     void relata_erro_de_digitacao(const std::string& mensagem) override { erro = mensagem; }
-};
-
-struct Opcoes {
-    std::string objeto;
-    std::string algoritmo = "5";
-    std::string saida = "quindra.bmp";
-    std::string textura;
-    std::vector<std::string> faces;
-    std::string pasta = ".";
-    bool tempo = false;
 };
 
 void erro(const std::string& mensagem) { std::fprintf(stderr, "%s\n", mensagem.c_str()); }
@@ -60,23 +52,6 @@ bool sucesso(const Janela& janela) {
     return quindra::mensagem_de_sucesso(janela.Mensagem_label.texto);
 }
 
-std::string ultima_escolha() { return std::to_string(quindra::ALGORITMOS.size() - 1); }
-
-// The choices to draw: one position of the window's list, or every one.
-std::optional<std::vector<int>> escolhas(const std::string& algoritmo) {
-    if (algoritmo == "todos") {
-        std::vector<int> todas(quindra::ALGORITMOS.size());
-        for (std::size_t i = 0; i < todas.size(); ++i) todas[i] = static_cast<int>(i);
-        return todas;
-    }
-    int escolha = -1;
-    const auto fim = algoritmo.data() + algoritmo.size();
-    const auto [ptr, ec] = std::from_chars(algoritmo.data(), fim, escolha);
-    if (ec != std::errc() || ptr != fim || !quindra::algoritmo_da_escolha(escolha))
-        return std::nullopt;
-    return std::vector<int>{escolha};
-}
-
 // FILE for one choice; with every choice, the choice number goes before the extension.
 std::string arquivo_de_saida(const std::string& saida, int escolha, bool todas) {
     if (!todas) return saida;
@@ -86,52 +61,71 @@ std::string arquivo_de_saida(const std::string& saida, int escolha, bool todas) 
     return caminho.string() + std::to_string(escolha) + extensao;
 }
 
-int executa(const Opcoes& opcoes) {
-    const auto lista = escolhas(opcoes.algoritmo);
-    if (!lista) {
-        erro("Algoritmo inválido: use um número de 0 a " + ultima_escolha() + " ou \"todos\".");
-        return 1;
+// Missing files leave the window's initial values without a word; a file that is there but
+// cannot be read is worth a warning; a malformed one stops everything, as drawing with values
+// the user did not mean is worse than not drawing.
+bool confere_configuracao(const Janela& janela, const std::filesystem::path& pasta) {
+    bool aceita = true;
+    for (const quindra::ArquivoLido& lido : janela.configuracao_lida()) {
+        const std::string arquivo = (pasta / lido.nome).string();
+        if (lido.situacao == quindra::SituacaoArquivo::ilegivel) {
+            erro("Aviso: " + arquivo + " não pôde ser lido; valem os valores iniciais.");
+        } else if (lido.situacao == quindra::SituacaoArquivo::malformado) {
+            erro("Arquivo de configuração com erro: " + arquivo + ".");
+            aceita = false;
+        }
     }
+    return aceita;
+}
+
+// With every choice drawn, a message says which one it belongs to.
+std::string mensagem_de(const Opcoes& opcoes, int escolha, const std::string& mensagem) {
+    if (!opcoes.todas) return mensagem;
+    const auto nome = quindra::descricao(*quindra::algoritmo_da_escolha(escolha)).nome;
+    return std::string(quindra::sem_brancos(nome)) + ": " + mensagem;
+}
+
+int executa(const Opcoes& opcoes) {
     PlataformaLinhaDeComando plataforma;
     Janela janela(plataforma, opcoes.pasta, quindra::Persistencia::so_le);
+    if (!confere_configuracao(janela, opcoes.pasta)) return quindra::cli::SAIDA_USO;
 
     plataforma.proximo_arquivo = opcoes.objeto;
     cronometra(opcoes.tempo, "carga", [&] { janela.CarregarObj_buttonClick(); });
     if (!sucesso(janela)) {
         erro(janela.Mensagem_label.texto);
-        return 1;
+        return quindra::cli::SAIDA_FALHA;
     }
     if (!opcoes.textura.empty()) {
         plataforma.proximo_arquivo = opcoes.textura;
         janela.Button2Click();
         if (!plataforma.erro.empty()) {
             erro(plataforma.erro);
-            return 1;
+            return quindra::cli::SAIDA_FALHA;
         }
     }
-    if (opcoes.faces.size() == 2) {
-        janela.altera_texto(janela.tFacei_edit, opcoes.faces[0]);
-        janela.altera_texto(janela.tFacef_edit, opcoes.faces[1]);
+    if (opcoes.faces) {
+        janela.altera_texto(janela.tFacei_edit, opcoes.faces->first);
+        janela.altera_texto(janela.tFacef_edit, opcoes.faces->second);
     }
 
     int resultado = 0;
-    const bool todas = lista->size() > 1;
-    for (int escolha : *lista) {
+    for (int escolha : opcoes.escolhas) {
         janela.Renderizadores_radio.selecionado = escolha;
         janela.Mensagem_label.texto = " ";
         cronometra(opcoes.tempo, "desenho", [&] { janela.Desenhar_buttonClick(); });
         if (!sucesso(janela)) {
-            erro(janela.Mensagem_label.texto);
-            resultado = 1;
+            erro(mensagem_de(opcoes, escolha, janela.Mensagem_label.texto));
+            resultado = quindra::cli::SAIDA_FALHA;
             continue;
         }
         // A choice that paints nothing leaves nothing to write.
         if (!quindra::descricao(*quindra::algoritmo_da_escolha(escolha)).desenha) continue;
         std::string falha;
-        if (!quindra::salva_imagem(janela.Imagem, arquivo_de_saida(opcoes.saida, escolha, todas),
-                                   falha)) {
-            erro(falha);
-            resultado = 1;
+        if (!quindra::salva_imagem(janela.Imagem,
+                                   arquivo_de_saida(opcoes.saida, escolha, opcoes.todas), falha)) {
+            erro(mensagem_de(opcoes, escolha, falha));
+            resultado = quindra::cli::SAIDA_FALHA;
         }
     }
     return resultado;
@@ -140,37 +134,11 @@ int executa(const Opcoes& opcoes) {
 } // namespace
 
 int main(int argc, char** argv) {
-    CLI::App app{"Desenha um objeto triangulado sem abrir a janela, com os parâmetros dos "
-                 "arquivos camera.txt, cena.txt e objeto.txt da pasta de configuração."};
-    app.get_formatter()->label("Usage", "Uso");
-    app.get_formatter()->label("OPTIONS", "OPÇÕES");
-    app.get_formatter()->label("Positionals", "Posicionais");
-    app.get_formatter()->label("REQUIRED", "OBRIGATÓRIO");
-    app.get_formatter()->label("TEXT", "TEXTO");
-    app.option_defaults()->group("Opções");
-    app.set_help_flag("-h,--help", "Mostra esta ajuda e sai.")->group("Opções");
-    Opcoes opcoes;
-    app.add_option("OBJETO", opcoes.objeto, "Arquivo do objeto.")->required();
-    app.add_option("-a", opcoes.algoritmo,
-                   "Algoritmo, de 0 a " + ultima_escolha() +
-                       " como na janela (padrão 5, Phong), ou \"todos\".");
-    app.add_option("-o", opcoes.saida,
-                   "Imagem de saída (padrão quindra.bmp; PNG quando termina em .png). Com "
-                   "\"todos\", o número do algoritmo vai antes da extensão.");
-    app.add_option("--textura", opcoes.textura, "Textura para o algoritmo 6.");
-    app.add_option("--faces", opcoes.faces, "Primeira e última face com textura.")->expected(2);
-    app.add_option("--dir", opcoes.pasta,
-                   "Pasta de camera.txt, cena.txt e objeto.txt (padrão: a atual); nada é "
-                   "gravado nela.");
-    app.add_flag("--tempo", opcoes.tempo, "Mostra os milissegundos da carga e do desenho.");
-    try {
-        app.parse(argc, argv);
-    } catch (const CLI::CallForHelp&) {
-        std::fputs(app.help().c_str(), stdout);
-        return 0;
-    } catch (const CLI::ParseError& falha) {
-        erro("Argumentos inválidos (" + std::string(falha.what()) + "). Use --help.");
-        return 1;
+    const quindra::cli::Pedido pedido = quindra::cli::interpreta(argc, argv);
+    if (!pedido.opcoes) {
+        std::fputs(pedido.texto.c_str(), pedido.status == 0 ? stdout : stderr);
+        if (pedido.status != 0) std::fputc('\n', stderr);
+        return pedido.status;
     }
-    return executa(opcoes);
+    return executa(*pedido.opcoes);
 }

@@ -72,23 +72,91 @@ TEST(QuindraRender, FalhasSaemComStatus1EAMensagem) {
     PastaTemporaria pasta;
     struct Caso {
         std::string argumentos, mensagem;
+        int status;
     };
     const Caso casos[] = {
-        {"falta.txt", "Erro na Abertura do Arquivo\n"},
-        {"'" + AMOSTRAS + "/cubo.txt' -a 6", "Não há textura carregada.\n"},
-        {"'" + AMOSTRAS + "/cubo.txt' -a 9", "Algoritmo inválido: use um número de 0 a 8 ou "
-                                             "\"todos\".\n"},
+        {"falta.txt", "Erro na Abertura do Arquivo\n", 1},
+        {"'" + AMOSTRAS + "/cubo.txt' -a 6", "Não há textura carregada.\n", 1},
+        {"'" + AMOSTRAS + "/cubo.txt' -a 9",
+         "Algoritmo inválido: use um número de 0 a 8 ou \"todos\".\n", 2},
     };
     for (const auto& c : casos) {
         const auto r = executa(pasta, c.argumentos);
-        EXPECT_EQ(r.status, 1) << c.argumentos;
+        EXPECT_EQ(r.status, c.status) << c.argumentos;
         EXPECT_EQ(r.erro, c.mensagem);
     }
     const auto textura_ruim =
         executa(pasta, "'" + AMOSTRAS + "/cubo.txt' --textura '" + AMOSTRAS + "/cubo.txt'");
     EXPECT_EQ(textura_ruim.status, 1);
     EXPECT_FALSE(textura_ruim.erro.empty());
-    EXPECT_EQ(executa(pasta, "--nada").status, 1);
+    EXPECT_EQ(executa(pasta, "--nada").status, 2);
+}
+
+// A command line that cannot be carried out as typed is refused before anything is drawn,
+// in Portuguese, with status 2.
+TEST(QuindraRender, ArgumentosRuinsSaoRecusados) {
+    PastaTemporaria pasta;
+    pasta.escreve("arquivo", "");
+    const std::string cubo = "'" + AMOSTRAS + "/cubo.txt' ";
+    const std::string algoritmo_invalido =
+        "Algoritmo inválido: use um número de 0 a 8 ou \"todos\".";
+    const struct {
+        std::string argumentos, mensagem;
+    } casos[] = {
+        {"", "Falta o argumento OBJETO. Use --help."},
+        {cubo + "--nada", "Argumento não esperado: \"--nada\". Use --help."},
+        {cubo + "a b", "Argumentos não esperados: \"a\" \"b\". Use --help."},
+        {cubo + "-a", "A opção -a pede um valor. Use --help."},
+        {cubo + "-a 1 -a 2", "A opção -a pede um valor. Use --help."},
+        {cubo + "--faces 1", "A opção --faces pede 2 valores. Use --help."},
+        {cubo + "--tempo=sim", "A opção --tempo não leva valor. Use --help."},
+        {cubo + "-a 05", algoritmo_invalido},
+        {cubo + "-a -0", algoritmo_invalido},
+        {cubo + "-a ' 5'", algoritmo_invalido},
+        {cubo + "-a Todos", algoritmo_invalido},
+        {cubo + "--faces a 2", "--faces: \"a\" não é um número inteiro."},
+        {cubo + "--faces 1 2.0", "--faces: \"2.0\" não é um número inteiro."},
+        {cubo + "--dir falta", "--dir: a pasta \"falta\" não existe."},
+        {cubo + "--dir arquivo", "--dir: \"arquivo\" não é uma pasta."},
+    };
+    for (const auto& caso : casos) {
+        const auto r = executa(pasta, "-o saida.bmp " + caso.argumentos);
+        EXPECT_EQ(r.status, 2) << caso.argumentos;
+        EXPECT_EQ(r.erro, caso.mensagem + "\n") << caso.argumentos;
+        EXPECT_FALSE(std::filesystem::exists(pasta.caminho() / "saida.bmp")) << caso.argumentos;
+    }
+}
+
+// A configuration file that is there but cannot be read is a warning; one that reads wrong
+// stops the drawing, since its values are not what the user meant. Missing ones say nothing.
+TEST(QuindraRender, ConfiguracaoIlegivelAvisaEMalformadaRecusa) {
+    PastaTemporaria pasta;
+    std::filesystem::create_directory(pasta.caminho() / "camera.txt");
+    const std::string comando = "'" + AMOSTRAS + "/cubo.txt' --dir . -o saida.bmp";
+    const auto ilegivel = executa(pasta, comando);
+    EXPECT_EQ(ilegivel.status, 0);
+    EXPECT_EQ(ilegivel.erro, "Aviso: ./camera.txt não pôde ser lido; valem os valores iniciais.\n");
+    EXPECT_TRUE(imagem_valida(pasta.caminho() / "saida.bmp"));
+
+    std::filesystem::remove(pasta.caminho() / "saida.bmp");
+    pasta.escreve("objeto.txt", "255 255 0 255 255 0 255 255 255 255 255 255 0,5 0.5 1");
+    const auto malformado = executa(pasta, comando);
+    EXPECT_EQ(malformado.status, 2);
+    EXPECT_EQ(malformado.erro, "Aviso: ./camera.txt não pôde ser lido; valem os valores iniciais.\n"
+                               "Arquivo de configuração com erro: ./objeto.txt.\n");
+    EXPECT_FALSE(std::filesystem::exists(pasta.caminho() / "saida.bmp"));
+    EXPECT_EQ(teste::conteudo(pasta.caminho() / "objeto.txt"),
+              "255 255 0 255 255 0 255 255 255 255 255 255 0,5 0.5 1"); // nothing written
+}
+
+// With every algorithm, a failure names the algorithm it belongs to and the others still draw.
+TEST(QuindraRender, TodosNomeiaOAlgoritmoQueFalha) {
+    PastaTemporaria pasta;
+    const auto r = executa(pasta, "'" + AMOSTRAS + "/cubo.txt' -a todos -o quadro.bmp");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.erro, "Phong Shading com Textura Projetada: Não há textura carregada.\n");
+    EXPECT_FALSE(std::filesystem::exists(pasta.caminho() / "quadro6.bmp"));
+    EXPECT_TRUE(imagem_valida(pasta.caminho() / "quadro8.bmp"));
 }
 
 } // namespace

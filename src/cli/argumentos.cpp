@@ -1,0 +1,133 @@
+#include "cli/argumentos.hpp"
+
+#include <CLI/CLI.hpp>
+#include <filesystem>
+
+#include "geometry/instrumental_basico.hpp"
+#include "render/algoritmos.hpp"
+
+namespace quindra::cli {
+
+namespace {
+
+const std::string USE_AJUDA = " Use --help.";
+
+std::string ultima_escolha() { return std::to_string(ALGORITMOS.size() - 1); }
+
+// The texts as typed, between quotes and separated by blanks.
+std::string entre_aspas(const std::vector<std::string>& textos) {
+    std::string juntos;
+    for (const std::string& texto : textos)
+        juntos += (juntos.empty() ? "\"" : " \"") + texto + "\"";
+    return juntos;
+}
+
+// CLI11 names the option concerned in its (English) text, as a word of its own.
+const CLI::Option* opcao_citada(const CLI::App& app, const std::string& texto) {
+    const auto separa = [](char c) { return c == ' ' || c == ':' || c == '='; };
+    for (const CLI::Option* opcao : app.get_options()) {
+        const std::string nome = opcao->get_name();
+        for (auto pos = texto.find(nome); pos != std::string::npos;
+             pos = texto.find(nome, pos + 1)) {
+            const auto fim = pos + nome.size();
+            if ((pos == 0 || separa(texto[pos - 1])) && (fim == texto.size() || separa(texto[fim])))
+                return opcao;
+        }
+    }
+    return nullptr;
+}
+
+std::string valores_esperados(const CLI::Option& opcao) {
+    const int quantos = opcao.get_items_expected_max();
+    if (quantos == 0) return "A opção " + opcao.get_name() + " não leva valor.";
+    return "A opção " + opcao.get_name() + " pede " +
+           (quantos == 1 ? std::string("um valor.") : std::to_string(quantos) + " valores.");
+}
+
+// CLI11's complaint, reworded in Portuguese after its kind and the option it names.
+std::string em_portugues(const CLI::ParseError& falha, const CLI::App& app) {
+    const CLI::Option* opcao = opcao_citada(app, falha.what());
+    if (dynamic_cast<const CLI::ExtrasError*>(&falha)) {
+        const auto extras = app.remaining();
+        return (extras.size() == 1 ? "Argumento não esperado: " : "Argumentos não esperados: ") +
+               entre_aspas(extras) + ".";
+    }
+    if (opcao && dynamic_cast<const CLI::RequiredError*>(&falha))
+        return "Falta o argumento " + opcao->get_name() + ".";
+    if (opcao && (dynamic_cast<const CLI::ArgumentMismatch*>(&falha) ||
+                  dynamic_cast<const CLI::ConversionError*>(&falha)))
+        return valores_esperados(*opcao);
+    return "Argumentos inválidos.";
+}
+
+// "todos", or the exact decimal text of a position of the list: "05", "+5" and "-0" name no
+// algorithm.
+bool escolhe_algoritmos(const std::string& texto, Opcoes& opcoes) {
+    opcoes.todas = texto == "todos";
+    for (std::size_t i = 0; i < ALGORITMOS.size(); ++i) {
+        if (opcoes.todas || texto == std::to_string(i))
+            opcoes.escolhas.push_back(static_cast<int>(i));
+    }
+    return !opcoes.escolhas.empty();
+}
+
+// The checks CLI11 cannot make; the first that fails, or nothing.
+std::optional<std::string> confere(const std::string& algoritmo,
+                                   const std::vector<std::string>& faces, Opcoes& opcoes) {
+    if (!escolhe_algoritmos(algoritmo, opcoes))
+        return "Algoritmo inválido: use um número de 0 a " + ultima_escolha() + " ou \"todos\".";
+    for (const std::string& face : faces) {
+        bool erro = false;
+        converte_inteiro(face, erro);
+        if (erro) return "--faces: \"" + face + "\" não é um número inteiro.";
+    }
+    if (faces.size() == 2) opcoes.faces.emplace(faces[0], faces[1]);
+    std::error_code erro;
+    const auto estado = std::filesystem::status(opcoes.pasta, erro);
+    if (!std::filesystem::exists(estado))
+        return "--dir: a pasta \"" + opcoes.pasta + "\" não existe.";
+    if (!std::filesystem::is_directory(estado))
+        return "--dir: \"" + opcoes.pasta + "\" não é uma pasta.";
+    return std::nullopt;
+}
+
+} // namespace
+
+Pedido interpreta(int argc, const char* const* argv) {
+    CLI::App app{"Desenha um objeto triangulado sem abrir a janela, com os parâmetros dos "
+                 "arquivos camera.txt, cena.txt e objeto.txt da pasta de configuração."};
+    app.get_formatter()->label("Usage", "Uso");
+    app.get_formatter()->label("OPTIONS", "OPÇÕES");
+    app.get_formatter()->label("Positionals", "Posicionais");
+    app.get_formatter()->label("REQUIRED", "OBRIGATÓRIO");
+    app.get_formatter()->label("TEXT", "TEXTO");
+    app.option_defaults()->group("Opções");
+    app.set_help_flag("-h,--help", "Mostra esta ajuda e sai.")->group("Opções");
+    Opcoes opcoes;
+    std::string algoritmo = "5";
+    std::vector<std::string> faces;
+    app.add_option("OBJETO", opcoes.objeto, "Arquivo do objeto.")->required();
+    app.add_option("-a", algoritmo,
+                   "Algoritmo, de 0 a " + ultima_escolha() +
+                       " como na janela (padrão 5, Phong), ou \"todos\".");
+    app.add_option("-o", opcoes.saida,
+                   "Imagem de saída (padrão quindra.bmp; PNG quando termina em .png). Com "
+                   "\"todos\", o número do algoritmo vai antes da extensão.");
+    app.add_option("--textura", opcoes.textura, "Textura para o algoritmo 6.");
+    app.add_option("--faces", faces, "Primeira e última face com textura.")->expected(2);
+    app.add_option("--dir", opcoes.pasta,
+                   "Pasta de camera.txt, cena.txt e objeto.txt (padrão: a atual); nada é "
+                   "gravado nela.");
+    app.add_flag("--tempo", opcoes.tempo, "Mostra os milissegundos da carga e do desenho.");
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp&) {
+        return {std::nullopt, app.help(), 0};
+    } catch (const CLI::ParseError& falha) {
+        return {std::nullopt, em_portugues(falha, app) + USE_AJUDA, SAIDA_USO};
+    }
+    if (auto erro = confere(algoritmo, faces, opcoes)) return {std::nullopt, *erro, SAIDA_USO};
+    return {std::move(opcoes), "", 0};
+}
+
+} // namespace quindra::cli

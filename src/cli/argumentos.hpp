@@ -1,0 +1,39 @@
+// The command line of quindra-render: its options, their checks, and every complaint in
+// Portuguese, CLI11's own included.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quindra::cli {
+
+/// Exit statuses: a drawing that failed, and a command line that cannot be carried out.
+inline constexpr int SAIDA_FALHA = 1;
+inline constexpr int SAIDA_USO = 2;
+
+struct Opcoes {
+    std::string objeto;
+    /// Positions of the window's choice list, in drawing order.
+    std::vector<int> escolhas;
+    /// Every choice was asked for ("-a todos").
+    bool todas = false;
+    std::string saida = "quindra.bmp";
+    std::string textura;
+    /// The first and last textured faces, when given.
+    std::optional<std::pair<std::string, std::string>> faces;
+    std::string pasta = ".";
+    bool tempo = false;
+};
+
+/// What the command line asks for: options to draw with, or a text to print and leave (the
+/// help, on stdout with status 0, or a usage error, on stderr with SAIDA_USO).
+struct Pedido {
+    std::optional<Opcoes> opcoes;
+    std::string texto;
+    int status = 0;
+};
+
+Pedido interpreta(int argc, const char* const* argv);
+
+} // namespace quindra::cli
