@@ -7,6 +7,7 @@ pacotes=(
     g++ cmake ninja-build pkg-config
     libstb-dev libcli11-dev
     libgtest-dev libbenchmark-dev
+    clang libclang-rt-dev
     locales python3
 )
 
