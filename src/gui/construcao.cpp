@@ -75,7 +75,8 @@ public:
     }
     QHBoxLayout* fileira(Nomes botoes, bool pequenos = false) const {
         auto* fileira = new QHBoxLayout;
-        for (const char* nome : botoes) fileira->addWidget(pequenos ? botao_pequeno(nome) : botao(nome));
+        for (const char* nome : botoes)
+            fileira->addWidget(pequenos ? botao_pequeno(nome) : botao(nome));
         return fileira;
     }
 
@@ -108,7 +109,8 @@ QWidget* pagina_camera(const Construtor& c) {
     grade->addWidget(separador(), 5, 0, 1, 4);
     grade->addWidget(titulo_de_secao(c.rotulo("RotacaoCamera_label")), 6, 0, 1, 4);
     c.linha(*grade, 7, "CentroRotacao_label", {"Centrox_edit", "Centroy_edit", "Centroz_edit"});
-    grade->addLayout(c.fileira({"CarregarCtr_button", "CarregarFoco_button", "Button1"}), 8, 1, 1, 3);
+    grade->addLayout(c.fileira({"CarregarCtr_button", "CarregarFoco_button", "Button1"}), 8, 1, 1,
+                     3);
 
     auto* giro = new QVBoxLayout;
     auto* angulo = new QHBoxLayout;
@@ -141,9 +143,9 @@ QWidget* pagina_cena(const Construtor& c) {
     grade_fonte->addWidget(c.botao("Button4"), 1, 4);
     grade->addWidget(fonte, 3, 0, 1, 4);
 
-    auto* edicao = c.fileira(
-        {"FontePrevia_button", "RemoverFonte_button", "AdicionarFonte_button", "FontePosterior_button"},
-        true);
+    auto* edicao = c.fileira({"FontePrevia_button", "RemoverFonte_button", "AdicionarFonte_button",
+                              "FontePosterior_button"},
+                             true);
     edicao->insertWidget(0, c.rotulo("EdicaoFontes_label"));
     edicao->addStretch();
     grade->addLayout(edicao, 4, 0, 1, 4);
@@ -178,7 +180,8 @@ QWidget* pagina_algoritmos(const Construtor& c) {
 QTabWidget* paginas(const Construtor& c) {
     auto* paginas = c.cria<QTabWidget>("Paginas");
     // Titles come from the model; the order is the model's.
-    for (QWidget* pagina : {pagina_camera(c), pagina_cena(c), pagina_objeto(c), pagina_algoritmos(c)}) {
+    for (QWidget* pagina :
+         {pagina_camera(c), pagina_cena(c), pagina_objeto(c), pagina_algoritmos(c)}) {
         paginas->addTab(pagina, QString());
     }
     return paginas;
@@ -240,7 +243,8 @@ QWidget* faixa_tetraedros(const Construtor& c) {
     QLabel* numero = c.rotulo("NumTet");
     numero->setMinimumWidth(numero->fontMetrics().horizontalAdvance(QStringLiteral("80")));
     atual->addWidget(numero);
-    for (const char* nome : {"Button15", "Button5", "Button6", "Button14"}) atual->addWidget(c.botao_pequeno(nome));
+    for (const char* nome : {"Button15", "Button5", "Button6", "Button14"})
+        atual->addWidget(c.botao_pequeno(nome));
     for (const char* nome : {"TetCor_red", "TetCor_green", "TetCor_blue"}) {
         QLineEdit* cor = c.campo(nome);
         cor->setMaximumWidth(60);

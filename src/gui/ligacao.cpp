@@ -16,9 +16,7 @@ namespace quindra::gui {
 
 namespace {
 
-template <typename... F> struct Sobrecarga : F... {
-    using F::operator()...;
-};
+template <typename... F> struct Sobrecarga : F... { using F::operator()...; };
 
 QString q(const std::string& texto) { return QString::fromStdString(texto); }
 
@@ -39,7 +37,8 @@ template <> struct WidgetDe<Bitmap> { using Tipo = QuadroWidget; };
 Ligacao::Ligacao(Janela& janela, QWidget& raiz) : janela_(janela), raiz_(raiz) {
     paginas_ = raiz.findChild<QTabWidget*>(QStringLiteral("Paginas"));
     for (const Controle& controle : Janela::controles()) {
-        const QString nome = QString::fromUtf8(controle.nome.data(), qsizetype(controle.nome.size()));
+        const QString nome =
+            QString::fromUtf8(controle.nome.data(), qsizetype(controle.nome.size()));
         QWidget* achado = raiz.findChild<QWidget*>(nome);
         // A control without its widget is a fault of the window's construction.
         const bool do_tipo = std::visit(
@@ -69,20 +68,22 @@ void Ligacao::liga(const Controle& controle) {
         Sobrecarga{
             [&](CampoTexto Janela::*) {
                 auto* campo = static_cast<QLineEdit*>(&w);
-                QObject::connect(campo, &QLineEdit::textEdited, campo, [this, c, campo](const QString& t) {
-                    desmarca_campo(*campo);
-                    janela_.usuario_digita(*c, t.toStdString());
-                });
+                QObject::connect(campo, &QLineEdit::textEdited, campo,
+                                 [this, c, campo](const QString& t) {
+                                     desmarca_campo(*campo);
+                                     janela_.usuario_digita(*c, t.toStdString());
+                                 });
                 // Enter in any parameter field draws, as the Draw button would.
                 QObject::connect(campo, &QLineEdit::returnPressed, campo, [this] {
                     raiz_.findChild<QPushButton*>(QStringLiteral("Desenhar_button"))->click();
                 });
             },
             [&](Botao Janela::*) {
-                QObject::connect(static_cast<QPushButton*>(&w), &QPushButton::clicked, &w, [this, c] {
-                    mostra_ocupado();
-                    janela_.usuario_clica(*c);
-                });
+                QObject::connect(static_cast<QPushButton*>(&w), &QPushButton::clicked, &w,
+                                 [this, c] {
+                                     mostra_ocupado();
+                                     janela_.usuario_clica(*c);
+                                 });
             },
             [&](CaixaMarcacao Janela::*) {
                 QObject::connect(static_cast<QCheckBox*>(&w), &QCheckBox::clicked, &w,

@@ -100,7 +100,9 @@ int main(int argc, char** argv) {
         QTimer::singleShot(0, &forma, [&] {
             forma.findChild<QPushButton*>(QStringLiteral("Desenhar_button"))->click();
             const bool gravou = forma.grab().save(QString::fromStdString(*opcoes->captura), "PNG");
-            if (!gravou) std::fprintf(stderr, "quindra: não foi possível gravar %s\n", opcoes->captura->c_str());
+            if (!gravou)
+                std::fprintf(stderr, "quindra: não foi possível gravar %s\n",
+                             opcoes->captura->c_str());
             QApplication::exit(gravou ? 0 : 1);
         });
     }

@@ -36,17 +36,16 @@ std::optional<std::string> escolhido(const QString& arquivo, QString& pasta) {
 } // namespace
 
 std::optional<std::string> PlataformaQt::escolhe_arquivo_para_abrir(const DialogoArquivo& dialogo) {
-    const QString arquivo =
-        QFileDialog::getOpenFileName(janela_, QString::fromStdString(dialogo.titulo), pasta_abrir_,
-                                     filtros_qt(dialogo));
+    const QString arquivo = QFileDialog::getOpenFileName(
+        janela_, QString::fromStdString(dialogo.titulo), pasta_abrir_, filtros_qt(dialogo));
     return escolhido(arquivo, pasta_abrir_);
 }
 
-std::optional<std::string> PlataformaQt::escolhe_arquivo_para_salvar(const DialogoArquivo& dialogo) {
+std::optional<std::string>
+PlataformaQt::escolhe_arquivo_para_salvar(const DialogoArquivo& dialogo) {
     QString filtro;
-    QString arquivo =
-        QFileDialog::getSaveFileName(janela_, QString::fromStdString(dialogo.titulo), pasta_salvar_,
-                                     filtros_qt(dialogo), &filtro);
+    QString arquivo = QFileDialog::getSaveFileName(janela_, QString::fromStdString(dialogo.titulo),
+                                                   pasta_salvar_, filtros_qt(dialogo), &filtro);
     // A name without extension gets the one of the chosen type, which decides the format.
     if (!arquivo.isEmpty() && QFileInfo(arquivo).suffix().isEmpty()) {
         if (const QString extensao = extensao_do_filtro(filtro); !extensao.isEmpty()) {

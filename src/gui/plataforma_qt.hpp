@@ -21,7 +21,7 @@ public:
 
 private:
     QWidget* janela_ = nullptr;
-    QString pasta_abrir_;  // shared by objects and textures, like the dialog itself
+    QString pasta_abrir_; // shared by objects and textures, like the dialog itself
     QString pasta_salvar_;
 };
 
