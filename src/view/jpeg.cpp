@@ -16,8 +16,8 @@ namespace {
 // libjpeg refuses a longer side itself, so its refusal always means ours.
 static_assert(MAXIMO_LADO_IMAGEM <= JPEG_MAX_DIMENSION);
 
-// A progressive file may repeat near-empty scans, each a walk over every block: a few bytes
-// of data would cost minutes. Encoders write about ten.
+// A progressive file may repeat near-empty scans, each a walk over every block: a small file of
+// thousands of them keeps a decoder busy for minutes. Encoders write about ten.
 constexpr int MAXIMO_VARREDURAS = 100;
 
 // What libjpeg may hold while decoding, the coefficients of a progressive file foremost: four
@@ -33,7 +33,7 @@ struct Jpeg {
     std::jmp_buf retorno{};
     bool truncado = false; // the data ended before the image
 
-    Jpeg() = default;
+    Jpeg(); // routes libjpeg's errors, warnings and progress to the callbacks below
     Jpeg(const Jpeg&) = delete;
     Jpeg& operator=(const Jpeg&) = delete;
     // safe on a structure never created: libjpeg frees only what it allocated
@@ -58,6 +58,14 @@ void avisa(j_common_ptr info, int nivel) {
 void conta_varreduras(j_common_ptr info) {
     if (reinterpret_cast<j_decompress_ptr>(info)->input_scan_number > MAXIMO_VARREDURAS)
         interrompe(info);
+}
+
+Jpeg::Jpeg() {
+    info.err = jpeg_std_error(&erro);
+    erro.error_exit = interrompe;
+    erro.emit_message = avisa;
+    info.client_data = this;
+    progresso.progress_monitor = conta_varreduras;
 }
 
 /// Runs passo, a few libjpeg calls; false when libjpeg reported an error. The jump lands here,
@@ -107,13 +115,12 @@ void cmyk_para_rgb(const std::uint8_t* cmyk, std::uint8_t* rgb, std::size_t pixe
 
 std::optional<Bitmap> decodifica_jpeg(Bytes dados, std::string& motivo) {
     Jpeg jpeg;
-    jpeg.info.err = jpeg_std_error(&jpeg.erro);
-    jpeg.erro.error_exit = interrompe;
-    jpeg.erro.emit_message = avisa;
-    jpeg.info.client_data = &jpeg;
-    jpeg.progresso.progress_monitor = conta_varreduras;
+    const auto recusa = [&] {
+        motivo = motivo_da_falha(jpeg);
+        return std::nullopt;
+    };
     bool cmyk = false;
-    bool leu = protegido(jpeg, [&] {
+    const bool leu_cabecalho = protegido(jpeg, [&] {
         jpeg_create_decompress(&jpeg.info);
         jpeg.info.mem->max_memory_to_use = MAXIMO_MEMORIA;
         jpeg.info.progress = &jpeg.progresso;
@@ -122,10 +129,7 @@ std::optional<Bitmap> decodifica_jpeg(Bytes dados, std::string& motivo) {
         cmyk = e_cmyk(jpeg.info.jpeg_color_space);
         jpeg.info.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
     });
-    if (!leu) {
-        motivo = motivo_da_falha(jpeg);
-        return std::nullopt;
-    }
+    if (!leu_cabecalho) return recusa();
     const JDIMENSION largura = jpeg.info.image_width, altura = jpeg.info.image_height;
     if (motivo = confere_dimensoes(largura, altura); !motivo.empty()) return std::nullopt;
     if (curto_demais(jpeg.info, dados.size())) {
@@ -135,7 +139,7 @@ std::optional<Bitmap> decodifica_jpeg(Bytes dados, std::string& motivo) {
 
     std::vector<std::uint8_t> rgb = pixels_rgb(largura, altura);
     std::vector<std::uint8_t> linha_cmyk(cmyk ? std::size_t{largura} * 4 : 0);
-    leu = protegido(jpeg, [&] {
+    const bool leu_pixels = protegido(jpeg, [&] {
         jpeg_start_decompress(&jpeg.info);
         while (jpeg.info.output_scanline < altura) {
             std::uint8_t* linha = rgb.data() + std::size_t{jpeg.info.output_scanline} * largura * 3;
@@ -146,10 +150,7 @@ std::optional<Bitmap> decodifica_jpeg(Bytes dados, std::string& motivo) {
         // the markers after the last scan, up to the end of the image: a cut file is not whole
         jpeg_finish_decompress(&jpeg.info);
     });
-    if (!leu) {
-        motivo = motivo_da_falha(jpeg);
-        return std::nullopt;
-    }
+    if (!leu_pixels) return recusa();
     return Bitmap(static_cast<int>(largura), static_cast<int>(altura), std::move(rgb));
 }
 

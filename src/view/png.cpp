@@ -115,32 +115,32 @@ std::optional<Bitmap> decodifica_png(Bytes dados, std::string& motivo) {
         return std::nullopt;
     }
     Origem origem{dados};
+    const auto recusa = [&] {
+        motivo = origem.acabou ? TRUNCADO : CORROMPIDO;
+        return std::nullopt;
+    };
     png_set_read_fn(leitura.png, &origem, le);
     png_uint_32 largura = 0, altura = 0;
     int passagens = 0;
-    bool leu = protegido(leitura.png, [&] {
+    const bool leu_cabecalho = protegido(leitura.png, [&] {
         png_read_info(leitura.png, leitura.info);
         passagens = pede_rgb8(leitura.png, leitura.info);
         largura = png_get_image_width(leitura.png, leitura.info);
         altura = png_get_image_height(leitura.png, leitura.info);
     });
     // libpng read the header we checked; a row of any other shape would be our mistake
-    if (leu && png_get_rowbytes(leitura.png, leitura.info) != std::size_t{largura} * 3) leu = false;
-    std::vector<std::uint8_t> rgb;
-    if (leu) {
-        rgb = pixels_rgb(largura, altura);
-        leu = protegido(leitura.png, [&] {
-            for (int passagem = 0; passagem < passagens; ++passagem)
-                for (png_uint_32 y = 0; y < altura; ++y)
-                    png_read_row(leitura.png, rgb.data() + std::size_t{y} * largura * 3, nullptr);
-            // the chunks after the pixels, up to the end marker: a cut file is not whole
-            png_read_end(leitura.png, nullptr);
-        });
-    }
-    if (!leu) {
-        motivo = origem.acabou ? TRUNCADO : CORROMPIDO;
-        return std::nullopt;
-    }
+    if (!leu_cabecalho || png_get_rowbytes(leitura.png, leitura.info) != std::size_t{largura} * 3)
+        return recusa();
+
+    std::vector<std::uint8_t> rgb = pixels_rgb(largura, altura);
+    const bool leu_pixels = protegido(leitura.png, [&] {
+        for (int passagem = 0; passagem < passagens; ++passagem)
+            for (png_uint_32 y = 0; y < altura; ++y)
+                png_read_row(leitura.png, rgb.data() + std::size_t{y} * largura * 3, nullptr);
+        // the chunks after the pixels, up to the end marker: a cut file is not whole
+        png_read_end(leitura.png, nullptr);
+    });
+    if (!leu_pixels) return recusa();
     return Bitmap(static_cast<int>(largura), static_cast<int>(altura), std::move(rgb));
 }
 

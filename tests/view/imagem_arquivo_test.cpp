@@ -279,24 +279,36 @@ TEST_F(ArquivoImagem, PngDefeituosoERecusado) {
 }
 
 TEST_F(ArquivoImagem, JpegLidoERecusadoQuandoCortadoOuEnorme) {
-    const CorPixel cor{90, 160, 220};
-    Bitmap plana(16, 8);
-    for (int y = 0; y < 8; ++y)
-        for (int x = 0; x < 16; ++x) plana.define_pixel(x, y, cor);
-    const std::string jpeg = teste::codifica_jpeg(
-        16, 8, teste::EspacoJpeg::Rgb,
-        {reinterpret_cast<const char*>(plana.rgb().data()), plana.rgb().size()});
+    using teste::EspacoJpeg;
+    const auto plana = [](EspacoJpeg espaco, const std::string& amostra) {
+        std::string amostras;
+        for (int i = 0; i < 16 * 8; ++i) amostras += amostra;
+        return teste::codifica_jpeg(16, 8, espaco, amostras);
+    };
+    // CMYK is stored inverted, Adobe's way: 255 means no ink, so red = C * K / 255
+    const std::string rgb = "\x5A\xA0\xDC", cmyk("\xFF\x80\x00\xC8", 4);
+    const struct {
+        std::string nome;
+        std::string jpeg;
+        CorPixel cor;
+    } espacos[] = {{"rgb", plana(EspacoJpeg::Rgb, rgb), {90, 160, 220}},
+                   {"cinza", plana(EspacoJpeg::Cinza, "\x4D"), {77, 77, 77}},
+                   {"cmyk", plana(EspacoJpeg::Cmyk, cmyk), {200, 100, 0}},
+                   {"ycck", plana(EspacoJpeg::Ycck, cmyk), {200, 100, 0}}};
+    for (const auto& [nome, jpeg, cor] : espacos) {
+        const auto lida = carrega_imagem(escreve(jpeg, "foto.bmp"), erro); // the name is ignored
+        ASSERT_TRUE(lida) << nome << ": " << erro;
+        ASSERT_EQ(lida->largura(), 16);
+        ASSERT_EQ(lida->altura(), 8);
+        for (int y = 0; y < 8; ++y)
+            for (int x = 0; x < 16; ++x) { // a flat colour survives the lossy coding closely
+                const CorPixel p = lida->pixel(x, y);
+                EXPECT_LE(std::abs(p.r - cor.r) + std::abs(p.g - cor.g) + std::abs(p.b - cor.b), 9)
+                    << nome;
+            }
+    }
 
-    const auto lida = carrega_imagem(escreve(jpeg, "foto.bmp"), erro); // the name does not matter
-    ASSERT_TRUE(lida) << erro;
-    ASSERT_EQ(lida->largura(), 16);
-    ASSERT_EQ(lida->altura(), 8);
-    for (int y = 0; y < 8; ++y)
-        for (int x = 0; x < 16; ++x) { // a flat colour survives the lossy coding closely
-            const CorPixel p = lida->pixel(x, y);
-            EXPECT_LE(std::abs(p.r - cor.r) + std::abs(p.g - cor.g) + std::abs(p.b - cor.b), 9);
-        }
-
+    const std::string& jpeg = espacos[0].jpeg;
     EXPECT_FALSE(carrega_imagem(escreve(jpeg.substr(0, jpeg.size() * 2 / 3), "c.jpg"), erro));
     EXPECT_EQ(erro, invalido("c.jpg", "arquivo truncado"));
     // the frame header (0xFF 0xC0, length, precision) holds height and width
@@ -320,20 +332,10 @@ TEST_F(ArquivoImagem, CamposDeBitsEscalamCadaCanalAte255) {
         std::uint32_t r, g, b, pixel;
         CorPixel esperada;
     } casos[] = {
-        {"10-10-10",
-         0x3FF00000,
-         0x000FFC00,
-         0x000003FF,
-         512u << 20 | 1023u << 10 | 1,
-         {128, 255, 0}},
+        // 512 of 1023 is 127.6, and 1 of 1023 is 0.25
+        {"10-10-10", 0x3FF00000, 0xFFC00, 0x3FF, 512u << 20 | 1023u << 10 | 1, {128, 255, 0}},
         {"azul nos bits altos", 0x000000FF, 0x0000FF00, 0xFF000000, 0x40003020, {32, 48, 64}},
         {"um bit e máscara vazia", 0x80000000, 0x00000000, 0x00000001, 0x80000001, {255, 0, 255}},
-        {"5-6-5 pela metade",
-         0xF8000000,
-         0x07E00000,
-         0x001F0000,
-         16u << 27 | 32u << 21 | 16u << 16,
-         {132, 130, 132}},
     };
     for (const auto& caso : casos) {
         std::string bmp = "BM";
@@ -348,28 +350,8 @@ TEST_F(ArquivoImagem, CamposDeBitsEscalamCadaCanalAte255) {
     }
 }
 
-/// Caps the size of any file this process writes, as a full disk would; undone on destruction.
-class LimiteDeArquivo {
-public:
-    explicit LimiteDeArquivo(rlim_t bytes) : sinal_(std::signal(SIGXFSZ, SIG_IGN)) {
-        getrlimit(RLIMIT_FSIZE, &antes_);
-        const rlimit limite{bytes, antes_.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limite);
-    }
-    ~LimiteDeArquivo() {
-        setrlimit(RLIMIT_FSIZE, &antes_);
-        std::signal(SIGXFSZ, sinal_);
-    }
-    LimiteDeArquivo(const LimiteDeArquivo&) = delete;
-    LimiteDeArquivo& operator=(const LimiteDeArquivo&) = delete;
-
-private:
-    void (*sinal_)(int);
-    rlimit antes_{};
-};
-
 TEST_F(ArquivoImagem, DiscoCheioDeixaOArquivoAntigoIntacto) {
-    Bitmap ruido(64, 64); // noise, so that even the PNG is well over the limit
+    Bitmap ruido(64, 64); // noise, so that even the PNG is well over the limit below
     std::uint32_t semente = 12345;
     for (int y = 0; y < 64; ++y)
         for (int x = 0; x < 64; ++x) {
@@ -379,14 +361,19 @@ TEST_F(ArquivoImagem, DiscoCheioDeixaOArquivoAntigoIntacto) {
                                 std::uint8_t(semente >> 8)});
         }
     for (const std::string nome : {"quadro.bmp", "quadro.png"}) {
-        const std::string antigo = "a imagem de antes";
-        const auto arquivo = escreve(antigo, nome);
-        {
-            LimiteDeArquivo limite(4096);
-            EXPECT_FALSE(salva_imagem(ruido, arquivo, erro)) << nome;
-        }
+        const auto arquivo = escreve("a imagem de antes", nome);
+        // a cap on the size of the files this process writes plays the full disk
+        const auto sinal = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit antes{};
+        getrlimit(RLIMIT_FSIZE, &antes);
+        const rlimit cheio{4096, antes.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &cheio);
+        EXPECT_FALSE(salva_imagem(ruido, arquivo, erro)) << nome;
+        setrlimit(RLIMIT_FSIZE, &antes);
+        std::signal(SIGXFSZ, sinal);
+
         EXPECT_EQ(erro, "Não foi possível criar o arquivo \"" + arquivo.string() + "\".");
-        EXPECT_EQ(le(nome), antigo) << nome;
+        EXPECT_EQ(le(nome), "a imagem de antes");
         // no temporary file is left beside it
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(pasta.caminho()), {}), 1);
 
