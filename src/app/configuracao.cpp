@@ -61,7 +61,7 @@ void preenche(Janela& janela, const std::array<Campo, N>& campos,
 }
 
 template <std::size_t N>
-void acrescenta_textos(ListaDeFontes& lista, const std::array<double, N>& valores) {
+void acrescenta_textos(TextosDasFontes& lista, const std::array<double, N>& valores) {
     for (double valor : valores) lista.push_back(formata_real(valor));
 }
 
@@ -92,7 +92,7 @@ LeituraCena le_cena(Janela& janela, const fs::path& arquivo) {
     if (!le_reais(leitor, fonte)) return LeituraCena::sem_fontes;
 
     preenche(janela, CAMPOS_AMBIENTE, ambiente);
-    ListaDeFontes& lista = janela.sistema.lista_de_fontes;
+    TextosDasFontes& lista = janela.sistema.ListaDeFontes;
     acrescenta_textos(lista, fonte);
     int alem_do_fim = 0;
     for (std::int64_t k = 2; k <= numero_de_fontes; ++k) {
@@ -141,7 +141,7 @@ std::string texto_camera(const Janela& janela) {
 // Every entry of the list followed by a blank, three to a line: a light's intensity, then its
 // position.
 std::string texto_cena(const Janela& janela) {
-    const ListaDeFontes& lista = janela.sistema.lista_de_fontes;
+    const TextosDasFontes& lista = janela.sistema.ListaDeFontes;
     std::string texto;
     escreve_campos(texto, janela, CAMPOS_AMBIENTE, LINHAS_AMBIENTE);
     texto += formata_inteiro(static_cast<std::int64_t>(lista.size() / CAMPOS_POR_FONTE));
@@ -165,7 +165,7 @@ std::string texto_objeto(const Janela& janela) {
 void Janela::carrega_configuracao() {
     Renderizadores_radio.selecionado = 0;
     Eixos_de_rotacao_radio.selecionado = 0;
-    sistema.lista_de_fontes.clear();
+    sistema.ListaDeFontes.clear();
     sistema.FonteAtual = 1;
     // A file dialog may change the working directory during the run; the files are written
     // back where they were read.

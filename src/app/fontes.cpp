@@ -25,30 +25,32 @@ std::size_t primeira_entrada(std::int32_t n) {
     return CAMPOS_POR_FONTE * static_cast<std::size_t>(n - 1);
 }
 
-std::size_t numero_de_fontes(const ListaDeFontes& lista) { return lista.size() / CAMPOS_POR_FONTE; }
+std::size_t numero_de_fontes(const TextosDasFontes& lista) {
+    return lista.size() / CAMPOS_POR_FONTE;
+}
 
 } // namespace
 
 void Janela::atualiza_fonte_visivel() {
     const std::size_t inicio = primeira_entrada(sistema.FonteAtual);
-    assert(inicio + CAMPOS_POR_FONTE <= sistema.lista_de_fontes.size());
+    assert(inicio + CAMPOS_POR_FONTE <= sistema.ListaDeFontes.size());
     for (std::size_t k = 0; k < CAMPOS_POR_FONTE; ++k) {
-        sistema.lista_de_fontes[inicio + k] = (this->*CAMPOS_FONTE[k]).texto;
+        sistema.ListaDeFontes[inicio + k] = (this->*CAMPOS_FONTE[k]).texto;
     }
 }
 
 void Janela::mostra_fonte(std::int32_t n) {
     const std::size_t inicio = primeira_entrada(n);
-    assert(n >= 1 && inicio + CAMPOS_POR_FONTE <= sistema.lista_de_fontes.size());
+    assert(n >= 1 && inicio + CAMPOS_POR_FONTE <= sistema.ListaDeFontes.size());
     for (std::size_t k = 0; k < CAMPOS_POR_FONTE; ++k) {
-        (this->*CAMPOS_FONTE[k]).texto = sistema.lista_de_fontes[inicio + k];
+        (this->*CAMPOS_FONTE[k]).texto = sistema.ListaDeFontes[inicio + k];
     }
     sistema.FonteAtual = n;
     FontesDeLuz_groupbox.legenda = "Parâmetros da Fonte de Luz de Número " + formata_inteiro(n);
 }
 
 void Janela::insere_fonte_padrao(std::size_t entrada) {
-    ListaDeFontes& lista = sistema.lista_de_fontes;
+    TextosDasFontes& lista = sistema.ListaDeFontes;
     lista.insert(lista.begin() + static_cast<std::ptrdiff_t>(entrada), std::begin(FONTE_PADRAO),
                  std::end(FONTE_PADRAO));
 }
@@ -61,7 +63,7 @@ void Janela::FontePrevia_buttonClick() {
 
 void Janela::FontePosterior_buttonClick() {
     const auto atual = static_cast<std::size_t>(sistema.FonteAtual);
-    if (atual >= numero_de_fontes(sistema.lista_de_fontes)) return;
+    if (atual >= numero_de_fontes(sistema.ListaDeFontes)) return;
     atualiza_fonte_visivel();
     mostra_fonte(sistema.FonteAtual + 1);
 }
@@ -73,7 +75,7 @@ void Janela::AdicionarFonte_buttonClick() {
 }
 
 void Janela::RemoverFonte_buttonClick() {
-    ListaDeFontes& lista = sistema.lista_de_fontes;
+    TextosDasFontes& lista = sistema.ListaDeFontes;
     if (numero_de_fontes(lista) <= 1) return;
     // The fields of the removed light are discarded, not stored.
     const auto inicio =

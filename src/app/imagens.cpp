@@ -17,7 +17,6 @@ void Janela::Button2Click() {
     }
     sistema.Textura = std::move(*imagem);
     Label56.habilitado = true;
-    sistema.TexturaCarregada = true;
 }
 
 void Janela::Button3Click() {

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/controles.hpp"
 #include "app/plataforma.hpp"
@@ -17,6 +18,9 @@ namespace quindra {
 inline bool mensagem_de_sucesso(std::string_view mensagem) {
     return !mensagem.empty() && mensagem.front() == ' ';
 }
+
+/// The captions of the algorithm choices, in their order.
+std::vector<std::string> nomes_dos_algoritmos();
 
 /// Whether the configuration files are written back (the desktop window) or only read (the
 /// command-line renderer, which must leave a working directory untouched).
@@ -146,11 +150,7 @@ public:
     CampoTexto FatorDilZ{"1.0"};
 
     // --- "Algoritmos" -------------------------------------------------------------------------
-    GrupoRadio Renderizadores_radio{"Algoritmos Renderizadores",
-                                    {"Wireframe", "Wireframe com Linhas Escondidas", "Flat Shading",
-                                     "Gouraud Shading com Pintor", "Gouraud Shading com z-Buffer",
-                                     "Phong Shading", "Phong Shading com Textura Projetada ",
-                                     "Ray Tracing", "Wireframe Tetraedro"}};
+    GrupoRadio Renderizadores_radio{"Algoritmos Renderizadores", nomes_dos_algoritmos()};
 
 private:
     // The camera fields in reading order, for le_camera.
@@ -159,8 +159,6 @@ private:
     bool aceita(const std::string& mensagem);
     // Draw steps shared by the shading choices: material, ambient, lights, light view.
     bool le_iluminacao();
-    // The renderer of a choice, once its readers have passed.
-    void desenha(int escolha);
     // Shows entry t of the tetrahedron table in its controls.
     void mostra_tetraedro(std::int32_t t);
     // Stores a colour field into the current tetrahedron entry.

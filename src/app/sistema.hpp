@@ -24,21 +24,23 @@ struct Sistema {
     Cena cena;
 
     std::optional<Bitmap> Tela;
+    /// Empty (0 x 0) from start-up until an image is loaded.
     std::optional<Bitmap> Textura;
-    bool TexturaCarregada = false;
     ProjecaoTextura projecao_textura;
     FaixaTextura faixa_textura;
     std::optional<ZBuffer> ProfundidadeAtual;
 
-    ListaDeFontes lista_de_fontes;
+    TextosDasFontes ListaDeFontes;
     std::int32_t FonteAtual = 1;
 
-    TabelaTetraedros tabela_tetraedros;
+    TabelaDeTetraedros TabelaTetraedros;
     bool ModoTetraedro = false;
     std::int32_t TetraedroAtual = 1;
 
     /// Where the configuration files and tetcores.txt are read and written.
     std::filesystem::path DirInicial;
+
+    bool TexturaCarregada() const { return Textura && Textura->largura() > 0; }
 };
 
 } // namespace quindra

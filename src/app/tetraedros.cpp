@@ -47,7 +47,7 @@ std::int32_t numero_tetraedro(int grupo, int posicao) {
     return TAMANHO_GRUPO * (grupo - 1) + posicao;
 }
 
-EntradaTetraedro& entrada(TabelaTetraedros& tabela, std::int32_t t) {
+EntradaTetraedro& entrada(TabelaDeTetraedros& tabela, std::int32_t t) {
     assert(t >= 1 && t <= NUM_TETRAEDROS);
     return tabela[static_cast<std::size_t>(t - 1)];
 }
@@ -57,7 +57,7 @@ enum class LeituraCores { nao_abriu, incompleta, completa };
 // Each record is a whole number, read and not used, then red, green and blue. A record that is
 // malformed or cut short by the end of the file stops the reading: the colours before it stay,
 // and the entries from it on keep the colours they had.
-LeituraCores le_cores(const std::filesystem::path& arquivo, TabelaTetraedros& tabela) {
+LeituraCores le_cores(const std::filesystem::path& arquivo, TabelaDeTetraedros& tabela) {
     LeitorTexto leitor(arquivo);
     if (!leitor.aberto()) return LeituraCores::nao_abriu;
     for (EntradaTetraedro& destino : tabela) {
@@ -93,7 +93,7 @@ void Janela::TModoClick() {
         return;
     }
     const LeituraCores leitura =
-        le_cores(sistema.DirInicial / ARQUIVO_CORES, sistema.tabela_tetraedros);
+        le_cores(sistema.DirInicial / ARQUIVO_CORES, sistema.TabelaTetraedros);
     if (leitura == LeituraCores::nao_abriu) {
         Mensagem_label.texto = PROBLEMAS_COM_CORES;
         // The box never shows checked while the mode is off.
@@ -112,7 +112,7 @@ void Janela::TModoClick() {
 void Janela::mostra_tetraedro(std::int32_t t) {
     // The fields store into the current entry as they change, so it must be t first.
     sistema.TetraedroAtual = t;
-    const EntradaTetraedro mostrada = entrada(sistema.tabela_tetraedros, t);
+    const EntradaTetraedro mostrada = entrada(sistema.TabelaTetraedros, t);
     altera_texto(TetCor_red, formata_real(mostrada.cor.r));
     altera_texto(TetCor_green, formata_real(mostrada.cor.g));
     altera_texto(TetCor_blue, formata_real(mostrada.cor.b));
@@ -131,11 +131,11 @@ void Janela::Button15Click() { avanca_tetraedro(-10); }
 void Janela::Button14Click() { avanca_tetraedro(10); }
 
 void Janela::THabilClick() {
-    entrada(sistema.tabela_tetraedros, sistema.TetraedroAtual).habilitado = THabil.marcada;
+    entrada(sistema.TabelaTetraedros, sistema.TetraedroAtual).habilitado = THabil.marcada;
 }
 
 void Janela::Button7Click() {
-    for (EntradaTetraedro& e : sistema.tabela_tetraedros) e.habilitado = false;
+    for (EntradaTetraedro& e : sistema.TabelaTetraedros) e.habilitado = false;
     marca(THabil, false);
 }
 
@@ -145,7 +145,7 @@ void Janela::habilita_conjunto(int botao) {
     const Conjunto& conjunto = CONJUNTOS[indice];
     for (const Metade& metade : {conjunto.primeira, conjunto.segunda}) {
         for (int posicao : *metade.padrao) {
-            entrada(sistema.tabela_tetraedros, numero_tetraedro(metade.grupo, posicao)).habilitado =
+            entrada(sistema.TabelaTetraedros, numero_tetraedro(metade.grupo, posicao)).habilitado =
                 true;
         }
     }
@@ -168,7 +168,7 @@ void Janela::guarda_cor_tetraedro(const CampoTexto& campo, double Cor::*canal) {
         plataforma_.relata_erro_de_digitacao("'" + campo.texto + "' não é um número válido.");
         return;
     }
-    entrada(sistema.tabela_tetraedros, sistema.TetraedroAtual).cor.*canal = valor;
+    entrada(sistema.TabelaTetraedros, sistema.TetraedroAtual).cor.*canal = valor;
 }
 
 void Janela::TetCor_redChange() { guarda_cor_tetraedro(TetCor_red, &Cor::r); }

@@ -11,7 +11,7 @@ namespace quindra {
 /// What tetrahedron mode changes: none, or the table that colours and hides groups of four.
 struct ModoTetraedro {
     bool ligado = false;
-    const TabelaTetraedros* tabela = nullptr;
+    const TabelaDeTetraedros* tabela = nullptr;
 };
 
 /// Paints every triangle's visible part in the colour the illumination model gives at its

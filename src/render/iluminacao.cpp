@@ -14,8 +14,7 @@ Cor ilumina_lado(const Ponto& p, const Vetor& olho, const Vetor& normal, const R
     Cor intensidade(lado.ambiente);
     Cor soma_difusa, soma_especular, termo;
     Vetor luz, reflexo;
-    const auto fontes = static_cast<std::size_t>(std::max(cena.NumFontes, 0));
-    for (std::size_t k = 0; k < fontes && k < cena.Il.size() && k < cena.Pl.size(); ++k) {
+    for (std::size_t k = 0; k < cena.Il.size() && k < cena.Pl.size(); ++k) {
         luz.diferenca(cena.Pl[k], p);
         if (normal.produto_escalar(luz) <= 0) continue; // behind the side the eye sees
         luz.normaliza();

@@ -6,9 +6,7 @@
 namespace quindra {
 
 bool malha_desenhavel(const Malha& malha) {
-    if (malha.NumPontos < 0) return false;
-    const std::int64_t limite =
-        std::min<std::int64_t>(malha.NumPontos, static_cast<std::int64_t>(malha.Pontos.size()));
+    const std::int32_t limite = malha.NumPontos();
     const auto existe = [limite](std::int32_t v) { return v >= 1 && v <= limite; };
     return std::all_of(malha.Triangulos.begin(), malha.Triangulos.end(), [&](const Triangulo& t) {
         return existe(t.vertice1) && existe(t.vertice2) && existe(t.vertice3);

@@ -12,17 +12,20 @@
 namespace quindra {
 
 /// The window's light texts, six a light: intensity red, green, blue, then world x, y, z.
-using ListaDeFontes = std::vector<std::string>;
+using TextosDasFontes = std::vector<std::string>;
 inline constexpr std::size_t CAMPOS_POR_FONTE = 6;
 
 struct Cena {
     Cor Ia;
     double Ka = 0;
-    std::int32_t NumFontes = 0;
     // Il[k - 1] and Pl[k - 1] belong to light k; Pl holds world coordinates as read, and the
     // viewing transform writes their camera coordinates.
     std::vector<Cor> Il;
     std::vector<Ponto> Pl;
+
+    // Each light holds six strings of the window's list, so no list that fits in memory has
+    // 2^31 of them.
+    std::int32_t NumFontes() const { return static_cast<std::int32_t>(Il.size()); }
 };
 
 /// The ambient light's field texts.
@@ -39,6 +42,6 @@ std::string le_ambiente(Cena& cena, const TextosAmbiente& textos);
 
 /// Reads every whole light of the list (trailing entries short of a light are ignored); 44
 /// blanks on success. A failure names the light and the field and leaves no light at all.
-std::string le_fontes(Cena& cena, const ListaDeFontes& fontes);
+std::string le_fontes(Cena& cena, const TextosDasFontes& fontes);
 
 } // namespace quindra

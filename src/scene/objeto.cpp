@@ -72,8 +72,6 @@ std::string carrega_objeto(Malha& malha, const std::filesystem::path& arquivo) {
         return INCONSISTENCIAS_TRIANGULOS;
 
     libera_malha(malha);
-    malha.NumPontos = num_pontos;
-    malha.NumTriangulos = num_triangulos;
     malha.Pontos = std::move(pontos);
     malha.Triangulos = std::move(triangulos);
     centro.atribui(centro.x / num_pontos, centro.y / num_pontos, centro.z / num_pontos);

@@ -16,10 +16,10 @@ struct EntradaTetraedro {
 };
 
 /// Entry t - 1 belongs to tetrahedron number t (1..80).
-using TabelaTetraedros = std::array<EntradaTetraedro, NUM_TETRAEDROS>;
+using TabelaDeTetraedros = std::array<EntradaTetraedro, NUM_TETRAEDROS>;
 
 /// The entry of tetrahedron number t, or none when the table has no such entry.
-inline const EntradaTetraedro* entrada_tetraedro(const TabelaTetraedros& tabela, std::int32_t t) {
+inline const EntradaTetraedro* entrada_tetraedro(const TabelaDeTetraedros& tabela, std::int32_t t) {
     return t >= 1 && t <= NUM_TETRAEDROS ? &tabela[static_cast<std::size_t>(t - 1)] : nullptr;
 }
 

@@ -15,9 +15,7 @@ Malha malha_vista(std::initializer_list<Ponto> pontos, std::initializer_list<Tri
     Malha malha;
     malha.Pontos = pontos;
     malha.Triangulos = triangulos;
-    malha.NumPontos = static_cast<int>(malha.Pontos.size());
-    malha.NumTriangulos = static_cast<int>(malha.Triangulos.size());
-    for (int k = 0; k < malha.NumTriangulos; ++k)
+    for (int k = 0; k < malha.NumTriangulos(); ++k)
         malha.Triangulos[static_cast<std::size_t>(k)].tetraedro = k / 4 + 1;
     transforma_pontos(malha, camera);
     return malha;
@@ -26,7 +24,6 @@ Malha malha_vista(std::initializer_list<Ponto> pontos, std::initializer_list<Tri
 void poe_luz_branca(Cena& cena, const Ponto& mundo, const Camera& camera) {
     cena.Il = {Cor(255, 255, 255)};
     cena.Pl = {mundo};
-    cena.NumFontes = 1;
     transforma_fontes(cena, camera, 1);
 }
 

@@ -43,7 +43,7 @@ std::string textos(const Janela& janela, const Campos& campos) {
     return juntos;
 }
 
-std::string textos(const ListaDeFontes& fontes) {
+std::string textos(const TextosDasFontes& fontes) {
     std::string juntos;
     for (const std::string& texto : fontes) juntos += (juntos.empty() ? "" : " ") + texto;
     return juntos;
@@ -66,7 +66,7 @@ TEST(Configuracao, PastaVaziaRecebeOsPadroes) {
     EXPECT_EQ(le(pasta.caminho() / "cena.txt"), CENA_PADRAO);
     EXPECT_EQ(le(pasta.caminho() / "objeto.txt"), OBJETO_PADRAO);
     EXPECT_EQ(quantos_arquivos(pasta), 3); // no backup, no temporary file left
-    EXPECT_EQ(textos(janela.sistema.lista_de_fontes), "255 255 255 0 0 0");
+    EXPECT_EQ(textos(janela.sistema.ListaDeFontes), "255 255 255 0 0 0");
     EXPECT_EQ(textos(janela, CAMERA), "0 0 -1 0 1 0 0 0 200 1 1 1"); // the window's, not the file's
 
     PastaTemporaria so_le;
@@ -111,7 +111,7 @@ TEST(Configuracao, Leitura) {
         const fs::path arquivo = pasta.escreve(caso.nome, caso.conteudo);
         Janela janela(plataforma, pasta.caminho());
         EXPECT_EQ(textos(janela, caso.campos), caso.esperados) << caso.conteudo;
-        EXPECT_EQ(textos(janela.sistema.lista_de_fontes), caso.fontes) << caso.conteudo;
+        EXPECT_EQ(textos(janela.sistema.ListaDeFontes), caso.fontes) << caso.conteudo;
         const std::string padrao = caso.campos == CAMERA ? CAMERA_PADRAO
                                    : caso.campos == CENA ? CENA_PADRAO
                                                          : OBJETO_PADRAO;
@@ -125,7 +125,7 @@ TEST(Configuracao, ContagemEnormeDeFontesNaoCriaBilhoesDelas) {
     PlataformaFalsa plataforma;
     pasta.escreve("cena.txt", "1 2 3 0.25 2000000000 1 1 1 -1 -1 -1");
     Janela janela(plataforma, pasta.caminho());
-    const ListaDeFontes& fontes = janela.sistema.lista_de_fontes;
+    const TextosDasFontes& fontes = janela.sistema.ListaDeFontes;
     ASSERT_LT(fontes.size(), 6000u);
     EXPECT_EQ(textos({fontes.begin(), fontes.begin() + 6}), "1 1 1 -1 -1 -1");
     EXPECT_EQ(std::count(fontes.begin() + 6, fontes.end(), "0"), std::ssize(fontes) - 6);

@@ -18,22 +18,22 @@ const Comando ADICIONA = &Janela::AdicionarFonte_buttonClick;
 const Comando REMOVE = &Janela::RemoverFonte_buttonClick;
 
 // Light k of the test scenes is "k k k" at "-k -k -k"; 0 stands for a new light.
-ListaDeFontes fonte(int k) {
+TextosDasFontes fonte(int k) {
     if (k == 0) return {"255", "255", "255", "0", "0", "0"};
     const std::string i = std::to_string(k), p = "-" + i;
     return {i, i, i, p, p, p};
 }
 
-ListaDeFontes fontes(const std::vector<int>& numeros) {
-    ListaDeFontes lista;
+TextosDasFontes fontes(const std::vector<int>& numeros) {
+    TextosDasFontes lista;
     for (int k : numeros) {
-        const ListaDeFontes textos = fonte(k);
+        const TextosDasFontes textos = fonte(k);
         lista.insert(lista.end(), textos.begin(), textos.end());
     }
     return lista;
 }
 
-ListaDeFontes campos(const Janela& j) {
+TextosDasFontes campos(const Janela& j) {
     return {j.IlRed_edit.texto, j.IlGreen_edit.texto, j.IlBlue_edit.texto,
             j.Plx_edit.texto,   j.Ply_edit.texto,     j.Plz_edit.texto};
 }
@@ -73,7 +73,7 @@ TEST(EditorDeFontes, Comandos) {
         Janela& janela = *editor.janela;
         (janela.*caso.comando)();
         const std::string nome = std::to_string(caso.n) + " " + std::to_string(caso.atual);
-        EXPECT_EQ(janela.sistema.lista_de_fontes, fontes(caso.depois)) << nome;
+        EXPECT_EQ(janela.sistema.ListaDeFontes, fontes(caso.depois)) << nome;
         EXPECT_EQ(janela.sistema.FonteAtual, caso.mostrada) << nome;
         EXPECT_EQ(campos(janela), fonte(caso.depois[caso.mostrada - 1])) << nome;
         EXPECT_EQ(janela.FontesDeLuz_groupbox.legenda,
@@ -92,14 +92,14 @@ TEST(EditorDeFontes, TextoDigitado) {
     Editor na_primeira(3, 1);
     na_primeira.janela->IlRed_edit.texto = "7";
     na_primeira.janela->FontePrevia_buttonClick();
-    EXPECT_EQ(na_primeira.janela->sistema.lista_de_fontes, fontes({1, 2, 3}));
+    EXPECT_EQ(na_primeira.janela->sistema.ListaDeFontes, fontes({1, 2, 3}));
     EXPECT_EQ(na_primeira.janela->IlRed_edit.texto, "7");
 
     Editor removida(3, 2);
     removida.janela->IlRed_edit.texto = "7";
     removida.janela->RemoverFonte_buttonClick();
     removida.janela->FontePrevia_buttonClick();
-    EXPECT_EQ(removida.janela->sistema.lista_de_fontes, fontes({1, 3}));
+    EXPECT_EQ(removida.janela->sistema.ListaDeFontes, fontes({1, 3}));
 }
 
 } // namespace

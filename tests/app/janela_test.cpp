@@ -40,7 +40,7 @@ TEST_F(JanelaTeste, EstadoInicial) {
     EXPECT_EQ(janela.Renderizadores_radio.itens[6], "Phong Shading com Textura Projetada ");
     EXPECT_EQ(janela.Imagem.pixel(0, 0), BRANCO);
     EXPECT_EQ(janela.Imagem.pixel(300, 300), PRETO);
-    EXPECT_FALSE(janela.sistema.TexturaCarregada);
+    EXPECT_FALSE(janela.sistema.TexturaCarregada());
     EXPECT_FALSE(janela.Label56.habilitado);
 }
 
@@ -59,7 +59,7 @@ TEST_F(JanelaTeste, CargaFalhaMantemOObjetoAnterior) {
     carrega("3 1\n0 0 0\n");
     EXPECT_EQ(mensagem(), "Arquivo com inconsistências nos pontos.");
     EXPECT_EQ(janela.Label58.texto, "4");
-    EXPECT_EQ(janela.sistema.malha.NumTriangulos, 4);
+    EXPECT_EQ(janela.sistema.malha.NumTriangulos(), 4);
 }
 
 TEST_F(JanelaTeste, DialogoCanceladoNaoCarregaNada) {
@@ -71,7 +71,7 @@ TEST_F(JanelaTeste, DialogoCanceladoNaoCarregaNada) {
     janela.Button3Click();            // cancelled
     EXPECT_EQ(mensagem(), "x");
     EXPECT_TRUE(plataforma.erros.empty());
-    EXPECT_FALSE(janela.sistema.TexturaCarregada);
+    EXPECT_FALSE(janela.sistema.TexturaCarregada());
 }
 
 TEST_F(JanelaTeste, FatorDeDilatacaoInvalidoParaTudo) {
@@ -90,6 +90,15 @@ TEST_F(JanelaTeste, RayTracingNaoFazNada) {
     const Bitmap antes = janela.Imagem;
     desenha(7);
     EXPECT_EQ(mensagem(), "antes");
+    EXPECT_EQ(janela.Imagem.rgb(), antes.rgb());
+}
+
+TEST_F(JanelaTeste, DesenharDepoisDeFecharNaoDesenhaNada) {
+    carrega();
+    desenha(5);
+    const Bitmap antes = janela.Imagem;
+    janela.FormDestroy(); // frees the frame and the mesh
+    for (int escolha = 0; escolha <= 8; ++escolha) desenha(escolha);
     EXPECT_EQ(janela.Imagem.rgb(), antes.rgb());
 }
 
@@ -138,7 +147,7 @@ TEST_F(JanelaTeste, LuzVisivelEhGuardadaMesmoQuandoAsFontesFalham) {
     janela.IlGreen_edit.texto = "300";
     desenha(2);
     EXPECT_EQ(mensagem(), "Cor da Fonte 1 com erro (green).");
-    EXPECT_EQ(janela.sistema.lista_de_fontes[1], "300");
+    EXPECT_EQ(janela.sistema.ListaDeFontes[1], "300");
 }
 
 TEST_F(JanelaTeste, TexturaAusenteAntesDeQualquerCampo) {
@@ -152,7 +161,7 @@ TEST_F(JanelaTeste, FaixaDeFacesPadrao) {
     carrega();
     plataforma.arquivos_para_abrir.push_back(std::string(QUINDRA_AMOSTRAS) + "/textura.bmp");
     janela.Button2Click();
-    ASSERT_TRUE(janela.sistema.TexturaCarregada);
+    ASSERT_TRUE(janela.sistema.TexturaCarregada());
     EXPECT_TRUE(janela.Label56.habilitado);
 
     janela.tFacei_edit.texto = "abc";
@@ -175,7 +184,7 @@ TEST_F(JanelaTeste, TexturaInvalidaRelataErroEMantemAAnterior) {
     plataforma.arquivos_para_abrir.push_back(std::string(QUINDRA_AMOSTRAS) + "/cubo.txt");
     janela.Button2Click();
     ASSERT_EQ(plataforma.erros.size(), 1u);
-    EXPECT_TRUE(janela.sistema.TexturaCarregada);
+    EXPECT_TRUE(janela.sistema.TexturaCarregada());
     EXPECT_EQ(janela.sistema.Textura->largura(), 64);
 }
 

@@ -24,12 +24,12 @@ struct Modo {
     void vai_para(int t) {
         while (janela.sistema.TetraedroAtual < t) janela.Button6Click();
     }
-    const Cor& cor(int t) const { return janela.sistema.tabela_tetraedros[t - 1].cor; }
+    const Cor& cor(int t) const { return janela.sistema.TabelaTetraedros[t - 1].cor; }
     // The enabled entries' numbers, separated by blanks.
     std::string habilitados() const {
         std::string numeros;
         for (int t = 1; t <= NUM_TETRAEDROS; ++t) {
-            if (!janela.sistema.tabela_tetraedros[t - 1].habilitado) continue;
+            if (!janela.sistema.TabelaTetraedros[t - 1].habilitado) continue;
             numeros += (numeros.empty() ? "" : " ") + std::to_string(t);
         }
         return numeros;
@@ -51,7 +51,7 @@ TEST(Tetraedros, Navegacao) {
         Modo modo;
         // entry t other than 1 has red t; entry 1 keeps 128, as the field shows at start-up
         for (int t = 2; t <= NUM_TETRAEDROS; ++t) {
-            modo.janela.sistema.tabela_tetraedros[t - 1].cor.r = t;
+            modo.janela.sistema.TabelaTetraedros[t - 1].cor.r = t;
         }
         modo.vai_para(caso.de);
         (modo.janela.*caso.botao)();

@@ -31,7 +31,7 @@ TEST(AmostrasSombreadas, ObjetoFundoERealce) {
     material.Os2 = Cor(255, 255, 255);
     material.Kd = material.Ks = 0.5;
     material.Rugosidade = 1;
-    Cena cena{Cor(101, 101, 101), 0.2, 1, {Cor(255, 255, 255)}, {Ponto(0, 0, 200)}};
+    Cena cena{Cor(101, 101, 101), 0.2, {Cor(255, 255, 255)}, {Ponto(0, 0, 200)}};
     transforma_fontes(cena, camera, 1);
     // The diffuse colour as the texture, so that the textured frame matches the plain one.
     std::vector<std::uint8_t> laranja;

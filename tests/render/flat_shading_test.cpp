@@ -131,7 +131,7 @@ protected:
                             {4, 5, 6}},
                            camera);
     }
-    TabelaTetraedros tabela;
+    TabelaDeTetraedros tabela;
 };
 
 TEST_F(FlatTetraedros, DesabilitadoSomeEColoridoUsaSuaCor) {

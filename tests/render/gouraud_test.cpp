@@ -90,7 +90,7 @@ TEST(GouraudZ, CenaVaziaETriangulosQueSeCruzam) {
     material.Od2 = Cor(255, 0, 0);
     material.Od1 = Cor(0, 255, 0);
     material.Kd = 1;
-    Cena cena{Cor(), 0, 1, {Cor(255, 255, 255)}, {Ponto(0, 0, 200)}};
+    Cena cena{Cor(), 0, {Cor(255, 255, 255)}, {Ponto(0, 0, 200)}};
     transforma_fontes(cena, camera, 1);
     const auto desenha = [&](Malha& malha) {
         Bitmap tela = tela_nova();

@@ -20,7 +20,6 @@ protected:
     void adiciona_luz(double x, double y, double z) {
         cena.Il.emplace_back(255, 255, 255);
         cena.Pl.emplace_back().atribui_vista(x, y, z);
-        cena.NumFontes = static_cast<int>(cena.Il.size());
     }
     void espera(const Cor& c, double r, double g, double b) {
         EXPECT_DOUBLE_EQ(c.r, r);
@@ -71,7 +70,6 @@ TEST_F(Ilumina, LuzNoPlanoDaSuperficieNaoSoma) {
 TEST_F(Ilumina, SemLuzesSoAmbiente) {
     cena.Il.clear();
     cena.Pl.clear();
-    cena.NumFontes = 0;
     cena.Ia = Cor(253, 255, 251);
     cena.Ka = 0.5;
     espera(ilumina(ponto, normal, material, cena), 126.5, 127.5, 125.5);

@@ -75,8 +75,8 @@ TEST(LeAmbiente, FalhaMantemIaMasKaConvertidoFica) {
 // --- light sources ---
 
 // n lights, light k with intensity (k, k, k) at world (k, -k, 2k).
-ListaDeFontes luzes(int n) {
-    ListaDeFontes lista;
+TextosDasFontes luzes(int n) {
+    TextosDasFontes lista;
     for (int k = 1; k <= n; ++k) {
         const std::string v = formata_real(k);
         lista.insert(lista.end(), {v, v, v, v, "-" + v, formata_real(2 * k)});
@@ -85,11 +85,11 @@ ListaDeFontes luzes(int n) {
 }
 
 TEST(LeFontes, SoLuzesInteirasContam) {
-    ListaDeFontes lista = luzes(2);
+    TextosDasFontes lista = luzes(2);
     lista.push_back("nem um numero"); // short of a light: never read
     Cena cena;
     EXPECT_EQ(le_fontes(cena, lista), std::string(44, ' '));
-    ASSERT_EQ(cena.NumFontes, 2);
+    ASSERT_EQ(cena.NumFontes(), 2);
     ASSERT_EQ(cena.Il.size(), 2u);
     ASSERT_EQ(cena.Pl.size(), 2u);
     EXPECT_EQ(cena.Il[1].g, 2);
@@ -106,7 +106,7 @@ TEST(LeFontes, ListaVaziaApagaAsLuzesAnteriores) {
     Cena cena;
     ASSERT_EQ(le_fontes(cena, luzes(3)), std::string(44, ' '));
     EXPECT_EQ(le_fontes(cena, {}), std::string(44, ' '));
-    EXPECT_EQ(cena.NumFontes, 0);
+    EXPECT_EQ(cena.NumFontes(), 0);
     EXPECT_TRUE(cena.Il.empty());
     EXPECT_TRUE(cena.Pl.empty());
 }
@@ -133,7 +133,7 @@ TEST(LeFontes, MensagensNomeiamLuzECampo) {
         {3, 5, "1e400", "Posição da Fonte 3 com erro (Coord z)."},
     };
     for (const auto& c : casos) {
-        ListaDeFontes lista = luzes(12);
+        TextosDasFontes lista = luzes(12);
         lista[CAMPOS_POR_FONTE * (c.luz - 1) + c.campo] = c.texto;
         // every field after the first bad one is bad too, later lights included: a bad
         // intensity wins over a bad position of the same light
@@ -143,7 +143,7 @@ TEST(LeFontes, MensagensNomeiamLuzECampo) {
         ASSERT_EQ(le_fontes(cena, luzes(3))[0], ' ');
         EXPECT_EQ(le_fontes(cena, lista), c.mensagem);
         // not even the lights before the bad one are left
-        EXPECT_EQ(cena.NumFontes, 0);
+        EXPECT_EQ(cena.NumFontes(), 0);
         EXPECT_TRUE(cena.Il.empty());
         EXPECT_TRUE(cena.Pl.empty());
     }
@@ -156,11 +156,11 @@ TEST(LeFontes, IntensidadeVaiAte255PosicaoNaoTemLimite) {
     } aceitos[] = {{0, "255"},   {1, "255.0"},  {2, "0"},       {0, "-0"},
                    {3, "1e300"}, {4, "-1e300"}, {5, " 1.5E-7 "}};
     for (const auto& c : aceitos) {
-        ListaDeFontes lista = luzes(1);
+        TextosDasFontes lista = luzes(1);
         lista[c.campo] = c.texto;
         Cena cena;
         EXPECT_EQ(le_fontes(cena, lista), std::string(44, ' ')) << c.texto;
-        EXPECT_EQ(cena.NumFontes, 1);
+        EXPECT_EQ(cena.NumFontes(), 1);
     }
 }
 

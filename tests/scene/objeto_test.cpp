@@ -32,8 +32,8 @@ protected:
 
 TEST_F(CarregaObjeto, ArquivoValidoInstalaMalhaECentro) {
     ASSERT_EQ(carrega(TETRAEDRO), std::string(45, ' '));
-    EXPECT_EQ(malha.NumPontos, 4);
-    EXPECT_EQ(malha.NumTriangulos, 4);
+    EXPECT_EQ(malha.NumPontos(), 4);
+    EXPECT_EQ(malha.NumTriangulos(), 4);
     ASSERT_EQ(malha.Pontos.size(), 4u);
     ASSERT_EQ(malha.Triangulos.size(), 4u);
     EXPECT_EQ(malha.Pontos[1].x, 10);
@@ -73,14 +73,14 @@ TEST_F(CarregaObjeto, MensagensEPrecedencia) {
     };
     for (const auto& c : casos) EXPECT_EQ(carrega(c.conteudo), c.mensagem) << c.conteudo;
     EXPECT_EQ(carrega_objeto(malha, pasta.caminho() / "falta.txt"), ERRO_ABERTURA_ARQUIVO);
-    EXPECT_EQ(malha.NumPontos, 0);
+    EXPECT_EQ(malha.NumPontos(), 0);
 }
 
 TEST_F(CarregaObjeto, FimDoArquivoDepoisDoUltimoIndice) {
     std::string sem_quebra = TETRAEDRO;
     sem_quebra.pop_back();
     EXPECT_EQ(carrega(sem_quebra), MENSAGEM_SUCESSO_OBJETO);
-    EXPECT_EQ(malha.NumTriangulos, 4);
+    EXPECT_EQ(malha.NumTriangulos(), 4);
     EXPECT_EQ(malha.Triangulos[3].vertice3, 4);
     EXPECT_EQ(carrega(sem_quebra + "\x1a"), MENSAGEM_SUCESSO_OBJETO);
     EXPECT_EQ(carrega(TETRAEDRO + "5 6 7\ntexto qualquer\n"), MENSAGEM_SUCESSO_OBJETO);
@@ -93,8 +93,8 @@ TEST_F(CarregaObjeto, FalhaDeixaAMalhaAnterior) {
                                   "1 1\n", "4 4"};
     for (const auto& falha : falhas) {
         EXPECT_NE(carrega(falha)[0], ' ');
-        EXPECT_EQ(malha.NumPontos, 4);
-        EXPECT_EQ(malha.NumTriangulos, 4);
+        EXPECT_EQ(malha.NumPontos(), 4);
+        EXPECT_EQ(malha.NumTriangulos(), 4);
         EXPECT_EQ(malha.Pontos.size(), 4u);
         EXPECT_EQ(malha.Triangulos.size(), 4u);
         EXPECT_EQ(malha.CentroObjeto->x, centro.x);
@@ -107,7 +107,7 @@ TEST_F(CarregaObjeto, NovaCargaSubstituiTudo) {
     malha.NormaisVertices.resize(4);
     malha.CoresVertices.resize(4);
     ASSERT_EQ(carrega("3 1\n0 0 0\n3 0 0\n0 3 0\n1 2 3\n"), MENSAGEM_SUCESSO_OBJETO);
-    EXPECT_EQ(malha.NumPontos, 3);
+    EXPECT_EQ(malha.NumPontos(), 3);
     EXPECT_EQ(malha.Pontos.size(), 3u);
     EXPECT_TRUE(malha.NormaisVertices.empty());
     EXPECT_TRUE(malha.CoresVertices.empty());

@@ -13,8 +13,6 @@ Malha malha_com_vista(std::initializer_list<Vetor> vista,
     Malha malha;
     for (const Vetor& v : vista) malha.Pontos.emplace_back().atribui_vista(v.x, v.y, v.z);
     malha.Triangulos = triangulos;
-    malha.NumPontos = static_cast<int>(malha.Pontos.size());
-    malha.NumTriangulos = static_cast<int>(malha.Triangulos.size());
     return malha;
 }
 
@@ -90,7 +88,7 @@ TEST(Triangulo, LiberaMalhaEsvaziaTudo) {
     cria_normais_vertices(malha);
     malha.CoresVertices.resize(3);
     libera_malha(malha);
-    EXPECT_EQ(malha.NumPontos, 0);
+    EXPECT_EQ(malha.NumPontos(), 0);
     EXPECT_TRUE(malha.Pontos.empty() && malha.Triangulos.empty());
     EXPECT_TRUE(malha.NormaisVertices.empty() && malha.CoresVertices.empty());
 }

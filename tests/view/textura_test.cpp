@@ -14,7 +14,6 @@ namespace {
 Malha malha_exemplo() {
     Malha malha;
     malha.Pontos = {Ponto(0, 20, -4), Ponto(-10, 5, 3), Ponto(30, -7, 0), Ponto(12, 0, 9)};
-    malha.NumPontos = 4;
     return malha;
 }
 
