@@ -24,10 +24,14 @@ namespace {
 // The window never asks for a file here.
 class PlataformaVazia : public Plataforma {
 public:
-    std::optional<std::string> escolhe_arquivo_para_abrir() override { return std::nullopt; }
-    std::optional<std::string> escolhe_arquivo_para_salvar() override { return std::nullopt; }
+    std::optional<std::string> escolhe_arquivo_para_abrir(const DialogoArquivo&) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> escolhe_arquivo_para_salvar(const DialogoArquivo&) override {
+        return std::nullopt;
+    }
     void relata_erro(const std::string&) override {}
-    void relata_erro_de_digitacao(const std::string&) override {}
+    void relata_erro_de_digitacao(const std::string&, const std::string&) override {}
 };
 
 // Texts the readers treat specially: bounds, extremes, the wrong decimal separator.

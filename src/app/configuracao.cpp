@@ -3,10 +3,10 @@
 #include <string>
 #include <string_view>
 
-#include "app/arquivo_atomico.hpp"
 #include "app/copias_de_seguranca.hpp"
 #include "app/formato_configuracao.hpp"
 #include "app/janela.hpp"
+#include "view/arquivo_atomico.hpp"
 
 namespace quindra {
 

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "app/arquivo_atomico.hpp"
+#include "view/arquivo_atomico.hpp"
 
 namespace quindra {
 
