@@ -5,7 +5,7 @@
 #include "render/gouraud.hpp"
 #include "render/phong.hpp"
 #include "render/wireframe.hpp"
-#include "scene/objeto.hpp"
+#include "scene/formatos.hpp"
 #include "view/coordenadas.hpp"
 
 namespace quindra {
@@ -166,7 +166,7 @@ void Janela::CarregarObj_buttonClick() {
     const auto arquivo = plataforma_.escolhe_arquivo_para_abrir();
     if (!arquivo) return;
     sistema.malha.FatorDilatacaoZ = 1.0;
-    if (!aceita(carrega_objeto(sistema.malha, *arquivo))) return;
+    if (!aceita(carrega_malha(sistema.malha, *arquivo))) return;
     NomeDoArquivo_label.texto = *arquivo;
     Desenhar_button.habilitado = true;
     Label58.texto = formata_inteiro(sistema.malha.NumTriangulos());

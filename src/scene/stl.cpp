@@ -1,0 +1,113 @@
+#include "scene/stl.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+#include "geometry/numero_texto.hpp"
+#include "scene/binario.hpp"
+#include "scene/mensagens_carga.hpp"
+#include "scene/palavras.hpp"
+#include "scene/pontos_unicos.hpp"
+
+namespace quindra {
+
+namespace {
+
+constexpr std::size_t CABECALHO_BINARIO = 84; // 80 free bytes and the facet count
+constexpr std::size_t FACETA_BINARIA = 50;    // normal, three corners, attribute word
+// "facet normal 0 0 0 outer loop vertex 0 0 0 vertex 0 0 0 vertex 0 0 0 endloop endfacet"
+constexpr std::size_t MENOR_FACETA_ASCII = 84;
+
+// About half as many distinct corners as facets in a closed surface.
+std::size_t pontos_previstos(std::size_t facetas) { return facetas / 2 + 3; }
+
+std::string le_stl_binario(std::string_view bytes, MalhaLida& lida) {
+    const auto facetas = valor_binario<std::uint32_t>(bytes.data() + 80, std::endian::little);
+    if (facetas > (bytes.size() - CABECALHO_BINARIO) / FACETA_BINARIA)
+        return INCONSISTENCIAS_TRIANGULOS;
+    if (facetas > LIMITE_ELEMENTOS) return ARQUIVO_GRANDE_DEMAIS;
+
+    lida.triangulos.reserve(facetas);
+    PontosUnicos unicos(lida.pontos, pontos_previstos(facetas));
+    const char* faceta = bytes.data() + CABECALHO_BINARIO;
+    for (std::uint32_t f = 0; f < facetas; ++f, faceta += FACETA_BINARIA) {
+        std::int32_t numeros[3];
+        for (int v = 0; v < 3; ++v) {
+            const char* canto = faceta + 12 * (v + 1); // the facet's normal comes first
+            const float x = valor_binario<float>(canto, std::endian::little);
+            const float y = valor_binario<float>(canto + 4, std::endian::little);
+            const float z = valor_binario<float>(canto + 8, std::endian::little);
+            if (!std::isfinite(x) || !std::isfinite(y) || !std::isfinite(z))
+                return INCONSISTENCIAS_PONTOS;
+            numeros[v] = unicos.numero(x, y, z);
+            if (numeros[v] == 0) return ARQUIVO_GRANDE_DEMAIS;
+        }
+        lida.triangulos.emplace_back(numeros[0], numeros[1], numeros[2]);
+    }
+    return MENSAGEM_SUCESSO_OBJETO;
+}
+
+// Reads "vertex x y z" into the corner's number; the failure's message, or null.
+const std::string* le_canto_ascii(Palavras& palavras, PontosUnicos& unicos,
+                                  std::int32_t& numero) {
+    if (!mesma_palavra(palavras.proxima(), "vertex")) return &INCONSISTENCIAS_TRIANGULOS;
+    double x, y, z;
+    if (!le_real_decimal(palavras.proxima(), x) || !le_real_decimal(palavras.proxima(), y) ||
+        !le_real_decimal(palavras.proxima(), z))
+        return &INCONSISTENCIAS_PONTOS;
+    numero = unicos.numero(x, y, z);
+    return numero == 0 ? &ARQUIVO_GRANDE_DEMAIS : nullptr;
+}
+
+// One or more "solid NAME ... endsolid NAME" blocks of facets.
+std::string le_stl_ascii(std::string_view bytes, MalhaLida& lida) {
+    Palavras palavras(bytes);
+    PontosUnicos unicos(lida.pontos, pontos_previstos(bytes.size() / MENOR_FACETA_ASCII));
+    const auto espera = [&palavras](std::string_view palavra) {
+        return mesma_palavra(palavras.proxima(), palavra);
+    };
+    for (std::string_view palavra = palavras.proxima(); !palavra.empty();
+         palavra = palavras.proxima()) {
+        if (!mesma_palavra(palavra, "solid")) return INCONSISTENCIAS_TRIANGULOS;
+        palavras.linha(); // the solid's name, which may hold blanks
+        for (palavra = palavras.proxima(); mesma_palavra(palavra, "facet");
+             palavra = palavras.proxima()) {
+            // the normal is worked out from the corners, so its numbers are not read
+            if (!espera("normal")) return INCONSISTENCIAS_TRIANGULOS;
+            for (int i = 0; i < 3; ++i) palavras.proxima();
+            if (!espera("outer") || !espera("loop")) return INCONSISTENCIAS_TRIANGULOS;
+            std::int32_t numeros[3];
+            for (std::int32_t& numero : numeros)
+                if (const std::string* falha = le_canto_ascii(palavras, unicos, numero))
+                    return *falha;
+            if (!espera("endloop") || !espera("endfacet")) return INCONSISTENCIAS_TRIANGULOS;
+            if (lida.triangulos.size() == LIMITE_ELEMENTOS) return ARQUIVO_GRANDE_DEMAIS;
+            lida.triangulos.emplace_back(numeros[0], numeros[1], numeros[2]);
+        }
+        // a file cut short between two facets ends without its "endsolid"
+        if (!mesma_palavra(palavra, "endsolid")) return INCONSISTENCIAS_TRIANGULOS;
+        palavras.linha();
+    }
+    return MENSAGEM_SUCESSO_OBJETO;
+}
+
+bool comeca_com_solid(std::string_view bytes) {
+    return mesma_palavra(Palavras(bytes.substr(0, 64)).proxima(), "solid");
+}
+
+} // namespace
+
+std::string le_stl(std::string_view bytes, MalhaLida& lida) {
+    // Binary files may start with "solid" too, so a size that fits the count decides first.
+    const bool tamanho_binario =
+        bytes.size() >= CABECALHO_BINARIO &&
+        bytes.size() - CABECALHO_BINARIO ==
+            std::uint64_t{FACETA_BINARIA} *
+                valor_binario<std::uint32_t>(bytes.data() + 80, std::endian::little);
+    if (!tamanho_binario && comeca_com_solid(bytes)) return le_stl_ascii(bytes, lida);
+    if (bytes.size() < CABECALHO_BINARIO) return ARQUIVO_COM_PROBLEMAS;
+    return le_stl_binario(bytes, lida);
+}
+
+} // namespace quindra
