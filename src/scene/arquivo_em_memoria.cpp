@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "scene/mensagens_carga.hpp"
+#include "scene/paginas_grandes.hpp"
 
 namespace quindra {
 
@@ -34,6 +35,7 @@ ArquivoEmMemoria::ArquivoEmMemoria(const std::filesystem::path& caminho)
     tamanho_ = static_cast<std::size_t>(tamanho);
     // left uninitialised: fread writes every byte before anyone reads it
     dados_ = std::make_unique_for_overwrite<char[]>(tamanho_);
+    pede_paginas_grandes(dados_.get(), tamanho_);
     // a file that shrank since its size was taken is not what was asked for
     if (std::fread(dados_.get(), 1, tamanho_, arquivo.get()) != tamanho_) {
         dados_.reset();

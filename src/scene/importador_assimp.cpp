@@ -77,7 +77,7 @@ std::string le_com_assimp(const std::filesystem::path& arquivo, MalhaLida& lida)
                               aiProcess_SortByPType | aiProcess_ValidateDataStructure);
     if (cena == nullptr) return ARQUIVO_COM_PROBLEMAS;
 
-    PontosUnicos unicos(lida.pontos, vertices_na_cena(*cena));
+    PontosUnicos unicos(lida, vertices_na_cena(*cena));
     for (unsigned m = 0; m < cena->mNumMeshes; ++m)
         if (const std::string* falha = acrescenta_malha(*cena->mMeshes[m], unicos, lida))
             return *falha;

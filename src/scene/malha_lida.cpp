@@ -4,11 +4,19 @@
 #include <limits>
 
 #include "scene/mensagens_carga.hpp"
+#include "scene/paginas_grandes.hpp"
 
 namespace quindra {
 
 static_assert(LIMITE_ELEMENTOS <= std::numeric_limits<std::int32_t>::max(),
               "point numbers and counts are 32-bit");
+
+void MalhaLida::reserva(std::size_t mais_pontos, std::size_t mais_triangulos) {
+    pontos.reserve(pontos.size() + mais_pontos);
+    triangulos.reserve(triangulos.size() + mais_triangulos);
+    pede_paginas_grandes(pontos.data(), pontos.capacity() * sizeof(Ponto));
+    pede_paginas_grandes(triangulos.data(), triangulos.capacity() * sizeof(Triangulo));
+}
 
 bool MalhaLida::acrescenta_ponto(double x, double y, double z) {
     if (pontos.size() >= LIMITE_ELEMENTOS) return false;

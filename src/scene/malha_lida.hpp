@@ -22,6 +22,10 @@ struct MalhaLida {
     ListaDePontos pontos;
     std::vector<Triangulo> triangulos;
 
+    /// Room for this many more points and triangles, which the caller has bounded by the size
+    /// of the file, in large pages where the system has them.
+    void reserva(std::size_t mais_pontos, std::size_t mais_triangulos);
+
     /// Appends a point; false when the mesh already holds LIMITE_ELEMENTOS points.
     bool acrescenta_ponto(double x, double y, double z);
     /// Fans a polygon of three or more 1-based point numbers into the triangles (v1, vi, vi+1),

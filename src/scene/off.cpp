@@ -86,8 +86,8 @@ std::string le_off(std::string_view bytes, MalhaLida& lida) {
     if (static_cast<std::size_t>(num_pontos) > LIMITE_ELEMENTOS) return ARQUIVO_GRANDE_DEMAIS;
 
     // the counts are only claims: nothing is reserved beyond what the file can hold
-    lida.pontos.reserve(std::min<std::size_t>(num_pontos, bytes.size() / MENOR_PONTO));
-    lida.triangulos.reserve(std::min<std::size_t>(num_faces, bytes.size() / MENOR_FACE));
+    lida.reserva(std::min<std::size_t>(num_pontos, bytes.size() / MENOR_PONTO),
+                 std::min<std::size_t>(num_faces, bytes.size() / MENOR_FACE));
     if (const std::string* falha = le_pontos(texto, num_pontos, lida)) return *falha;
     if (const std::string* falha = le_faces(texto, num_faces, num_pontos, lida)) return *falha;
     return MENSAGEM_SUCESSO_OBJETO;

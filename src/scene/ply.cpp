@@ -50,18 +50,8 @@ public:
     std::size_t menor_tamanho(TipoPly tipo) const { return tamanho_binario(tipo); }
     bool le_real(TipoPly tipo, double& valor) {
         if (restantes() < tamanho_binario(tipo)) return false;
-        const char* dados = corpo_.data() + posicao_;
+        valor = converte(tipo, corpo_.data() + posicao_);
         posicao_ += tamanho_binario(tipo);
-        switch (tipo) {
-        case TipoPly::int8: valor = valor_binario<std::int8_t>(dados, ordem_); break;
-        case TipoPly::uint8: valor = valor_binario<std::uint8_t>(dados, ordem_); break;
-        case TipoPly::int16: valor = valor_binario<std::int16_t>(dados, ordem_); break;
-        case TipoPly::uint16: valor = valor_binario<std::uint16_t>(dados, ordem_); break;
-        case TipoPly::int32: valor = valor_binario<std::int32_t>(dados, ordem_); break;
-        case TipoPly::uint32: valor = valor_binario<std::uint32_t>(dados, ordem_); break;
-        case TipoPly::float32: valor = valor_binario<float>(dados, ordem_); break;
-        case TipoPly::float64: valor = valor_binario<double>(dados, ordem_); break;
-        }
         return std::isfinite(valor);
     }
     bool le_inteiro(TipoPly tipo, std::int64_t& valor) {
@@ -79,6 +69,20 @@ public:
     }
 
 private:
+    double converte(TipoPly tipo, const char* dados) const {
+        switch (tipo) {
+        case TipoPly::int8: return valor_binario<std::int8_t>(dados, ordem_);
+        case TipoPly::uint8: return valor_binario<std::uint8_t>(dados, ordem_);
+        case TipoPly::int16: return valor_binario<std::int16_t>(dados, ordem_);
+        case TipoPly::uint16: return valor_binario<std::uint16_t>(dados, ordem_);
+        case TipoPly::int32: return valor_binario<std::int32_t>(dados, ordem_);
+        case TipoPly::uint32: return valor_binario<std::uint32_t>(dados, ordem_);
+        case TipoPly::float32: return valor_binario<float>(dados, ordem_);
+        case TipoPly::float64: return valor_binario<double>(dados, ordem_);
+        }
+        return 0;
+    }
+
     std::string_view corpo_;
     std::endian ordem_;
     std::size_t posicao_ = 0;
@@ -158,7 +162,7 @@ private:
             falha_ = &ARQUIVO_GRANDE_DEMAIS;
             return false;
         }
-        lida_.pontos.reserve(lida_.pontos.size() + elemento.quantos);
+        lida_.reserva(elemento.quantos, 0);
         for (std::uint64_t i = 0; i < elemento.quantos; ++i) {
             double xyz[3] = {0, 0, 0};
             for (std::size_t j = 0; j < propriedades.size(); ++j) {
@@ -198,8 +202,7 @@ private:
         const std::size_t indices = posicao_de(elemento, {"vertex_indices", "vertex_index"});
         const auto& propriedades = elemento.propriedades;
         if (indices == propriedades.size() || !propriedades[indices].contagem) return false;
-        lida_.triangulos.reserve(lida_.triangulos.size() +
-                                 std::min<std::uint64_t>(elemento.quantos, LIMITE_ELEMENTOS));
+        lida_.reserva(0, std::min<std::uint64_t>(elemento.quantos, LIMITE_ELEMENTOS));
         for (std::uint64_t i = 0; i < elemento.quantos; ++i)
             for (std::size_t j = 0; j < propriedades.size(); ++j)
                 if (!(j == indices ? le_poligono(propriedades[j]) : pula(propriedades[j])))

@@ -22,25 +22,43 @@ constexpr std::size_t MENOR_FACETA_ASCII = 84;
 // About half as many distinct corners as facets in a closed surface.
 std::size_t pontos_previstos(std::size_t facetas) { return facetas / 2 + 3; }
 
+// Facets ahead of the one being read whose corners are already being fetched from the table.
+constexpr std::uint32_t ANTECIPACAO = 8;
+
+struct Canto {
+    float x, y, z;
+};
+
+// Corner v (0..2) of the facet that starts at faceta; the facet's normal comes first.
+Canto canto(const char* faceta, int v) {
+    const char* dados = faceta + 12 * (v + 1);
+    return {valor_binario<float>(dados, std::endian::little),
+            valor_binario<float>(dados + 4, std::endian::little),
+            valor_binario<float>(dados + 8, std::endian::little)};
+}
+
 std::string le_stl_binario(std::string_view bytes, MalhaLida& lida) {
     const auto facetas = valor_binario<std::uint32_t>(bytes.data() + 80, std::endian::little);
     if (facetas > (bytes.size() - CABECALHO_BINARIO) / FACETA_BINARIA)
         return INCONSISTENCIAS_TRIANGULOS;
     if (facetas > LIMITE_ELEMENTOS) return ARQUIVO_GRANDE_DEMAIS;
 
-    lida.triangulos.reserve(facetas);
-    PontosUnicos unicos(lida.pontos, pontos_previstos(facetas));
+    lida.reserva(0, facetas);
+    PontosUnicos unicos(lida, pontos_previstos(facetas));
     const char* faceta = bytes.data() + CABECALHO_BINARIO;
     for (std::uint32_t f = 0; f < facetas; ++f, faceta += FACETA_BINARIA) {
+        // the table is far larger than a cache: its lines are asked for well before their use
+        if (f + ANTECIPACAO < facetas)
+            for (int v = 0; v < 3; ++v) {
+                const Canto c = canto(faceta + ANTECIPACAO * FACETA_BINARIA, v);
+                unicos.antecipa(c.x, c.y, c.z);
+            }
         std::int32_t numeros[3];
         for (int v = 0; v < 3; ++v) {
-            const char* canto = faceta + 12 * (v + 1); // the facet's normal comes first
-            const float x = valor_binario<float>(canto, std::endian::little);
-            const float y = valor_binario<float>(canto + 4, std::endian::little);
-            const float z = valor_binario<float>(canto + 8, std::endian::little);
-            if (!std::isfinite(x) || !std::isfinite(y) || !std::isfinite(z))
+            const Canto c = canto(faceta, v);
+            if (!std::isfinite(c.x) || !std::isfinite(c.y) || !std::isfinite(c.z))
                 return INCONSISTENCIAS_PONTOS;
-            numeros[v] = unicos.numero(x, y, z);
+            numeros[v] = unicos.numero(c.x, c.y, c.z);
             if (numeros[v] == 0) return ARQUIVO_GRANDE_DEMAIS;
         }
         lida.triangulos.emplace_back(numeros[0], numeros[1], numeros[2]);
@@ -63,7 +81,7 @@ const std::string* le_canto_ascii(Palavras& palavras, PontosUnicos& unicos,
 // One or more "solid NAME ... endsolid NAME" blocks of facets.
 std::string le_stl_ascii(std::string_view bytes, MalhaLida& lida) {
     Palavras palavras(bytes);
-    PontosUnicos unicos(lida.pontos, pontos_previstos(bytes.size() / MENOR_FACETA_ASCII));
+    PontosUnicos unicos(lida, pontos_previstos(bytes.size() / MENOR_FACETA_ASCII));
     const auto espera = [&palavras](std::string_view palavra) {
         return mesma_palavra(palavras.proxima(), palavra);
     };
