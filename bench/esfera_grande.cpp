@@ -108,8 +108,7 @@ Esfera gera_esfera(long triangulos) {
         for (long j = 0; j < fatias; ++j) {
             const double phi =
                 2 * std::numbers::pi * static_cast<double>(j) / static_cast<double>(fatias);
-            esfera.pontos.push_back({raio * std::sin(theta) * std::sin(phi),
-                                     raio * std::cos(theta),
+            esfera.pontos.push_back({raio * std::sin(theta) * std::sin(phi), raio * std::cos(theta),
                                      raio * std::sin(theta) * std::cos(phi)});
         }
     }
@@ -124,7 +123,8 @@ Esfera gera_esfera(long triangulos) {
             t.push_back({anel(i, j), anel(i + 1, j), anel(i + 1, j + 1)});
             t.push_back({anel(i, j), anel(i + 1, j + 1), anel(i, j + 1)});
         }
-    for (long j = 0; j < fatias; ++j) t.push_back({sul, anel(pilhas - 1, j + 1), anel(pilhas - 1, j)});
+    for (long j = 0; j < fatias; ++j)
+        t.push_back({sul, anel(pilhas - 1, j + 1), anel(pilhas - 1, j)});
     return esfera;
 }
 

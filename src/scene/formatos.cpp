@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "scene/arquivo_em_memoria.hpp"
-#include "scene/objeto.hpp"
 #include "scene/obj.hpp"
+#include "scene/objeto.hpp"
 #include "scene/off.hpp"
 #include "scene/ply.hpp"
 #include "scene/stl.hpp"

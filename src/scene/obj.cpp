@@ -32,8 +32,7 @@ bool numero_do_canto(std::string_view canto, std::size_t pontos_lidos, std::int3
     return absoluto >= 1;
 }
 
-const std::string* le_face(Palavras& campos, MalhaLida& lida,
-                           std::vector<std::int32_t>& poligono) {
+const std::string* le_face(Palavras& campos, MalhaLida& lida, std::vector<std::int32_t>& poligono) {
     poligono.clear();
     for (std::string_view canto = campos.proxima(); !canto.empty(); canto = campos.proxima()) {
         std::int32_t numero;

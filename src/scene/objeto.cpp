@@ -61,8 +61,7 @@ std::string carrega_objeto(Malha& malha, const std::filesystem::path& arquivo) {
 
     MalhaLida lida;
     if (!le_pontos(leitor, num_pontos, lida)) return INCONSISTENCIAS_PONTOS;
-    if (!le_triangulos(leitor, num_triangulos, num_pontos, lida))
-        return INCONSISTENCIAS_TRIANGULOS;
+    if (!le_triangulos(leitor, num_triangulos, num_pontos, lida)) return INCONSISTENCIAS_TRIANGULOS;
     return instala_malha(malha, std::move(lida));
 }
 

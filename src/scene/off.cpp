@@ -67,8 +67,7 @@ const std::string* le_faces(Palavras& texto, int quantos, int num_pontos, MalhaL
         poligono.clear();
         for (int k = 0; k < cantos; ++k) {
             int indice;
-            if (!le_inteiro_decimal(campos.proxima(), indice) || indice < 0 ||
-                indice >= num_pontos)
+            if (!le_inteiro_decimal(campos.proxima(), indice) || indice < 0 || indice >= num_pontos)
                 return &INCONSISTENCIAS_TRIANGULOS;
             poligono.push_back(indice + 1);
         }

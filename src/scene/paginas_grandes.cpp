@@ -15,8 +15,7 @@ void pede_paginas_grandes(const void* inicio, std::size_t bytes) {
     const std::uintptr_t primeira = (comeco + PAGINA_GRANDE - 1) & ~(PAGINA_GRANDE - 1);
     const std::uintptr_t fim = (comeco + bytes) & ~(PAGINA_GRANDE - 1);
     // a refusal only means small pages, as without the hint
-    if (primeira < fim)
-        madvise(reinterpret_cast<void*>(primeira), fim - primeira, MADV_HUGEPAGE);
+    if (primeira < fim) madvise(reinterpret_cast<void*>(primeira), fim - primeira, MADV_HUGEPAGE);
 #else
     (void)inicio, (void)bytes;
 #endif

@@ -71,14 +71,22 @@ public:
 private:
     double converte(TipoPly tipo, const char* dados) const {
         switch (tipo) {
-        case TipoPly::int8: return valor_binario<std::int8_t>(dados, ordem_);
-        case TipoPly::uint8: return valor_binario<std::uint8_t>(dados, ordem_);
-        case TipoPly::int16: return valor_binario<std::int16_t>(dados, ordem_);
-        case TipoPly::uint16: return valor_binario<std::uint16_t>(dados, ordem_);
-        case TipoPly::int32: return valor_binario<std::int32_t>(dados, ordem_);
-        case TipoPly::uint32: return valor_binario<std::uint32_t>(dados, ordem_);
-        case TipoPly::float32: return valor_binario<float>(dados, ordem_);
-        case TipoPly::float64: return valor_binario<double>(dados, ordem_);
+        case TipoPly::int8:
+            return valor_binario<std::int8_t>(dados, ordem_);
+        case TipoPly::uint8:
+            return valor_binario<std::uint8_t>(dados, ordem_);
+        case TipoPly::int16:
+            return valor_binario<std::int16_t>(dados, ordem_);
+        case TipoPly::uint16:
+            return valor_binario<std::uint16_t>(dados, ordem_);
+        case TipoPly::int32:
+            return valor_binario<std::int32_t>(dados, ordem_);
+        case TipoPly::uint32:
+            return valor_binario<std::uint32_t>(dados, ordem_);
+        case TipoPly::float32:
+            return valor_binario<float>(dados, ordem_);
+        case TipoPly::float64:
+            return valor_binario<double>(dados, ordem_);
         }
         return 0;
     }
@@ -101,9 +109,12 @@ const std::string& falha_do_elemento(const ElementoPly& elemento) {
 // those names.
 std::size_t posicao_de(const ElementoPly& elemento, std::initializer_list<std::string_view> nomes) {
     const auto& p = elemento.propriedades;
-    return static_cast<std::size_t>(std::ranges::find_if(p, [&](const PropriedadePly& prop) {
-                                        return std::ranges::find(nomes, prop.nome) != nomes.end();
-                                    }) - p.begin());
+    return static_cast<std::size_t>(
+        std::ranges::find_if(p,
+                             [&](const PropriedadePly& prop) {
+                                 return std::ranges::find(nomes, prop.nome) != nomes.end();
+                             }) -
+        p.begin());
 }
 
 // Reads the body with the reading rules of one kind of body.
@@ -113,7 +124,10 @@ public:
 
     const std::string* le(const CabecalhoPly& cabecalho) {
         const auto vertices = std::ranges::find(cabecalho.elementos, "vertex", &ElementoPly::nome);
-        num_pontos_ = vertices == cabecalho.elementos.end() ? 0 : vertices->quantos;
+        // faces are checked against the declared count, which the points must then fill
+        num_pontos_ = vertices == cabecalho.elementos.end()
+                          ? 0
+                          : std::min<std::uint64_t>(vertices->quantos, LIMITE_ELEMENTOS);
         for (const ElementoPly& elemento : cabecalho.elementos) {
             // a count is only a claim until the body is shown to hold that many
             if (elemento.quantos > valores_.restantes() / menor_registro(elemento))
@@ -137,7 +151,8 @@ private:
 
     bool pula(const PropriedadePly& propriedade) {
         std::int64_t itens = 1;
-        if (propriedade.contagem && (!valores_.le_inteiro(*propriedade.contagem, itens) || itens < 0))
+        if (propriedade.contagem &&
+            (!valores_.le_inteiro(*propriedade.contagem, itens) || itens < 0))
             return false;
         return valores_.pula(propriedade.tipo, static_cast<std::uint64_t>(itens));
     }

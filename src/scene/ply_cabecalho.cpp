@@ -15,10 +15,10 @@ struct NomeDeTipo {
 };
 // Both spellings the format has used for each type.
 constexpr NomeDeTipo TIPOS[] = {
-    {"char", TipoPly::int8},       {"int8", TipoPly::int8},      {"uchar", TipoPly::uint8},
-    {"uint8", TipoPly::uint8},     {"short", TipoPly::int16},    {"int16", TipoPly::int16},
-    {"ushort", TipoPly::uint16},   {"uint16", TipoPly::uint16},  {"int", TipoPly::int32},
-    {"int32", TipoPly::int32},     {"uint", TipoPly::uint32},    {"uint32", TipoPly::uint32},
+    {"char", TipoPly::int8},       {"int8", TipoPly::int8},       {"uchar", TipoPly::uint8},
+    {"uint8", TipoPly::uint8},     {"short", TipoPly::int16},     {"int16", TipoPly::int16},
+    {"ushort", TipoPly::uint16},   {"uint16", TipoPly::uint16},   {"int", TipoPly::int32},
+    {"int32", TipoPly::int32},     {"uint", TipoPly::uint32},     {"uint32", TipoPly::uint32},
     {"float", TipoPly::float32},   {"float32", TipoPly::float32}, {"double", TipoPly::float64},
     {"float64", TipoPly::float64},
 };
@@ -34,10 +34,10 @@ bool inteiro(TipoPly tipo) { return tipo != TipoPly::float32 && tipo != TipoPly:
 const std::string* le_formato(Palavras& campos, CabecalhoPly& cabecalho) {
     const std::string_view formato = campos.proxima();
     cabecalho.ascii = formato == "ascii";
-    if (formato == "binary_big_endian") cabecalho.ordem = std::endian::big;
-    else if (formato != "binary_little_endian" && !cabecalho.ascii)
-        return &FORMATO_NAO_SUPORTADO;
-    return nullptr;
+    cabecalho.ordem = formato == "binary_big_endian" ? std::endian::big : std::endian::little;
+    const bool conhecido =
+        cabecalho.ascii || formato == "binary_little_endian" || formato == "binary_big_endian";
+    return conhecido ? nullptr : &FORMATO_NAO_SUPORTADO;
 }
 
 const std::string* le_elemento(Palavras& campos, CabecalhoPly& cabecalho) {
@@ -76,13 +76,17 @@ const std::string* le_propriedade(Palavras& campos, CabecalhoPly& cabecalho) {
 std::size_t tamanho_binario(TipoPly tipo) {
     switch (tipo) {
     case TipoPly::int8:
-    case TipoPly::uint8: return 1;
+    case TipoPly::uint8:
+        return 1;
     case TipoPly::int16:
-    case TipoPly::uint16: return 2;
+    case TipoPly::uint16:
+        return 2;
     case TipoPly::int32:
     case TipoPly::uint32:
-    case TipoPly::float32: return 4;
-    case TipoPly::float64: return 8;
+    case TipoPly::float32:
+        return 4;
+    case TipoPly::float64:
+        return 8;
     }
     return 0;
 }

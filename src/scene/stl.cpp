@@ -1,6 +1,5 @@
 #include "scene/stl.hpp"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -16,8 +15,8 @@ namespace {
 
 constexpr std::size_t CABECALHO_BINARIO = 84; // 80 free bytes and the facet count
 constexpr std::size_t FACETA_BINARIA = 50;    // normal, three corners, attribute word
-// "facet normal 0 0 0 outer loop vertex 0 0 0 vertex 0 0 0 vertex 0 0 0 endloop endfacet"
-constexpr std::size_t MENOR_FACETA_ASCII = 84;
+// The text of a usual ASCII facet, for a first guess at their number; the table grows past it.
+constexpr std::size_t FACETA_ASCII_USUAL = 256;
 
 // About half as many distinct corners as facets in a closed surface.
 std::size_t pontos_previstos(std::size_t facetas) { return facetas / 2 + 3; }
@@ -47,7 +46,7 @@ std::string le_stl_binario(std::string_view bytes, MalhaLida& lida) {
     PontosUnicos unicos(lida, pontos_previstos(facetas));
     const char* faceta = bytes.data() + CABECALHO_BINARIO;
     for (std::uint32_t f = 0; f < facetas; ++f, faceta += FACETA_BINARIA) {
-        // the table is far larger than a cache: its lines are asked for well before their use
+        // the table outgrows the caches: its lines are asked for well before they are used
         if (f + ANTECIPACAO < facetas)
             for (int v = 0; v < 3; ++v) {
                 const Canto c = canto(faceta + ANTECIPACAO * FACETA_BINARIA, v);
@@ -67,8 +66,7 @@ std::string le_stl_binario(std::string_view bytes, MalhaLida& lida) {
 }
 
 // Reads "vertex x y z" into the corner's number; the failure's message, or null.
-const std::string* le_canto_ascii(Palavras& palavras, PontosUnicos& unicos,
-                                  std::int32_t& numero) {
+const std::string* le_canto_ascii(Palavras& palavras, PontosUnicos& unicos, std::int32_t& numero) {
     if (!mesma_palavra(palavras.proxima(), "vertex")) return &INCONSISTENCIAS_TRIANGULOS;
     double x, y, z;
     if (!le_real_decimal(palavras.proxima(), x) || !le_real_decimal(palavras.proxima(), y) ||
@@ -81,7 +79,7 @@ const std::string* le_canto_ascii(Palavras& palavras, PontosUnicos& unicos,
 // One or more "solid NAME ... endsolid NAME" blocks of facets.
 std::string le_stl_ascii(std::string_view bytes, MalhaLida& lida) {
     Palavras palavras(bytes);
-    PontosUnicos unicos(lida, pontos_previstos(bytes.size() / MENOR_FACETA_ASCII));
+    PontosUnicos unicos(lida, pontos_previstos(bytes.size() / FACETA_ASCII_USUAL));
     const auto espera = [&palavras](std::string_view palavra) {
         return mesma_palavra(palavras.proxima(), palavra);
     };

@@ -17,8 +17,7 @@ public:
 
     /// Appends a number in the byte order; text is appended as it is.
     template <typename T>
-        requires std::is_arithmetic_v<T>
-    BytesBinarios& operator<<(T valor) {
+    requires std::is_arithmetic_v<T> BytesBinarios& operator<<(T valor) {
         std::array<char, sizeof(T)> bytes;
         std::memcpy(bytes.data(), &valor, sizeof(T));
         if (ordem_ != std::endian::native) std::ranges::reverse(bytes);

@@ -20,7 +20,8 @@ using teste::PastaTemporaria;
 
 // A pyramid on a square base: the base is a quad, fanned into two triangles.
 constexpr int PONTOS[5][3] = {{0, 0, 0}, {2, 0, 0}, {2, 2, 0}, {0, 2, 0}, {1, 1, 4}};
-const std::vector<std::vector<int>> FACES = {{0, 1, 2, 3}, {0, 1, 4}, {1, 2, 4}, {2, 3, 4}, {3, 0, 4}};
+const std::vector<std::vector<int>> FACES = {
+    {0, 1, 2, 3}, {0, 1, 4}, {1, 2, 4}, {2, 3, 4}, {3, 0, 4}};
 // The fan of (1 2 3 4) is (1 2 3) (1 3 4); the order of the points is also the order in which
 // the triangles first use them, so merged corners get the same numbers.
 constexpr int TRIANGULOS[6][3] = {{1, 2, 3}, {1, 3, 4}, {1, 2, 5}, {2, 3, 5}, {3, 4, 5}, {4, 1, 5}};
@@ -172,8 +173,7 @@ std::string glb() {
     bytes << std::string_view("glTF") << std::uint32_t{2}
           << static_cast<std::uint32_t>(12 + 8 + json.size() + 8 + buffer.size())
           << static_cast<std::uint32_t>(json.size()) << std::string_view("JSON") << json
-          << static_cast<std::uint32_t>(buffer.size()) << std::string_view("BIN") << '\0'
-          << buffer;
+          << static_cast<std::uint32_t>(buffer.size()) << std::string_view("BIN") << '\0' << buffer;
     return bytes.bytes();
 }
 
@@ -246,9 +246,8 @@ TEST_F(CarregaMalha, ArquivoMalformadoNaoTocaAMalha) {
                                       "element vertex 3\nproperty float x\nproperty float y\n"
                                       "property float z\nelement face 1\n"
                                       "property list uchar uint vertex_indices\nend_header\n";
-    const std::string ply_pontos = (BytesBinarios() << 0.f << 0.f << 0.f << 1.f << 0.f << 0.f
-                                                    << 0.f << 1.f << 0.f)
-                                       .bytes();
+    const std::string ply_pontos =
+        (BytesBinarios() << 0.f << 0.f << 0.f << 1.f << 0.f << 0.f << 0.f << 1.f << 0.f).bytes();
     const auto ply_face = [&](std::uint8_t cantos, std::uint32_t indice) {
         BytesBinarios face;
         face << cantos << std::uint32_t{0} << std::uint32_t{1} << indice;
@@ -266,7 +265,8 @@ TEST_F(CarregaMalha, ArquivoMalformadoNaoTocaAMalha) {
         {"contagem.stl", stl(0xFFFFFFFFu, 0), INCONSISTENCIAS_TRIANGULOS},
         {"vazio.stl", stl(0, 0), OBJETO_SEM_FACES},
         {"nan.stl", stl_binario({{0, 0, 0, 1, 0, 0, 0, nan, 0}}), INCONSISTENCIAS_PONTOS},
-        {"sem_fim.stl", stl_ascii().substr(0, stl_ascii().rfind("endsolid")), INCONSISTENCIAS_TRIANGULOS},
+        {"sem_fim.stl", stl_ascii().substr(0, stl_ascii().rfind("endsolid")),
+         INCONSISTENCIAS_TRIANGULOS},
         {"virgula.stl", "solid s\nfacet normal 0 0 1\nouter loop\nvertex 1,5 0 0\n",
          INCONSISTENCIAS_PONTOS},
         {"dois_cantos.stl",
@@ -280,16 +280,19 @@ TEST_F(CarregaMalha, ArquivoMalformadoNaoTocaAMalha) {
         {"ponto.obj", "v 0 0\n", INCONSISTENCIAS_PONTOS},
         {"nuvem.obj", tres_pontos, OBJETO_SEM_FACES},
         {"magia.ply", "plyx\nformat ascii 1.0\nend_header\n", ARQUIVO_COM_PROBLEMAS},
-        {"formato.ply", "ply\nformat binary_middle_endian 1.0\nend_header\n", FORMATO_NAO_SUPORTADO},
+        {"formato.ply", "ply\nformat binary_middle_endian 1.0\nend_header\n",
+         FORMATO_NAO_SUPORTADO},
         {"tipo.ply", "ply\nformat ascii 1.0\nelement vertex 1\nproperty float128 x\nend_header\n",
          FORMATO_NAO_SUPORTADO},
         {"sem_fim.ply", ply_cabecalho.substr(0, ply_cabecalho.size() - 11), ARQUIVO_COM_PROBLEMAS},
-        {"contagem.ply", "ply\nformat binary_little_endian 1.0\nelement vertex 2000000000\n"
-                         "property float x\nproperty float y\nproperty float z\nend_header\n" +
-                             ply_pontos,
+        {"contagem.ply",
+         "ply\nformat binary_little_endian 1.0\nelement vertex 2000000000\n"
+         "property float x\nproperty float y\nproperty float z\nend_header\n" +
+             ply_pontos,
          INCONSISTENCIAS_PONTOS},
-        {"sem_z.ply", "ply\nformat ascii 1.0\nelement vertex 3\nproperty float x\n"
-                      "property float y\nend_header\n0 0\n1 0\n0 1\n",
+        {"sem_z.ply",
+         "ply\nformat ascii 1.0\nelement vertex 3\nproperty float x\n"
+         "property float y\nend_header\n0 0\n1 0\n0 1\n",
          INCONSISTENCIAS_PONTOS},
         {"indice.ply", ply_face(3, 3), INCONSISTENCIAS_TRIANGULOS},
         {"enorme.ply", ply_face(3, 0xFFFFFFFFu), INCONSISTENCIAS_TRIANGULOS},
