@@ -12,12 +12,8 @@
 #include <vector>
 
 #include "esfera_grande.hpp"
-#include "render/flat_shading.hpp"
-#include "render/gouraud.hpp"
-#include "render/phong.hpp"
-#include "render/wireframe.hpp"
+#include "render/algoritmos.hpp"
 #include "scene/objeto.hpp"
-#include "view/coordenadas.hpp"
 #include "view/tela.hpp"
 #include "view/textura.hpp"
 #include "view/z_buffer.hpp"
@@ -25,27 +21,6 @@
 namespace {
 
 using namespace quindra;
-
-enum class Renderizador {
-    arame,
-    arame_oculto,
-    flat,
-    gouraud_pintor,
-    gouraud_zbuffer,
-    phong,
-    phong_textura,
-    tetraedro,
-};
-
-bool sombreado(Renderizador r) {
-    return r != Renderizador::arame && r != Renderizador::arame_oculto &&
-           r != Renderizador::tetraedro;
-}
-
-bool usa_profundidade(Renderizador r) {
-    return r == Renderizador::gouraud_zbuffer || r == Renderizador::phong ||
-           r == Renderizador::phong_textura;
-}
 
 // The sphere of each size, written to the temp folder and loaded once; every benchmark draws
 // its own copy, so each starts from the file's triangle order whatever ran before it.
@@ -97,7 +72,7 @@ struct Cenario {
     Cena cena{
         .Ia = {255, 255, 255}, .Ka = 0.5, .Il = {Cor(255, 255, 255)}, .Pl = {Ponto(0, 0, 200)}};
     std::optional<Bitmap> Tela, Textura;
-    ZBuffer profundidade;
+    std::optional<ZBuffer> profundidade;
     ProjecaoTextura projecao;
     Bitmap imagem_textura = textura_xadrez();
     TabelaDeTetraedros tabela{};
@@ -108,44 +83,15 @@ struct Cenario {
         faixa = {1, malha.NumTriangulos()};
     }
 
-    // One press of the Draw button with the renderer chosen.
-    void desenha(Renderizador r) {
-        transforma_pontos(malha, camera);
-        if (sombreado(r)) transforma_fontes(cena, camera, malha.FatorDilatacaoZ);
-        if (r == Renderizador::phong_textura) prepara_textura(projecao, malha, camera);
-        if (usa_profundidade(r)) limpa_profundidade(profundidade);
-        Bitmap& tela = *Tela;
-        switch (r) {
-        case Renderizador::arame:
-            desenha_arame(tela, malha, camera);
-            break;
-        case Renderizador::arame_oculto:
-            desenha_arame_oculto(tela, malha, camera);
-            break;
-        case Renderizador::flat:
-            desenha_flat(tela, malha, camera, material, cena, {false, &tabela});
-            break;
-        case Renderizador::gouraud_pintor:
-            desenha_gouraud_pintor(tela, malha, camera, material, cena);
-            break;
-        case Renderizador::gouraud_zbuffer:
-            desenha_gouraud_zbuffer(tela, malha, camera, material, cena, profundidade);
-            break;
-        case Renderizador::phong:
-            desenha_phong(tela, malha, camera, material, cena, profundidade);
-            break;
-        case Renderizador::phong_textura:
-            desenha_phong_textura(tela, malha, camera, material, cena, profundidade, projecao,
-                                  imagem_textura, faixa);
-            break;
-        case Renderizador::tetraedro:
-            desenha_tetraedro(tela, malha, camera);
-            break;
-        }
+    // One press of the Draw button with the algorithm chosen.
+    void desenha(Algoritmo algoritmo) {
+        Desenho desenho{*Tela,        malha,    camera,          material, cena,
+                        profundidade, projecao, &imagem_textura, faixa,    {false, &tabela}};
+        quindra::desenha(algoritmo, desenho);
     }
 };
 
-void BM_Desenho(benchmark::State& estado, Renderizador renderizador) {
+void BM_Desenho(benchmark::State& estado, Algoritmo algoritmo) {
     std::string erro;
     const Malha* origem = esfera(estado.range(0), erro);
     if (!origem) {
@@ -158,12 +104,12 @@ void BM_Desenho(benchmark::State& estado, Renderizador renderizador) {
     // leave the list sorted, so the timed draws below sort a list already in order, as the
     // window does when Draw is pressed again with the same camera.
     const auto inicio = std::chrono::steady_clock::now();
-    cenario.desenha(renderizador);
+    cenario.desenha(algoritmo);
     const std::chrono::duration<double, std::milli> primeiro =
         std::chrono::steady_clock::now() - inicio;
 
     for (auto _ : estado) {
-        cenario.desenha(renderizador);
+        cenario.desenha(algoritmo);
         benchmark::DoNotOptimize(cenario.Tela->rgb().data());
         benchmark::ClobberMemory();
     }
@@ -175,14 +121,14 @@ void tamanhos(benchmark::internal::Benchmark* b) {
     b->Arg(1'000)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond)->UseRealTime();
 }
 
-BENCHMARK_CAPTURE(BM_Desenho, arame, Renderizador::arame)->Apply(tamanhos);
-BENCHMARK_CAPTURE(BM_Desenho, arame_oculto, Renderizador::arame_oculto)->Apply(tamanhos);
-BENCHMARK_CAPTURE(BM_Desenho, flat, Renderizador::flat)->Apply(tamanhos);
-BENCHMARK_CAPTURE(BM_Desenho, gouraud_pintor, Renderizador::gouraud_pintor)->Apply(tamanhos);
-BENCHMARK_CAPTURE(BM_Desenho, gouraud_zbuffer, Renderizador::gouraud_zbuffer)->Apply(tamanhos);
-BENCHMARK_CAPTURE(BM_Desenho, phong, Renderizador::phong)->Apply(tamanhos);
-BENCHMARK_CAPTURE(BM_Desenho, phong_textura, Renderizador::phong_textura)->Apply(tamanhos);
-BENCHMARK_CAPTURE(BM_Desenho, tetraedro, Renderizador::tetraedro)->Apply(tamanhos);
+BENCHMARK_CAPTURE(BM_Desenho, arame, Algoritmo::Wireframe)->Apply(tamanhos);
+BENCHMARK_CAPTURE(BM_Desenho, arame_oculto, Algoritmo::WireframeOculto)->Apply(tamanhos);
+BENCHMARK_CAPTURE(BM_Desenho, flat, Algoritmo::Flat)->Apply(tamanhos);
+BENCHMARK_CAPTURE(BM_Desenho, gouraud_pintor, Algoritmo::GouraudPintor)->Apply(tamanhos);
+BENCHMARK_CAPTURE(BM_Desenho, gouraud_zbuffer, Algoritmo::GouraudZBuffer)->Apply(tamanhos);
+BENCHMARK_CAPTURE(BM_Desenho, phong, Algoritmo::Phong)->Apply(tamanhos);
+BENCHMARK_CAPTURE(BM_Desenho, phong_textura, Algoritmo::PhongTextura)->Apply(tamanhos);
+BENCHMARK_CAPTURE(BM_Desenho, tetraedro, Algoritmo::WireframeTetraedro)->Apply(tamanhos);
 
 } // namespace
 

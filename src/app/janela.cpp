@@ -1,30 +1,10 @@
 #include "app/janela.hpp"
 
 #include "geometry/numero_texto.hpp"
-#include "render/flat_shading.hpp"
-#include "render/gouraud.hpp"
-#include "render/phong.hpp"
-#include "render/wireframe.hpp"
+#include "render/algoritmos.hpp"
 #include "scene/formatos.hpp"
-#include "view/coordenadas.hpp"
 
 namespace quindra {
-
-namespace {
-
-enum Escolha : int {
-    WIREFRAME,
-    WIREFRAME_OCULTO,
-    FLAT,
-    GOURAUD_PINTOR,
-    GOURAUD_ZBUFFER,
-    PHONG,
-    PHONG_TEXTURA,
-    RAY_TRACING,
-    WIREFRAME_TETRAEDRO,
-};
-
-} // namespace
 
 Janela::Janela(Plataforma& plataforma, std::filesystem::path diretorio, Persistencia persistencia)
     : plataforma_(plataforma), persistencia_(persistencia) {
@@ -39,7 +19,13 @@ Janela::Janela(Plataforma& plataforma, std::filesystem::path diretorio, Persiste
 }
 
 void Janela::FormDestroy() {
-    if (persistencia_ == Persistencia::le_e_grava) descarrega_configuracao();
+    if (fechada_) return;
+    fechada_ = true;
+    if (persistencia_ != Persistencia::le_e_grava) return;
+    const std::string antes = Mensagem_label.texto;
+    descarrega_configuracao();
+    // Only a failed write touches the message line, which a closing window never shows.
+    if (Mensagem_label.texto != antes) plataforma_.relata_erro(Mensagem_label.texto);
 }
 
 void Janela::altera_texto(CampoTexto& campo, std::string texto) {
@@ -58,6 +44,12 @@ void Janela::marca(CaixaMarcacao& caixa, bool marcada) {
 }
 
 void Janela::clica(CaixaMarcacao& caixa) { marca(caixa, !caixa.marcada); }
+
+std::vector<std::string> nomes_dos_algoritmos() {
+    std::vector<std::string> nomes;
+    for (const DescricaoAlgoritmo& a : ALGORITMOS) nomes.emplace_back(a.nome);
+    return nomes;
+}
 
 TextosCamera Janela::textos_camera() const {
     return {Nx_edit.texto, Ny_edit.texto, Nz_edit.texto, Vx_edit.texto,
@@ -93,81 +85,44 @@ void Janela::Desenhar_buttonClick() {
     }
     Malha& malha = sistema.malha;
     malha.FatorDilatacaoZ = fator;
-    const int escolha = Renderizadores_radio.selecionado;
+    const auto algoritmo = algoritmo_da_escolha(Renderizadores_radio.selecionado);
     // Drawing without an object (the rotate-and-draw command can ask for it) draws nothing.
-    if (escolha == RAY_TRACING || malha.NumTriangulos() == 0) return;
-    if (escolha == PHONG_TEXTURA && !sistema.TexturaCarregada()) {
+    if (!algoritmo || !descricao(*algoritmo).desenha || malha.NumTriangulos() == 0) return;
+    const DescricaoAlgoritmo& escolha = descricao(*algoritmo);
+    if (escolha.textura && !sistema.TexturaCarregada()) {
         Mensagem_label.texto = "Não há textura carregada.";
         return;
     }
     if (!aceita(le_camera(sistema.CameraAtual, textos_camera()))) return;
-    const bool sombreado = escolha >= FLAT && escolha <= PHONG_TEXTURA;
-    if (sombreado && !le_iluminacao()) return;
+    if (escolha.iluminacao && !le_iluminacao()) return;
 
-    const Camera& camera = *sistema.CameraAtual;
-    transforma_pontos(malha, camera);
-    if (sombreado) transforma_fontes(sistema.cena, camera, malha.FatorDilatacaoZ);
-    if (escolha == PHONG_TEXTURA) prepara_textura(sistema.projecao_textura, malha, camera);
-    if (escolha >= GOURAUD_ZBUFFER && escolha <= PHONG_TEXTURA) {
-        if (!sistema.ProfundidadeAtual) sistema.ProfundidadeAtual.emplace();
-        limpa_profundidade(*sistema.ProfundidadeAtual);
-    }
-    if (escolha == PHONG_TEXTURA) {
+    Desenho desenho{*sistema.Tela,           malha,        *sistema.CameraAtual,
+                    sistema.material,        sistema.cena, sistema.ProfundidadeAtual,
+                    sistema.projecao_textura};
+    if (escolha.textura) {
+        desenho.textura = &*sistema.Textura;
         bool sem_primeira = false, sem_ultima = false;
         const int primeira = converte_inteiro(tFacei_edit.texto, sem_primeira);
         const int ultima = converte_inteiro(tFacef_edit.texto, sem_ultima);
         sistema.faixa_textura = {sem_primeira ? 1 : primeira,
                                  sem_ultima ? malha.NumTriangulos() : ultima};
     }
-    desenha(escolha);
+    desenho.faixa = sistema.faixa_textura;
+    desenho.modo = {sistema.ModoTetraedro, &sistema.TabelaTetraedros};
+    desenha(*algoritmo, desenho);
     Imagem = *sistema.Tela;
-}
-
-void Janela::desenha(int escolha) {
-    Bitmap& tela = *sistema.Tela;
-    Malha& malha = sistema.malha;
-    const Camera& camera = *sistema.CameraAtual;
-    const Material& material = sistema.material;
-    const Cena& cena = sistema.cena;
-    switch (escolha) {
-    case WIREFRAME:
-        desenha_arame(tela, malha, camera);
-        break;
-    case WIREFRAME_OCULTO:
-        desenha_arame_oculto(tela, malha, camera);
-        break;
-    case FLAT:
-        desenha_flat(tela, malha, camera, material, cena,
-                     {sistema.ModoTetraedro, &sistema.TabelaTetraedros});
-        break;
-    case GOURAUD_PINTOR:
-        desenha_gouraud_pintor(tela, malha, camera, material, cena);
-        break;
-    case GOURAUD_ZBUFFER:
-        desenha_gouraud_zbuffer(tela, malha, camera, material, cena, *sistema.ProfundidadeAtual);
-        break;
-    case PHONG:
-        desenha_phong(tela, malha, camera, material, cena, *sistema.ProfundidadeAtual);
-        break;
-    case PHONG_TEXTURA:
-        desenha_phong_textura(tela, malha, camera, material, cena, *sistema.ProfundidadeAtual,
-                              sistema.projecao_textura, *sistema.Textura, sistema.faixa_textura);
-        break;
-    case WIREFRAME_TETRAEDRO:
-        desenha_tetraedro(tela, malha, camera);
-        break;
-    default:
-        break;
-    }
 }
 
 void Janela::CarregarObj_buttonClick() {
     // A cancelled dialog loads nothing (not the dialog's previous file once more).
-    const auto arquivo = plataforma_.escolhe_arquivo_para_abrir();
-    if (!arquivo) return;
+    const auto arquivo = plataforma_.escolhe_arquivo_para_abrir(DialogoObjeto);
+    if (arquivo) carrega_objeto_de(*arquivo);
+}
+
+void Janela::carrega_objeto_de(const std::string& arquivo) {
     sistema.malha.FatorDilatacaoZ = 1.0;
-    if (!aceita(carrega_malha(sistema.malha, *arquivo))) return;
-    NomeDoArquivo_label.texto = *arquivo;
+    if (!aceita(carrega_malha(sistema.malha, arquivo))) return;
+    NomeDoArquivo_label.texto = arquivo;
     Desenhar_button.habilitado = true;
     Label58.texto = formata_inteiro(sistema.malha.NumTriangulos());
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/janela.hpp"
+#include "render/algoritmos.hpp"
 #include "view/imagem_arquivo.hpp"
 
 namespace {
@@ -22,12 +23,17 @@ public:
     std::optional<std::string> proximo_arquivo;
     std::string erro;
 
-    std::optional<std::string> escolhe_arquivo_para_abrir() override {
+    std::optional<std::string> escolhe_arquivo_para_abrir(const quindra::DialogoArquivo&) override {
         return std::exchange(proximo_arquivo, std::nullopt);
     }
-    std::optional<std::string> escolhe_arquivo_para_salvar() override { return std::nullopt; }
+    std::optional<std::string>
+    escolhe_arquivo_para_salvar(const quindra::DialogoArquivo&) override {
+        return std::nullopt;
+    }
     void relata_erro(const std::string& mensagem) override { erro = mensagem; }
-    void relata_erro_de_digitacao(const std::string& mensagem) override { erro = mensagem; }
+    void relata_erro_de_digitacao(const std::string&, const std::string& mensagem) override {
+        erro = mensagem;
+    }
 };
 
 struct Opcoes {
@@ -59,13 +65,20 @@ bool sucesso(const Janela& janela) {
     return quindra::mensagem_de_sucesso(janela.Mensagem_label.texto);
 }
 
-// The choices to draw: one number 0..8, or every one.
+std::string ultima_escolha() { return std::to_string(quindra::ALGORITMOS.size() - 1); }
+
+// The choices to draw: one position of the window's list, or every one.
 std::optional<std::vector<int>> escolhas(const std::string& algoritmo) {
-    if (algoritmo == "todos") return std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8};
+    if (algoritmo == "todos") {
+        std::vector<int> todas(quindra::ALGORITMOS.size());
+        for (std::size_t i = 0; i < todas.size(); ++i) todas[i] = static_cast<int>(i);
+        return todas;
+    }
     int escolha = -1;
     const auto fim = algoritmo.data() + algoritmo.size();
     const auto [ptr, ec] = std::from_chars(algoritmo.data(), fim, escolha);
-    if (ec != std::errc() || ptr != fim || escolha < 0 || escolha > 8) return std::nullopt;
+    if (ec != std::errc() || ptr != fim || !quindra::algoritmo_da_escolha(escolha))
+        return std::nullopt;
     return std::vector<int>{escolha};
 }
 
@@ -75,13 +88,13 @@ std::string arquivo_de_saida(const std::string& saida, int escolha, bool todas) 
     std::filesystem::path caminho(saida);
     const std::string extensao = caminho.extension().string();
     caminho.replace_extension();
-    return caminho.string() + static_cast<char>('0' + escolha) + extensao;
+    return caminho.string() + std::to_string(escolha) + extensao;
 }
 
 int executa(const Opcoes& opcoes) {
     const auto lista = escolhas(opcoes.algoritmo);
     if (!lista) {
-        erro("Algoritmo inválido: use um número de 0 a 8 ou \"todos\".");
+        erro("Algoritmo inválido: use um número de 0 a " + ultima_escolha() + " ou \"todos\".");
         return 1;
     }
     PlataformaLinhaDeComando plataforma;
@@ -117,7 +130,8 @@ int executa(const Opcoes& opcoes) {
             resultado = 1;
             continue;
         }
-        if (escolha == 7) continue; // "Ray Tracing" draws nothing, so nothing is written
+        // A choice that paints nothing leaves nothing to write.
+        if (!quindra::descricao(*quindra::algoritmo_da_escolha(escolha)).desenha) continue;
         std::string falha;
         if (!quindra::salva_imagem(janela.Imagem, arquivo_de_saida(opcoes.saida, escolha, todas),
                                    falha)) {
@@ -143,7 +157,8 @@ int main(int argc, char** argv) {
     Opcoes opcoes;
     app.add_option("OBJETO", opcoes.objeto, "Arquivo do objeto.")->required();
     app.add_option("-a", opcoes.algoritmo,
-                   "Algoritmo, de 0 a 8 como na janela (padrão 5, Phong), ou \"todos\".");
+                   "Algoritmo, de 0 a " + ultima_escolha() +
+                       " como na janela (padrão 5, Phong), ou \"todos\".");
     app.add_option("-o", opcoes.saida,
                    "Imagem de saída (padrão quindra.bmp; PNG quando termina em .png). Com "
                    "\"todos\", o número do algoritmo vai antes da extensão.");

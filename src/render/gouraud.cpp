@@ -8,9 +8,9 @@
 #include "render/iluminacao.hpp"
 #include "render/pintor.hpp"
 #include "render/preparo_malha.hpp"
-#include "render/subtriangulos.hpp"
 #include "render/varredura_profundidade.hpp"
 #include "view/coordenadas.hpp"
+#include "view/corte.hpp"
 
 namespace quindra {
 
@@ -28,10 +28,6 @@ CorPixel cor_misturada(const Cor& k1, const Cor& k2, const Cor& k3, const Barice
     return {canal_truncado(w.a * k1.r + w.b * k2.r + w.c * k3.r),
             canal_truncado(w.a * k1.g + w.b * k2.g + w.c * k3.g),
             canal_truncado(w.a * k1.b + w.b * k2.b + w.c * k3.b)};
-}
-
-Cor cor_de_corte(const Cor& a, const Cor& b, double t) {
-    return {interpola(a.r, b.r, t), interpola(a.g, b.g, t), interpola(a.b, b.b, t)};
 }
 
 // Clears the frame, then lights every mesh point: what both renderers blend. False when the
@@ -52,18 +48,16 @@ bool prepara_desenho(Bitmap& tela, Malha& malha, const Material& material, const
 // a crossing point's colour is blended along its edge like its position.
 template <class Desenha>
 void para_cada_parte(Malha& malha, const Triangulo& t, double d, Desenha&& desenha) {
-    const Subdivisao s = subdivide_triangulo(t, malha.Pontos, d);
-    if (s.quantas == 0) return;
+    const CorteTriangulo corte(t, malha.Pontos, d);
+    if (corte.quantas_partes() == 0) return;
     std::array<Cor, 5> cores;
-    for (std::size_t i = 0; i < 3; ++i) cores[i] = malha.CoresVertices[s.indices[i]];
-    for (std::size_t j = 0; j < 2; ++j) {
-        const CorteAresta& c = s.cortes[j];
-        cores[3 + j] = cor_de_corte(cores[static_cast<std::size_t>(c.de)],
-                                    cores[static_cast<std::size_t>(c.para)], c.t);
-    }
-    for (int n = 0; n < s.quantas; ++n) {
-        const auto [i, j, k] = s.slots(n);
-        desenha(std::array<Ponto, 3>{s.pontos[i], s.pontos[j], s.pontos[k]},
+    for (std::size_t i = 0; i < 3; ++i) cores[i] = malha.CoresVertices[corte.indices[i]];
+    const auto nos_cortes = interpola_cortes<Cor>(
+        corte, [&](int slot) -> const Cor& { return cores[static_cast<std::size_t>(slot)]; });
+    cores[3] = nos_cortes[0], cores[4] = nos_cortes[1];
+    for (int n = 0; n < corte.quantas_partes(); ++n) {
+        const auto [i, j, k] = corte.parte(n);
+        desenha(std::array<Ponto, 3>{corte.pontos[i], corte.pontos[j], corte.pontos[k]},
                 std::array<Cor, 3>{cores[i], cores[j], cores[k]});
     }
 }

@@ -8,8 +8,8 @@
 #include "render/iluminacao.hpp"
 #include "render/pintor.hpp"
 #include "render/preparo_malha.hpp"
-#include "render/subtriangulos.hpp"
 #include "render/varredura_profundidade.hpp"
+#include "view/corte.hpp"
 
 namespace quindra {
 
@@ -85,23 +85,19 @@ void desenha_lista(DesenhoPhong& e, Malha& malha) {
         ++posicao;
         const bool texturizado = e.textura && e.faixa.PrimeiraFaceTextura <= posicao &&
                                  posicao <= e.faixa.UltimaFaceTextura;
-        const Subdivisao s = subdivide_triangulo(t, malha.Pontos, e.camera.d);
-        if (s.quantas == 0) continue;
+        const CorteTriangulo corte(t, malha.Pontos, e.camera.d);
+        if (corte.quantas_partes() == 0) continue;
         std::array<Vetor*, 5> normais{};
-        for (std::size_t i = 0; i < 3; ++i) normais[i] = &malha.NormaisVertices[s.indices[i]];
-        for (std::size_t j = 0; j < 2; ++j) {
-            const CorteAresta& corte = s.cortes[j];
-            const Vetor& de = *normais[static_cast<std::size_t>(corte.de)];
-            const Vetor& para = *normais[static_cast<std::size_t>(corte.para)];
-            normais_corte[j].atribui(interpola(de.x, para.x, corte.t),
-                                     interpola(de.y, para.y, corte.t),
-                                     interpola(de.z, para.z, corte.t));
-            normais[3 + j] = &normais_corte[j];
-        }
-        for (int n = 0; n < s.quantas; ++n) {
-            const auto [i, j, k] = s.slots(n);
+        for (std::size_t i = 0; i < 3; ++i) normais[i] = &malha.NormaisVertices[corte.indices[i]];
+        normais_corte = interpola_cortes<Vetor>(corte, [&](int slot) -> const Vetor& {
+            return *normais[static_cast<std::size_t>(slot)];
+        });
+        normais[3] = &normais_corte[0], normais[4] = &normais_corte[1];
+        for (int n = 0; n < corte.quantas_partes(); ++n) {
+            const auto [i, j, k] = corte.parte(n);
             rasteriza_triangulo(e, {normais[i], normais[j], normais[k]},
-                                {&s.pontos[i], &s.pontos[j], &s.pontos[k]}, t.normal, texturizado);
+                                {&corte.pontos[i], &corte.pontos[j], &corte.pontos[k]}, t.normal,
+                                texturizado);
         }
     }
 }

@@ -2,14 +2,11 @@
 
 #include <utility>
 
-#include "geometry/arredondamento.hpp"
-
 namespace quindra {
 
 VerticeTela projeta_vertice(const Camera& camera, const Ponto& p) {
-    const double xn = camera.d * p.xv / (camera.hx * p.zv);
-    const double yn = camera.d * p.yv / (camera.hy * p.zv);
-    return {arredonda((xn + 1) * MEIO_LADO), arredonda((yn + 1) * MEIO_LADO)};
+    const auto [xn, yn] = projeta(camera, p);
+    return {projeta_coluna(xn), projeta_altura(yn)};
 }
 
 bool fora_de_alcance(const VerticesTela& v) {

@@ -9,12 +9,11 @@
 #include <cstdint>
 
 #include "scene/camera.hpp"
+#include "view/coordenadas.hpp"
 #include "view/tela.hpp"
 
 namespace quindra {
 
-/// Half the frame's side: normalised screen coordinates -1..1 map to 0..LADO_TELA.
-inline constexpr double MEIO_LADO = LADO_TELA / 2.0;
 inline constexpr std::int64_t ULTIMA_LINHA = LADO_TELA - 1;
 
 /// A vertex on the screen: column x from the left, height y from the bottom.

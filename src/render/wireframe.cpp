@@ -38,32 +38,28 @@ void desenha_aresta(Bitmap& tela, const Camera& camera, const Ponto& p, const Po
     // With a focal distance below the cutting tolerance an end may still sit at or behind the
     // camera; projecting it would divide by a depth that is not positive.
     if (z1 <= 0 || z2 <= 0) return;
-    const double d = camera.d;
-    desenha_segmento_visivel(tela, d * x1 / (camera.hx * z1), d * y1 / (camera.hy * z1),
-                             d * x2 / (camera.hx * z2), d * y2 / (camera.hy * z2));
+    const PontoNormalizado a = projeta(camera, x1, y1, z1), b = projeta(camera, x2, y2, z2);
+    desenha_segmento_visivel(tela, a.xn, a.yn, b.xn, b.yn);
 }
 
 // The unclipped edge p-q. A corner at depth 0 has no projection; one so near it that the
 // projection overflows has none worth drawing either.
 void desenha_aresta_tetraedro(Bitmap& tela, const Camera& camera, const Ponto& p, const Ponto& q) {
     if (p.zv == 0 || q.zv == 0) return;
-    const double xn1 = camera.d * p.xv / (camera.hx * p.zv);
-    const double yn1 = camera.d * p.yv / (camera.hy * p.zv);
-    const double xn2 = camera.d * q.xv / (camera.hx * q.zv);
-    const double yn2 = camera.d * q.yv / (camera.hy * q.zv);
-    if (!std::isfinite(xn1) || !std::isfinite(yn1) || !std::isfinite(xn2) || !std::isfinite(yn2))
+    const PontoNormalizado a = projeta(camera, p), b = projeta(camera, q);
+    if (!std::isfinite(a.xn) || !std::isfinite(a.yn) || !std::isfinite(b.xn) ||
+        !std::isfinite(b.yn))
         return;
-    tela.move_para(projeta_coluna(xn1), projeta_linha(yn1));
-    tela.linha_para(projeta_coluna(xn2), projeta_linha(yn2));
+    tela.move_para(projeta_coluna(a.xn), projeta_linha(a.yn));
+    tela.linha_para(projeta_coluna(b.xn), projeta_linha(b.yn));
 }
 
 } // namespace
 
-void desenha_triangulo_arame(Bitmap& tela, const ListaDePontos& pontos, const Camera& camera, int a,
-                             int b, int c) {
-    const Ponto& pa = pontos[static_cast<std::size_t>(a - 1)];
-    const Ponto& pb = pontos[static_cast<std::size_t>(b - 1)];
-    const Ponto& pc = pontos[static_cast<std::size_t>(c - 1)];
+void desenha_triangulo_arame(Bitmap& tela, const ListaDePontos& pontos, const Camera& camera,
+                             const Triangulo& triangulo) {
+    const auto [a, b, c] = triangulo.indices();
+    const Ponto &pa = pontos[a], &pb = pontos[b], &pc = pontos[c];
     PontosDeCorte cortes;
     desenha_aresta(tela, camera, pa, pb, cortes);
     desenha_aresta(tela, camera, pa, pc, cortes);
@@ -78,7 +74,7 @@ Bitmap& desenha_arame(Bitmap& tela, const Malha& malha, const Camera& camera) {
     limpa_tela(tela, PRETO); // the outline keeps the pen of the last draw
     tela.define_caneta(AMARELO);
     for (const Triangulo& t : malha.Triangulos)
-        desenha_triangulo_arame(tela, malha.Pontos, camera, t.vertice1, t.vertice2, t.vertice3);
+        desenha_triangulo_arame(tela, malha.Pontos, camera, t);
     return tela;
 }
 

@@ -12,10 +12,10 @@ namespace quindra {
 /// triangle's edges in the list's current order.
 Bitmap& desenha_arame(Bitmap& tela, const Malha& malha, const Camera& camera);
 
-/// The edges of the triangle a, b, c (1-based point numbers) and, when it crosses the focal
-/// plane, the segment joining its two crossing points.
-void desenha_triangulo_arame(Bitmap& tela, const ListaDePontos& pontos, const Camera& camera, int a,
-                             int b, int c);
+/// The triangle's edges and, when it crosses the focal plane, the segment joining its two
+/// crossing points.
+void desenha_triangulo_arame(Bitmap& tela, const ListaDePontos& pontos, const Camera& camera,
+                             const Triangulo& triangulo);
 
 /// Paints the triangles far to near, each black with a yellow outline, so nearer ones hide what
 /// lies behind them. Leaves the triangle list sorted nearest first.

@@ -6,14 +6,14 @@
 namespace quindra {
 
 namespace {
-// The double nearest to one third, as the depth key has always used.
+// One third as a double, spelled out: the depth key multiplies by it rather than dividing by
+// 3, and the two round differently.
 constexpr double UM_TERCO = 0.333333333333333314829616256247;
 } // namespace
 
 void Triangulo::calcula_normal(const ListaDePontos& pontos, Vetor& trabalho) {
-    const Ponto& p1 = pontos[static_cast<std::size_t>(vertice1 - 1)];
-    const Ponto& p2 = pontos[static_cast<std::size_t>(vertice2 - 1)];
-    const Ponto& p3 = pontos[static_cast<std::size_t>(vertice3 - 1)];
+    const auto [i1, i2, i3] = indices();
+    const Ponto &p1 = pontos[i1], &p2 = pontos[i2], &p3 = pontos[i3];
     normal.diferenca(p2, p1);
     trabalho.diferenca(p3, p1);
     normal.produto_vetorial_inverso(trabalho);
@@ -34,9 +34,7 @@ void cria_normais_vertices(Malha& malha) {
 void calcula_normais_vertices(Malha& malha) {
     auto& normais = malha.NormaisVertices;
     for (auto t = malha.Triangulos.rbegin(); t != malha.Triangulos.rend(); ++t) {
-        normais[static_cast<std::size_t>(t->vertice1 - 1)].soma(t->normal);
-        normais[static_cast<std::size_t>(t->vertice2 - 1)].soma(t->normal);
-        normais[static_cast<std::size_t>(t->vertice3 - 1)].soma(t->normal);
+        for (std::size_t i : t->indices()) normais[i].soma(t->normal);
     }
     for (Vetor& normal : normais) normal.normaliza();
 }
@@ -44,9 +42,8 @@ void calcula_normais_vertices(Malha& malha) {
 void calcula_distancias(Malha& malha) {
     Vetor a, b, centroide;
     for (Triangulo& t : malha.Triangulos) {
-        const Ponto& p1 = malha.Pontos[static_cast<std::size_t>(t.vertice1 - 1)];
-        const Ponto& p2 = malha.Pontos[static_cast<std::size_t>(t.vertice2 - 1)];
-        const Ponto& p3 = malha.Pontos[static_cast<std::size_t>(t.vertice3 - 1)];
+        const auto [i1, i2, i3] = t.indices();
+        const Ponto &p1 = malha.Pontos[i1], &p2 = malha.Pontos[i2], &p3 = malha.Pontos[i3];
         a.diferenca(p1, p3);
         a.multiplica(UM_TERCO);
         b.diferenca(p2, p3);

@@ -1,7 +1,9 @@
 // The triangle mesh and what the renderers derive from it: normals, depth keys, their order.
 #pragma once
 
+#include <array>
 #include <cassert>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -29,6 +31,12 @@ struct Triangulo {
     void atribui(std::int32_t a, std::int32_t b, std::int32_t c) {
         vertice1 = a, vertice2 = b, vertice3 = c;
     }
+    /// Positions in a 0-based point list of the three vertices (their numbers must be >= 1).
+    std::array<std::size_t, 3> indices() const {
+        assert(vertice1 >= 1 && vertice2 >= 1 && vertice3 >= 1);
+        return {static_cast<std::size_t>(vertice1 - 1), static_cast<std::size_t>(vertice2 - 1),
+                static_cast<std::size_t>(vertice3 - 1)};
+    }
     /// The normal from the camera coordinates of the vertices; trabalho is overwritten.
     void calcula_normal(const ListaDePontos& pontos, Vetor& trabalho);
 };
@@ -44,11 +52,6 @@ struct Malha {
     // The loader refuses counts beyond the int32 range, so the narrowing never loses.
     std::int32_t NumPontos() const { return static_cast<std::int32_t>(Pontos.size()); }
     std::int32_t NumTriangulos() const { return static_cast<std::int32_t>(Triangulos.size()); }
-    /// The three points of a triangle, whose 1-based numbers must lie within Pontos.
-    const Ponto& ponto(std::int32_t numero) const {
-        assert(numero >= 1 && numero <= NumPontos());
-        return Pontos[static_cast<std::size_t>(numero - 1)];
-    }
 };
 
 /// Empties the mesh: points, triangles, vertex normals and colours.

@@ -8,6 +8,7 @@
 #include "scene/camera.hpp"
 #include "scene/cena.hpp"
 #include "scene/triangulo.hpp"
+#include "view/tela.hpp"
 
 namespace quindra {
 
@@ -19,10 +20,28 @@ void transforma_pontos(Malha& malha, const Camera& camera);
 /// The same for the position of every light of the scene.
 void transforma_fontes(Cena& cena, const Camera& camera, double fator_z);
 
-/// Pixel column of a normalised screen x: xn = -1 is column 0, xn = 1 column 600.
-inline std::int64_t projeta_coluna(double xn) { return arredonda((xn + 1) * 300); }
-/// Pixel row of a normalised screen y: yn = 1 is row 0, yn = -1 row 600.
-inline std::int64_t projeta_linha(double yn) { return 600 - arredonda((yn + 1) * 300); }
+/// Half the frame's side: normalised screen coordinates -1..1 map to 0..LADO_TELA.
+inline constexpr double MEIO_LADO = LADO_TELA / 2.0;
+
+/// A point on the normalised screen: -1..1 across the visible square, y upwards.
+struct PontoNormalizado {
+    double xn = 0, yn = 0;
+};
+
+/// The perspective projection of camera coordinates onto the normalised screen.
+inline PontoNormalizado projeta(const Camera& camera, double xv, double yv, double zv) {
+    return {camera.d * xv / (camera.hx * zv), camera.d * yv / (camera.hy * zv)};
+}
+inline PontoNormalizado projeta(const Camera& camera, const Ponto& p) {
+    return projeta(camera, p.xv, p.yv, p.zv);
+}
+
+/// Pixel column of a normalised screen x: xn = -1 is column 0, xn = 1 column LADO_TELA.
+inline std::int64_t projeta_coluna(double xn) { return arredonda((xn + 1) * MEIO_LADO); }
+/// Height from the bottom of the frame of a normalised screen y: yn = -1 is height 0.
+inline std::int64_t projeta_altura(double yn) { return arredonda((yn + 1) * MEIO_LADO); }
+/// Pixel row of a normalised screen y: yn = 1 is row 0, yn = -1 row LADO_TELA.
+inline std::int64_t projeta_linha(double yn) { return LADO_TELA - projeta_altura(yn); }
 
 struct Baricentricas {
     double a = 0, b = 0, c = 0;

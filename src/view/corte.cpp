@@ -76,40 +76,76 @@ bool recorta_segmento(double& x1, double& y1, double& x2, double& y2) {
     return dentro(x1) && dentro(y1) && dentro(x2) && dentro(y2);
 }
 
-int classifica_triangulo(const Triangulo& triangulo, ListaDePontos& pontos, double d,
-                         CortesTriangulo& cortes) {
-    Ponto& p1 = pontos[static_cast<std::size_t>(triangulo.vertice1 - 1)];
-    Ponto& p2 = pontos[static_cast<std::size_t>(triangulo.vertice2 - 1)];
-    Ponto& p3 = pontos[static_cast<std::size_t>(triangulo.vertice3 - 1)];
+CasoCorte classifica_triangulo(const Triangulo& triangulo, ListaDePontos& pontos, double d) {
+    const auto [i1, i2, i3] = triangulo.indices();
+    Ponto &p1 = pontos[i1], &p2 = pontos[i2], &p3 = pontos[i3];
     for (Ponto* p : {&p1, &p2, &p3})
         if (std::fabs(p->zv - d) < 1e-8) p->zv -= 1e-8;
 
     const bool perto1 = p1.zv < d, perto2 = p2.zv < d, perto3 = p3.zv < d;
-    const auto t = [d](const Ponto& a, const Ponto& b) { return (d - a.zv) / (b.zv - a.zv); };
-    if (perto1 && perto2 && perto3) return -1;
-    if (!perto1 && !perto2 && !perto3) return 0;
-    if (perto1 && !perto2 && !perto3) {
-        cortes.t12 = t(p1, p2), cortes.t13 = t(p1, p3);
-        return 1;
+    if (perto1 && perto2 && perto3) return CasoCorte::TodoPerto;
+    if (!perto1 && !perto2 && !perto3) return CasoCorte::TodoAlem;
+    if (perto1)
+        return perto2 ? CasoCorte::Perto12 : (perto3 ? CasoCorte::Perto13 : CasoCorte::Perto1);
+    if (perto2) return perto3 ? CasoCorte::Perto23 : CasoCorte::Perto2;
+    return CasoCorte::Perto3;
+}
+
+namespace {
+
+// How each case cuts: the two crossing edges (slots 3 and 4), the polygon beyond the plane in
+// boundary order, and the same part as sub-triangles in the order they are drawn.
+struct FormaCorte {
+    std::array<std::array<int, 2>, 2> arestas;
+    std::array<int, 4> poligono;
+    int lados;
+    std::array<std::array<int, 3>, 2> partes;
+    int quantas;
+};
+
+// Indexed by CasoCorte.
+constexpr std::array<FormaCorte, 8> FORMAS{{
+    {{}, {}, 0, {}, 0},                                                 // wholly near
+    {{}, {0, 1, 2}, 3, {{{0, 1, 2}}}, 1},                               // wholly beyond
+    {{{{0, 1}, {0, 2}}}, {3, 1, 2, 4}, 4, {{{1, 3, 4}, {1, 2, 4}}}, 2}, // 1 near
+    {{{{0, 2}, {1, 2}}}, {3, 4, 2}, 3, {{{3, 4, 2}}}, 1},               // 1 and 2 near
+    {{{{0, 1}, {1, 2}}}, {3, 4, 1}, 3, {{{3, 4, 1}}}, 1},               // 1 and 3 near
+    {{{{0, 1}, {1, 2}}}, {3, 0, 2, 4}, 4, {{{3, 0, 2}, {3, 4, 2}}}, 2}, // 2 near
+    {{{{0, 1}, {0, 2}}}, {3, 4, 0}, 3, {{{3, 4, 0}}}, 1},               // 2 and 3 near
+    {{{{0, 2}, {1, 2}}}, {3, 0, 1, 4}, 4, {{{3, 0, 1}, {3, 1, 4}}}, 2}, // 3 near
+}};
+
+const FormaCorte& forma(CasoCorte caso) { return FORMAS[static_cast<std::size_t>(caso)]; }
+
+} // namespace
+
+CorteTriangulo::CorteTriangulo(const Triangulo& triangulo, ListaDePontos& lista, double d)
+    : indices(triangulo.indices()), caso_(classifica_triangulo(triangulo, lista, d)) {
+    if (caso_ == CasoCorte::TodoPerto) return;
+    for (std::size_t i = 0; i < 3; ++i) pontos[i] = lista[indices[i]];
+    if (caso_ == CasoCorte::TodoAlem) return;
+    const FormaCorte& f = forma(caso_);
+    for (std::size_t j = 0; j < 2; ++j) {
+        const auto [de, para] = f.arestas[j];
+        const Ponto& a = pontos[static_cast<std::size_t>(de)];
+        const Ponto& b = pontos[static_cast<std::size_t>(para)];
+        const double t = (d - a.zv) / (b.zv - a.zv);
+        cortes[j] = {de, para, t};
+        pontos[3 + j].atribui_vista(interpola(a.xv, b.xv, t), interpola(a.yv, b.yv, t), d);
     }
-    if (perto1 && perto2) {
-        cortes.t23 = t(p2, p3), cortes.t13 = t(p1, p3);
-        return 2;
-    }
-    if (perto1 && perto3) {
-        cortes.t12 = t(p1, p2), cortes.t23 = t(p2, p3);
-        return 3;
-    }
-    if (perto2 && !perto3) {
-        cortes.t12 = t(p1, p2), cortes.t23 = t(p2, p3);
-        return 4;
-    }
-    if (perto2 && perto3) {
-        cortes.t12 = t(p1, p2), cortes.t13 = t(p1, p3);
-        return 5;
-    }
-    cortes.t23 = t(p2, p3), cortes.t13 = t(p1, p3);
-    return 6;
+}
+
+std::span<const int> CorteTriangulo::poligono() const {
+    const FormaCorte& f = forma(caso_);
+    return {f.poligono.data(), static_cast<std::size_t>(f.lados)};
+}
+
+int CorteTriangulo::quantas_partes() const { return forma(caso_).quantas; }
+
+std::array<std::size_t, 3> CorteTriangulo::parte(int n) const {
+    const auto& p = forma(caso_).partes[static_cast<std::size_t>(n)];
+    return {static_cast<std::size_t>(p[0]), static_cast<std::size_t>(p[1]),
+            static_cast<std::size_t>(p[2])};
 }
 
 } // namespace quindra

@@ -1,6 +1,10 @@
 // Clipping at the focal plane zv = d and at the borders of the visible square.
 #pragma once
 
+#include <array>
+#include <cstddef>
+#include <span>
+
 #include "scene/triangulo.hpp"
 
 namespace quindra {
@@ -20,16 +24,65 @@ int corta_segmento(double& x1, double& y1, double& z1, double& x2, double& y2, d
 /// False when nothing of it is visible.
 bool recorta_segmento(double& x1, double& y1, double& x2, double& y2);
 
-/// Where a triangle's crossing edges meet the plane zv = d: the parameter t of each crossing
-/// edge a->b, so that the crossing point is Pa + t (Pb - Pa).
-struct CortesTriangulo {
-    double t12 = 0, t13 = 0, t23 = 0;
+/// Which of a triangle's vertices lie nearer than the focal plane: the cases the cut tells apart.
+enum class CasoCorte { TodoPerto, TodoAlem, Perto1, Perto12, Perto13, Perto2, Perto23, Perto3 };
+
+/// Classifies the triangle against the plane zv = d. A vertex within 1e-8 of the plane is pushed
+/// 1e-8 nearer, in the shared point itself, so that no vertex lies on the plane.
+CasoCorte classifica_triangulo(const Triangulo& triangulo, ListaDePontos& pontos, double d);
+
+/// a + (b - a) t: the blend along a cut edge, for each coordinate, colour channel or normal
+/// component alike.
+inline double interpola(double a, double b, double t) { return a + (b - a) * t; }
+inline Cor interpola(const Cor& a, const Cor& b, double t) {
+    return {interpola(a.r, b.r, t), interpola(a.g, b.g, t), interpola(a.b, b.b, t)};
+}
+inline Vetor interpola(const Vetor& a, const Vetor& b, double t) {
+    return {interpola(a.x, b.x, t), interpola(a.y, b.y, t), interpola(a.z, b.z, t)};
+}
+
+/// Where a crossing point lies: the fraction t of the way from slot de to slot para (de < para).
+struct CorteAresta {
+    int de = 0, para = 0;
+    double t = 0;
 };
 
-/// -1: wholly near; 0: wholly far; 1..6: which vertices are near (1; 1,2; 1,3; 2; 2,3; 3), with
-/// the parameters of the two crossing edges written. A vertex within 1e-8 of the plane is pushed
-/// 1e-8 nearer, in the shared point itself, so that no vertex lies on the plane.
-int classifica_triangulo(const Triangulo& triangulo, ListaDePontos& pontos, double d,
-                         CortesTriangulo& cortes);
+/// The part of a triangle beyond the focal plane, over five vertex slots: slots 0, 1 and 2 are
+/// the triangle's vertices 1, 2 and 3; slots 3 and 4 the points where two of its edges cross
+/// the plane. That part is one polygon (for the painter's renderers) or, alike, one or two
+/// sub-triangles (for the interpolating ones); nothing when the triangle is wholly nearer.
+class CorteTriangulo {
+public:
+    /// Cuts the triangle, whose point numbers must lie within pontos (see classifica_triangulo).
+    CorteTriangulo(const Triangulo& triangulo, ListaDePontos& pontos, double d);
+
+    /// Positions in Pontos of the triangle's vertices 1, 2 and 3.
+    std::array<std::size_t, 3> indices;
+    /// Camera coordinates of every slot; the crossing points lie on the plane.
+    std::array<Ponto, 5> pontos;
+    /// How slots 3 and 4 were made, for blending whatever else the vertices carry.
+    std::array<CorteAresta, 2> cortes{};
+
+    /// The polygon's slots in boundary order: 3 or 4 of them, none when wholly nearer.
+    std::span<const int> poligono() const;
+    /// How many sub-triangles there are (0, 1 or 2), and the slots of sub-triangle n.
+    int quantas_partes() const;
+    std::array<std::size_t, 3> parte(int n) const;
+
+private:
+    CasoCorte caso_;
+};
+
+/// The values at the two crossing slots, each blended along its edge from the values at its
+/// ends; valor(slot) gives the value at slots 0..2.
+template <class T, class Valor>
+std::array<T, 2> interpola_cortes(const CorteTriangulo& corte, Valor&& valor) {
+    std::array<T, 2> nos_cortes;
+    for (std::size_t j = 0; j < 2; ++j) {
+        const CorteAresta& c = corte.cortes[j];
+        nos_cortes[j] = interpola(valor(c.de), valor(c.para), c.t);
+    }
+    return nos_cortes;
+}
 
 } // namespace quindra

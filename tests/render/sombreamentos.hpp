@@ -1,8 +1,9 @@
 // The four interpolating renderers behind one call, for tests that run them all alike.
 #pragma once
 
-#include "render/gouraud.hpp"
-#include "render/phong.hpp"
+#include <optional>
+
+#include "render/algoritmos.hpp"
 
 namespace quindra::teste {
 
@@ -14,25 +15,18 @@ inline constexpr Sombreamento SOMBREAMENTOS[] = {Sombreamento::GouraudPintor,
 /// What the renderer clears the frame to.
 inline CorPixel fundo(Sombreamento s) { return s == Sombreamento::GouraudZ ? BRANCO : PRETO; }
 
-/// Draws with a cleared depth buffer; the textured renderer textures every triangle.
+/// Draws through the algorithms' dispatch (which moves the points and lights into camera space
+/// again, as Draw does); the textured renderer textures every triangle.
 inline Bitmap& desenha_sombreado(Sombreamento s, Bitmap& tela, Malha& malha, const Camera& camera,
-                                 const Material& material, const Cena& cena,
-                                 const Bitmap& textura) {
-    ZBuffer z;
-    switch (s) {
-    case Sombreamento::GouraudPintor:
-        return desenha_gouraud_pintor(tela, malha, camera, material, cena);
-    case Sombreamento::GouraudZ:
-        return desenha_gouraud_zbuffer(tela, malha, camera, material, cena, z);
-    case Sombreamento::Phong:
-        return desenha_phong(tela, malha, camera, material, cena, z);
-    case Sombreamento::PhongTextura:
-        break;
-    }
+                                 const Material& material, Cena& cena, const Bitmap& textura) {
+    static constexpr Algoritmo ALGORITMO[] = {Algoritmo::GouraudPintor, Algoritmo::GouraudZBuffer,
+                                              Algoritmo::Phong, Algoritmo::PhongTextura};
+    std::optional<ZBuffer> z;
     ProjecaoTextura projecao;
-    prepara_textura(projecao, malha, camera);
-    return desenha_phong_textura(tela, malha, camera, material, cena, z, projecao, textura,
-                                 {1, malha.NumTriangulos()});
+    Desenho desenho{
+        tela, malha, camera, material, cena, z, projecao, &textura, {1, malha.NumTriangulos()}};
+    desenha(ALGORITMO[static_cast<int>(s)], desenho);
+    return tela;
 }
 
 } // namespace quindra::teste

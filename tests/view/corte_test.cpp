@@ -1,7 +1,10 @@
 #include "view/corte.hpp"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 #include <limits>
+#include <vector>
 
 namespace quindra {
 namespace {
@@ -69,36 +72,64 @@ ListaDePontos pontos_com_profundidades(double z1, double z2, double z3) {
     return pontos;
 }
 
-TEST(ClassificaTriangulo, CodigosEParametros) {
+// Each case with its crossing parameters (of the edges in slot order), its polygon and its
+// sub-triangles; slot 3 is the first crossing point, slot 4 the second.
+TEST(CorteTriangulo, CasosParametrosPoligonoEPartes) {
     struct Caso {
         double z[3];
-        int codigo;
-        double t12, t13, t23; // -9: left as it was
+        CasoCorte caso;
+        double t[2];
+        std::vector<int> poligono;
+        int partes;
     };
     const Caso casos[] = {
-        {{0.5, 0.5, 0.5}, -1, -9, -9, -9},  {{2, 3, 4}, 0, -9, -9, -9},
-        {{0.5, 2, 3}, 1, 1.0 / 3, 0.2, -9}, {{0.5, 0, 3}, 2, -9, 0.2, 1.0 / 3},
-        {{0, 3, 0.5}, 3, 1.0 / 3, -9, 0.8}, {{3, 0, 2}, 4, 2.0 / 3, -9, 0.5},
-        {{2, 0, 0}, 5, 0.5, 0.5, -9},       {{3, 2, 0}, 6, -9, 2.0 / 3, 0.5},
+        {{0.5, 0.5, 0.5}, CasoCorte::TodoPerto, {}, {}, 0},
+        {{2, 3, 4}, CasoCorte::TodoAlem, {}, {0, 1, 2}, 1},
+        {{0.5, 2, 3}, CasoCorte::Perto1, {1.0 / 3, 0.2}, {3, 1, 2, 4}, 2},
+        {{0.5, 0, 3}, CasoCorte::Perto12, {0.2, 1.0 / 3}, {3, 4, 2}, 1},
+        {{0, 3, 0.5}, CasoCorte::Perto13, {1.0 / 3, 0.8}, {3, 4, 1}, 1},
+        {{3, 0, 2}, CasoCorte::Perto2, {2.0 / 3, 0.5}, {3, 0, 2, 4}, 2},
+        {{2, 0, 0}, CasoCorte::Perto23, {0.5, 0.5}, {3, 4, 0}, 1},
+        {{3, 2, 0}, CasoCorte::Perto3, {2.0 / 3, 0.5}, {3, 0, 1, 4}, 2},
     };
     const Triangulo t(1, 2, 3);
     for (const auto& c : casos) {
+        const int n = static_cast<int>(c.caso);
         ListaDePontos pontos = pontos_com_profundidades(c.z[0], c.z[1], c.z[2]);
-        CortesTriangulo cortes{-9, -9, -9};
-        EXPECT_EQ(classifica_triangulo(t, pontos, 1, cortes), c.codigo);
-        EXPECT_DOUBLE_EQ(cortes.t12, c.t12) << c.codigo;
-        EXPECT_DOUBLE_EQ(cortes.t13, c.t13) << c.codigo;
-        EXPECT_DOUBLE_EQ(cortes.t23, c.t23) << c.codigo;
+        EXPECT_EQ(classifica_triangulo(t, pontos, 1), c.caso) << n;
+        const CorteTriangulo corte(t, pontos, 1);
+        const auto poligono = corte.poligono();
+        EXPECT_EQ(std::vector<int>(poligono.begin(), poligono.end()), c.poligono) << n;
+        EXPECT_EQ(corte.quantas_partes(), c.partes) << n;
+        if (c.poligono.size() < 3 || c.caso == CasoCorte::TodoAlem) continue;
+        for (std::size_t j = 0; j < 2; ++j) {
+            EXPECT_DOUBLE_EQ(corte.cortes[j].t, c.t[j]) << n;
+            // The crossing point lies on the plane, the fraction t along its edge.
+            const Ponto& p = corte.pontos[3 + j];
+            const Ponto& de = corte.pontos[static_cast<std::size_t>(corte.cortes[j].de)];
+            const Ponto& para = corte.pontos[static_cast<std::size_t>(corte.cortes[j].para)];
+            EXPECT_EQ(p.zv, 1) << n;
+            EXPECT_DOUBLE_EQ(p.xv, de.xv + (para.xv - de.xv) * c.t[j]) << n;
+        }
+        // The sub-triangles cover exactly the polygon's slots.
+        std::vector<int> usados;
+        for (int k = 0; k < corte.quantas_partes(); ++k)
+            for (std::size_t slot : corte.parte(k)) usados.push_back(static_cast<int>(slot));
+        std::sort(usados.begin(), usados.end());
+        usados.erase(std::unique(usados.begin(), usados.end()), usados.end());
+        std::vector<int> esperados = c.poligono;
+        std::sort(esperados.begin(), esperados.end());
+        EXPECT_EQ(usados, esperados) << n;
     }
 }
 
 TEST(ClassificaTriangulo, VerticeNoPlanoEhEmpurradoParaPerto) {
     ListaDePontos pontos = pontos_com_profundidades(1, 2, 3);
-    CortesTriangulo cortes;
-    EXPECT_EQ(classifica_triangulo(Triangulo(1, 2, 3), pontos, 1, cortes), 1);
+    const CorteTriangulo corte(Triangulo(1, 2, 3), pontos, 1);
+    EXPECT_EQ(corte.quantas_partes(), 2);     // vertex 1 is now near
     EXPECT_DOUBLE_EQ(pontos[0].zv, 1 - 1e-8); // in the shared point itself
-    EXPECT_GT(cortes.t12, 0);
-    EXPECT_LT(cortes.t12, 1e-7);
+    EXPECT_GT(corte.cortes[0].t, 0);
+    EXPECT_LT(corte.cortes[0].t, 1e-7);
 }
 
 } // namespace

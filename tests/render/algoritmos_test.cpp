@@ -1,0 +1,51 @@
+#include "render/algoritmos.hpp"
+
+#include <gtest/gtest.h>
+
+#include "apoio/cena_teste.hpp"
+
+namespace quindra {
+namespace {
+
+TEST(Algoritmos, TabelaNaOrdemDaListaDeEscolhas) {
+    for (std::size_t i = 0; i < ALGORITMOS.size(); ++i) {
+        const auto algoritmo = algoritmo_da_escolha(static_cast<int>(i));
+        ASSERT_TRUE(algoritmo);
+        EXPECT_EQ(descricao(*algoritmo).algoritmo, *algoritmo);
+        EXPECT_EQ(static_cast<std::size_t>(*algoritmo), i);
+    }
+    EXPECT_FALSE(algoritmo_da_escolha(-1));
+    EXPECT_FALSE(algoritmo_da_escolha(static_cast<int>(ALGORITMOS.size())));
+    EXPECT_EQ(descricao(Algoritmo::PhongTextura).nome, "Phong Shading com Textura Projetada ");
+}
+
+// Each choice does the set-up its row asks for, and only that: the lights are moved into
+// camera space when it lights the object, the depth buffer exists when it tests depth, and the
+// frame is painted unless it draws nothing or lacks its texture.
+TEST(Algoritmos, PreparoDeCadaEscolha) {
+    const Camera camera = teste::camera_inicial();
+    const Bitmap textura(1, 1);
+    for (const DescricaoAlgoritmo& a : ALGORITMOS) {
+        for (const bool com_textura : {true, false}) {
+            Malha malha = teste::malha_vista(
+                {Ponto(-50, -50, 0), Ponto(50, -50, 0), Ponto(0, 50, 0)}, {{1, 2, 3}}, camera);
+            Cena cena{Cor(255, 255, 255), 0.5, {Cor(255, 255, 255)}, {Ponto(0, 0, 100)}};
+            Material material;
+            Bitmap tela(LADO_TELA, LADO_TELA);
+            std::optional<ZBuffer> profundidade;
+            ProjecaoTextura projecao;
+            Desenho desenho{tela, malha,        camera,   material,
+                            cena, profundidade, projecao, com_textura ? &textura : nullptr};
+            desenha(a.algoritmo, desenho);
+
+            const bool pinta = a.desenha && (com_textura || !a.textura);
+            const std::string nome = std::string(a.nome) + (com_textura ? "+" : "-");
+            EXPECT_EQ(tela.pixel(300, 599) != BRANCO, pinta) << nome;
+            EXPECT_EQ(profundidade.has_value(), pinta && a.profundidade) << nome;
+            EXPECT_EQ(cena.Pl[0].zv, pinta && a.iluminacao ? 100 : 0) << nome;
+        }
+    }
+}
+
+} // namespace
+} // namespace quindra
