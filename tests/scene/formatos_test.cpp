@@ -346,7 +346,7 @@ TEST_F(CarregaMalha, StlFundeCantosIguais) {
         const Triangulo& t = malha.Triangulos[k];
         const int numeros[] = {t.vertice1, t.vertice2, t.vertice3};
         for (int v = 0; v < 3; ++v) {
-            const Ponto& p = malha.ponto(numeros[v]);
+            const Ponto& p = malha.Pontos[static_cast<std::size_t>(numeros[v] - 1)];
             ASSERT_EQ(p.x, facetas[k][3 * v]) << k;
             ASSERT_EQ(p.y, facetas[k][3 * v + 1]) << k;
             ASSERT_EQ(p.z, 0) << k;
