@@ -1,6 +1,7 @@
 #include "scene/formatos.hpp"
 
 #include <algorithm>
+#include <new>
 
 #include "scene/arquivo_em_memoria.hpp"
 #include "scene/obj.hpp"
@@ -56,14 +57,19 @@ LeitorDeMalha leitor_da_extensao(const std::filesystem::path& arquivo) {
 }
 
 std::string carrega_malha(Malha& malha, const std::filesystem::path& arquivo) {
-    MalhaLida lida;
-    if (const LeitorDeMalha leitor = leitor_da_extensao(arquivo))
-        return instala_se_lida(malha, le_com(leitor, arquivo, lida), std::move(lida));
+    // Memory that runs out while reading leaves the loaded mesh as it was, like any failure.
+    try {
+        MalhaLida lida;
+        if (const LeitorDeMalha leitor = leitor_da_extensao(arquivo))
+            return instala_se_lida(malha, le_com(leitor, arquivo, lida), std::move(lida));
 #if QUINDRA_ASSIMP
-    if (importa_com_assimp(extensao_minuscula(arquivo)))
-        return instala_se_lida(malha, le_com_assimp(arquivo, lida), std::move(lida));
+        if (importa_com_assimp(extensao_minuscula(arquivo)))
+            return instala_se_lida(malha, le_com_assimp(arquivo, lida), std::move(lida));
 #endif
-    return carrega_objeto(malha, arquivo);
+        return carrega_objeto(malha, arquivo);
+    } catch (const std::bad_alloc&) {
+        return ARQUIVO_GRANDE_DEMAIS;
+    }
 }
 
 } // namespace quindra

@@ -19,7 +19,7 @@ LeitorDeMalha leitor_da_extensao(const std::filesystem::path& arquivo);
 /// Loads the object with the reader its extension names (".stl", ".ply", ".off", ".obj", and
 /// through Assimp ".gltf" and ".glb" when built with it); any other name is an object file,
 /// read by carrega_objeto. The mesh is replaced whole or left untouched; returns 45 blanks or
-/// the failure's message.
+/// the failure's message ("Arquivo grande demais para ser carregado." when memory runs out).
 std::string carrega_malha(Malha& malha, const std::filesystem::path& arquivo);
 
 } // namespace quindra
