@@ -1,7 +1,7 @@
 #include "app/janela.hpp"
 
 #include "geometry/numero_texto.hpp"
-#include "scene/objeto.hpp"
+#include "scene/formatos.hpp"
 
 namespace quindra {
 
@@ -125,7 +125,7 @@ void Janela::CarregarObj_buttonClick() {
 
 void Janela::carrega_objeto_de(const std::string& arquivo) {
     sistema.malha.FatorDilatacaoZ = 1.0;
-    if (!aceita(carrega_objeto(sistema.malha, arquivo))) return;
+    if (!aceita(carrega_malha(sistema.malha, arquivo))) return;
     NomeDoArquivo_label.texto = arquivo;
     Desenhar_button.habilitado = true;
     Label58.texto = formata_inteiro(sistema.malha.NumTriangulos());

@@ -36,6 +36,12 @@ std::string entre_aspas(const std::filesystem::path& arquivo) {
     return "\"" + arquivo.string() + "\"";
 }
 
+// The platform's own reports come first, word for word as every user of such programs knows
+// them; the reason follows on a line of its own.
+std::string nao_cria(const std::filesystem::path& arquivo, std::string_view motivo) {
+    return "Cannot create file " + arquivo.string() + "\n" + std::string(motivo);
+}
+
 bool comeca_com(std::span<const std::uint8_t> dados, std::string_view assinatura) {
     return dados.size() >= assinatura.size() &&
            std::memcmp(dados.data(), assinatura.data(), assinatura.size()) == 0;
@@ -60,20 +66,22 @@ enum class Formato { Bmp, Png };
 bool salva(const Bitmap& imagem, const std::filesystem::path& arquivo, Formato formato,
            std::string& erro) {
     if (imagem.largura() == 0 || imagem.altura() == 0) {
-        erro = "A imagem está vazia e não pode ser salva em " + entre_aspas(arquivo) + ".";
+        erro = nao_cria(arquivo, "A imagem está vazia e não pode ser salva em " +
+                                     entre_aspas(arquivo) + ".");
         return false;
     }
     const Bytes codificada =
         formato == Formato::Png ? formatos::codifica_png(imagem) : formatos::codifica_bmp(imagem);
     if (codificada.empty()) {
-        erro = "Não foi possível codificar a imagem para " + entre_aspas(arquivo) + ".";
+        erro = nao_cria(arquivo,
+                        "Não foi possível codificar a imagem para " + entre_aspas(arquivo) + ".");
         return false;
     }
     // through a temporary file: a full disk leaves the old file as it was
     const std::string_view conteudo(reinterpret_cast<const char*>(codificada.data()),
                                     codificada.size());
     if (!grava_arquivo_atomico(arquivo, conteudo)) {
-        erro = "Não foi possível criar o arquivo " + entre_aspas(arquivo) + ".";
+        erro = nao_cria(arquivo, "Não foi possível criar o arquivo " + entre_aspas(arquivo) + ".");
         return false;
     }
     return true;
@@ -103,14 +111,15 @@ std::optional<Bitmap> decodifica_imagem(std::span<const std::uint8_t> bytes, std
 
 std::optional<Bitmap> carrega_imagem(const std::filesystem::path& arquivo, std::string& erro) {
     const auto invalido = [&](std::string_view motivo) {
-        erro = "O arquivo " + entre_aspas(arquivo) +
+        erro = "Bitmap image is not valid\nO arquivo " + entre_aspas(arquivo) +
                " não é uma imagem válida: " + std::string(motivo) + ".";
     };
     Bytes dados;
     try {
         switch (le_arquivo(arquivo, dados)) {
         case Leitura::NaoAbre:
-            erro = "Não foi possível abrir o arquivo " + entre_aspas(arquivo) + ".";
+            erro = "Cannot open file " + arquivo.string() + "\nNão foi possível abrir o arquivo " +
+                   entre_aspas(arquivo) + ".";
             return std::nullopt;
         case Leitura::GrandeDemais:
             invalido("arquivo grande demais; o limite é de " +

@@ -29,11 +29,14 @@ inline constexpr std::uintmax_t MAXIMO_BYTES_IMAGEM = std::uintmax_t{256} << 20;
 std::optional<Bitmap> decodifica_imagem(std::span<const std::uint8_t> bytes, std::string& erro);
 
 /// Reads a file of at most MAXIMO_BYTES_IMAGEM and decodes it, whatever its name. On failure
-/// returns nothing and erro gets a Portuguese sentence naming the file and the reason.
+/// returns nothing and erro gets the platform's report ("Cannot open file NAME" or "Bitmap
+/// image is not valid"), then on a second line a Portuguese sentence naming the file and the
+/// reason.
 std::optional<Bitmap> carrega_imagem(const std::filesystem::path& arquivo, std::string& erro);
 
 /// PNG when the name ends in ".png" (any case), a 24-bit BMP otherwise. The file is replaced
-/// whole or not at all. False with erro set when it cannot be written or the image is empty.
+/// whole or not at all. False when it cannot be written or the image is empty, with erro set to
+/// "Cannot create file NAME" and on a second line the reason in Portuguese.
 bool salva_imagem(const Bitmap& imagem, const std::filesystem::path& arquivo, std::string& erro);
 
 /// A 24-bit BMP (bottom-up, rows padded to 4 bytes) whatever the name, replaced whole or not

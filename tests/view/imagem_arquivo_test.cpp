@@ -130,7 +130,7 @@ protected:
         return {std::istreambuf_iterator<char>(entrada), {}};
     }
     std::string invalido(const std::string& nome, const std::string& motivo) {
-        return "O arquivo \"" + (pasta.caminho() / nome).string() +
+        return "Bitmap image is not valid\nO arquivo \"" + (pasta.caminho() / nome).string() +
                "\" não é uma imagem válida: " + motivo + ".";
     }
     teste::PastaTemporaria pasta;
@@ -233,7 +233,8 @@ TEST_F(ArquivoImagem, ArquivoQueNaoAbre) {
     for (const std::filesystem::path& arquivo :
          {pasta.caminho() / "nao-existe.bmp", pasta.caminho(), std::filesystem::path()}) {
         EXPECT_FALSE(carrega_imagem(arquivo, erro));
-        EXPECT_EQ(erro, "Não foi possível abrir o arquivo \"" + arquivo.string() + "\".");
+        EXPECT_EQ(erro, "Cannot open file " + arquivo.string() +
+                            "\nNão foi possível abrir o arquivo \"" + arquivo.string() + "\".");
     }
 }
 
@@ -372,7 +373,8 @@ TEST_F(ArquivoImagem, DiscoCheioDeixaOArquivoAntigoIntacto) {
         setrlimit(RLIMIT_FSIZE, &antes);
         std::signal(SIGXFSZ, sinal);
 
-        EXPECT_EQ(erro, "Não foi possível criar o arquivo \"" + arquivo.string() + "\".");
+        EXPECT_EQ(erro, "Cannot create file " + arquivo.string() +
+                            "\nNão foi possível criar o arquivo \"" + arquivo.string() + "\".");
         EXPECT_EQ(le(nome), "a imagem de antes");
         // no temporary file is left beside it
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(pasta.caminho()), {}), 1);
