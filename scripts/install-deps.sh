@@ -6,6 +6,7 @@ set -euo pipefail
 pacotes=(
     g++ cmake ninja-build pkg-config
     libstb-dev libcli11-dev
+    libembree-dev libtbb-dev
     libgtest-dev libbenchmark-dev
     locales python3
 )

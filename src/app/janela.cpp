@@ -81,7 +81,7 @@ void Janela::Desenhar_buttonClick() {
     malha.FatorDilatacaoZ = fator;
     const auto algoritmo = algoritmo_da_escolha(Renderizadores_radio.selecionado);
     // Drawing without an object (the rotate-and-draw command can ask for it) draws nothing.
-    if (!algoritmo || !descricao(*algoritmo).desenha || malha.NumTriangulos() == 0) return;
+    if (!algoritmo || malha.NumTriangulos() == 0) return;
     const DescricaoAlgoritmo& escolha = descricao(*algoritmo);
     if (escolha.textura && !sistema.TexturaCarregada()) {
         Mensagem_label.texto = "Não há textura carregada.";
@@ -103,6 +103,7 @@ void Janela::Desenhar_buttonClick() {
     }
     desenho.faixa = sistema.faixa_textura;
     desenho.modo = {sistema.ModoTetraedro, &sistema.TabelaTetraedros};
+    desenho.raios = &sistema.raios;
     desenha(*algoritmo, desenho);
     Imagem = *sistema.Tela;
 }
@@ -113,6 +114,7 @@ void Janela::CarregarObj_buttonClick() {
     if (!arquivo) return;
     sistema.malha.FatorDilatacaoZ = 1.0;
     if (!aceita(carrega_objeto(sistema.malha, *arquivo))) return;
+    sistema.raios.descarta();
     NomeDoArquivo_label.texto = *arquivo;
     Desenhar_button.habilitado = true;
     Label58.texto = formata_inteiro(sistema.malha.NumTriangulos());

@@ -1,0 +1,185 @@
+#include "render/ray_tracing.hpp"
+
+#include <tbb/blocked_range.h>
+#include <tbb/parallel_for.h>
+
+#include <limits>
+#include <optional>
+
+#include "geometry/arredondamento.hpp"
+#include "render/acerto_raio.hpp"
+#include "render/cena_raios.hpp"
+#include "render/iluminacao.hpp"
+#include "render/preparo_malha.hpp"
+#include "view/coordenadas.hpp"
+
+namespace quindra {
+
+namespace {
+
+// Rows per task: a cancel is seen within a few rows, and the cores stay evenly loaded.
+constexpr int FAIXA = 4;
+
+constexpr double SEM_FIM = std::numeric_limits<double>::infinity();
+
+Ponto relativo(const Ponto& p, const Vetor& origem) {
+    Ponto q;
+    q.atribui_vista(p.xv - origem.x, p.yv - origem.y, p.zv - origem.z);
+    return q;
+}
+
+// The lit colour is within 0..255; the conversion is the Phong renderer's truncation.
+std::uint8_t canal(double valor) { return static_cast<std::uint8_t>(trunca(valor)); }
+
+// Follows rays in camera space, where the points, the lights and the shading live. The
+// structure holds world coordinates (z dilated); the camera's orthonormal basis turns a
+// camera-space ray back into them, and the ray's parameter keeps its meaning.
+class Tracador {
+public:
+    Tracador(const Malha& malha, const Camera& camera, const Material& material, const Cena& cena,
+             const CenaRaios& raios)
+        : malha_(malha), camera_(camera), material_(material), cena_(cena), raios_(raios) {}
+
+    /// The colour seen along origem + s direcao for s >= perto, with up to reflexoes mirror
+    /// bounces; none when the ray meets nothing. luzes is the caller's workspace, holding Ia
+    /// and Ka.
+    std::optional<Cor> cor_vista(const Vetor& origem, const Vetor& direcao, double perto,
+                                 int reflexoes, Cena& luzes) const {
+        const auto triangulo = raios_.mais_proximo(no_mundo(origem, direcao, perto, SEM_FIM));
+        if (!triangulo) return std::nullopt;
+        const auto acerto =
+            refina_acerto(malha_.Pontos, raios_.vertices(*triangulo), origem, direcao);
+        if (!acerto) return std::nullopt;
+
+        // Lit as seen from origem, which the shift by -origem makes the model's eye; from the
+        // eye itself the shift is by zero and every number is the Phong renderer's.
+        const Ponto& primeiro = malha_.Pontos[acerto->vertices[0]];
+        const bool verso = para_o_olho(relativo(primeiro, origem)).produto_escalar(acerto->face) < 0;
+        const Refletancias lado =
+            refletancias(verso ? material_.Od1 : material_.Od2,
+                         verso ? material_.Os1 : material_.Os2, material_, cena_);
+        const Vetor normal = normal_suave(malha_, *acerto, origem);
+        const Vetor saida = origem_afastada(malha_, *acerto, verso, raios_.folga());
+        luzes_a_vista(acerto->ponto, normal, saida, origem, luzes);
+        Cor cor = ilumina_phong(relativo(acerto->ponto, origem), normal, lado, material_, luzes);
+
+        if (reflexoes > 0 && material_.Ks > 0) {
+            Vetor frente = acerto->face;
+            if (verso) frente.inverte();
+            if (const auto espelho = reflete(direcao, normal, frente)) {
+                if (auto refletida = cor_vista(saida, *espelho, 0, reflexoes - 1, luzes)) {
+                    refletida->multiplica(material_.Ks);
+                    cor.soma(*refletida);
+                    cor.limita();
+                }
+            }
+        }
+        return cor;
+    }
+
+private:
+    RaioMundo no_mundo(const Vetor& origem, const Vetor& direcao, double perto,
+                       double longe) const {
+        const Camera& c = camera_;
+        const auto gira = [&c](const Vetor& v) {
+            return Vetor(v.x * c.U.x + v.y * c.V.x + v.z * c.N.x,
+                         v.x * c.U.y + v.y * c.V.y + v.z * c.N.y,
+                         v.x * c.U.z + v.y * c.V.z + v.z * c.N.z);
+        };
+        Vetor inicio = gira(origem);
+        inicio.soma(Vetor(c.C.x, c.C.y, c.C.z));
+        return {inicio, gira(direcao), perto, longe};
+    }
+
+    // The lights the shading counts: those on the lit side of the normal that no part of the
+    // object hides from the point, shifted as the point is.
+    void luzes_a_vista(const Ponto& ponto, const Vetor& normal, const Vetor& saida,
+                       const Vetor& origem, Cena& luzes) const {
+        luzes.Il.clear();
+        luzes.Pl.clear();
+        for (std::size_t k = 0; k < cena_.Il.size() && k < cena_.Pl.size(); ++k) {
+            const Ponto& luz = cena_.Pl[k];
+            // The model adds nothing for a light behind the lit side: no ray needed there.
+            const Vetor para_luz(luz.xv - ponto.xv, luz.yv - ponto.yv, luz.zv - ponto.zv);
+            if (normal.produto_escalar(para_luz) <= 0) continue;
+            const Vetor caminho(luz.xv - saida.x, luz.yv - saida.y, luz.zv - saida.z);
+            if (raios_.obstruido(no_mundo(saida, caminho, 0, 1))) continue;
+            luzes.Il.push_back(cena_.Il[k]);
+            luzes.Pl.push_back(relativo(luz, origem));
+        }
+    }
+
+    // The mirror direction of the incoming ray about the shading normal; none when it would
+    // pass through the surface (frente is the face normal on the side seen), which a mirror
+    // cannot send light through.
+    static std::optional<Vetor> reflete(const Vetor& direcao, const Vetor& normal,
+                                        const Vetor& frente) {
+        Vetor entrada(direcao), n(normal);
+        entrada.normaliza();
+        n.normaliza();
+        if (n.produto_escalar(entrada) > 0) n.inverte();
+        const double k = 2 * entrada.produto_escalar(n);
+        const Vetor espelho(entrada.x - k * n.x, entrada.y - k * n.y, entrada.z - k * n.z);
+        if (!(espelho.produto_escalar(frente) > 0)) return std::nullopt;
+        return espelho;
+    }
+
+    const Malha& malha_;
+    const Camera& camera_;
+    const Material& material_;
+    const Cena& cena_;
+    const CenaRaios& raios_;
+};
+
+// Traces rows 1..599 in bands across the cores; false when a cancel stopped a band.
+bool traca_linhas(Bitmap& quadro, const Tracador& tracador, const Camera& camera,
+                  const Cena& cena, const Acompanhamento& acompanhamento) {
+    std::atomic<bool> interrompido{false};
+    const auto traca_faixa = [&](const tbb::blocked_range<int>& faixa) {
+        if (acompanhamento.cancelar && acompanhamento.cancelar->load()) {
+            interrompido = true;
+            return;
+        }
+        Cena luzes{cena.Ia, cena.Ka, {}, {}};
+        luzes.Il.reserve(cena.Il.size());
+        luzes.Pl.reserve(cena.Pl.size());
+        for (int y = faixa.begin(); y != faixa.end(); ++y) {
+            // Height y from the bottom is row LADO_TELA - y; the ray through a pixel's centre
+            // meets the focal plane (s = 1) where the rasterisers' pixel walk puts it.
+            const double ys = (static_cast<double>(y) / MEIO_LADO - 1) * camera.hy;
+            for (int x = 0; x < LADO_TELA; ++x) {
+                const double xs = (static_cast<double>(x) / MEIO_LADO - 1) * camera.hx;
+                const auto cor = tracador.cor_vista(Vetor(), Vetor(xs, ys, camera.d), 1,
+                                                    REFLEXOES_MAXIMAS, luzes);
+                if (cor) quadro.define_pixel(x, LADO_TELA - y, {canal(cor->r), canal(cor->g),
+                                                                canal(cor->b)});
+            }
+        }
+        if (acompanhamento.linhas_prontas) *acompanhamento.linhas_prontas += static_cast<int>(faixa.size());
+    };
+    tbb::parallel_for(tbb::blocked_range<int>(1, LADO_TELA, FAIXA), traca_faixa);
+    return !interrompido;
+}
+
+} // namespace
+
+bool desenha_ray_tracing(Bitmap& tela, Malha& malha, const Camera& camera,
+                         const Material& material, const Cena& cena, CenaRaios& raios,
+                         const Acompanhamento& acompanhamento) {
+    Bitmap quadro = tela;
+    quadro.define_caneta(AMARELO);
+    limpa_tela(quadro, PRETO);
+    // A mesh naming points it lacks, or a structure Embree could not build, leaves the
+    // cleared frame.
+    if (malha_desenhavel(malha)) {
+        recalcula_normais(malha);
+        if (raios.prepara(malha, malha.FatorDilatacaoZ)) {
+            const Tracador tracador(malha, camera, material, cena, raios);
+            if (!traca_linhas(quadro, tracador, camera, cena, acompanhamento)) return false;
+        }
+    }
+    tela = std::move(quadro);
+    return true;
+}
+
+} // namespace quindra
