@@ -19,17 +19,16 @@ Vetor vetorial(const Vetor& a, const Vetor& b) {
 std::optional<Acerto> refina_acerto(const ListaDePontos& pontos,
                                     const std::array<std::uint32_t, 3>& vertices,
                                     const Vetor& origem, const Vetor& direcao) {
-    Acerto acerto{vertices, {}, {}, {}};
-    // The same normal the other renderers give the triangle, from the same coordinates.
-    Triangulo triangulo(static_cast<std::int32_t>(vertices[0]) + 1,
-                        static_cast<std::int32_t>(vertices[1]) + 1,
-                        static_cast<std::int32_t>(vertices[2]) + 1);
-    Vetor trabalho;
-    triangulo.calcula_normal(pontos, trabalho);
-    acerto.face = triangulo.normal;
-
     const Vetor a = vista(pontos[vertices[0]]), b = vista(pontos[vertices[1]]),
                 c = vista(pontos[vertices[2]]);
+    const Vetor ab = diferenca(b, a), ac = diferenca(c, a);
+    // (c - a) x (b - a), as calcula_normal makes the triangle's normal, to the last bit.
+    const Vetor n = vetorial(ac, ab);
+    const double area = n.produto_escalar(n);
+    if (!(area > 0)) return std::nullopt;
+    Acerto acerto{vertices, n, {}, {}};
+    acerto.face.normaliza();
+
     // The plane holds every Q with face . Q = face . c. For a ray from the eye (origem null)
     // this is the rasterisers' own arithmetic, term for term.
     const double encontro = acerto.face.produto_escalar(direcao);
@@ -37,15 +36,12 @@ std::optional<Acerto> refina_acerto(const ListaDePontos& pontos,
     const double s =
         (acerto.face.produto_escalar(c) - acerto.face.produto_escalar(origem)) / encontro;
     if (!(s > 0)) return std::nullopt;
-    const Vetor q(origem.x + s * direcao.x, origem.y + s * direcao.y, origem.z + s * direcao.z);
+    const Vetor aq(origem.x + s * direcao.x - a.x, origem.y + s * direcao.y - a.y,
+                   origem.z + s * direcao.z - a.z);
 
     // Weights from areas in the plane itself, so no choice of axes can lose the triangle.
-    const Vetor ab = diferenca(b, a), ac = diferenca(c, a), aq = diferenca(q, a);
-    const Vetor n = vetorial(ab, ac);
-    const double area = n.produto_escalar(n);
-    if (!(area > 0)) return std::nullopt;
-    const double wb = vetorial(aq, ac).produto_escalar(n) / area;
-    const double wc = vetorial(ab, aq).produto_escalar(n) / area;
+    const double wb = vetorial(ac, aq).produto_escalar(n) / area;
+    const double wc = vetorial(aq, ab).produto_escalar(n) / area;
     acerto.pesos = {1 - wb - wc, wb, wc};
     const Baricentricas& w = acerto.pesos;
     acerto.ponto.atribui_vista(w.a * a.x + w.b * b.x + w.c * c.x, w.a * a.y + w.b * b.y + w.c * c.y,
