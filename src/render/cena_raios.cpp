@@ -93,8 +93,9 @@ struct CenaRaios::Embree {
         cena = nullptr;
         indices = nullptr;
     }
-    // The geometry, with Embree's own copies of the points (z dilated) and the triangles.
-    void anexa_triangulos(RTCScene nova, const Malha& malha, double fator_z) {
+    // The geometry, with Embree's own copies of the points (z dilated) and the triangles;
+    // the largest coordinate of the points it keeps is left in escala.
+    void anexa_triangulos(RTCScene nova, const Malha& malha, double fator_z, float& escala) {
         RTCGeometry geometria = rtcNewGeometry(dispositivo, RTC_GEOMETRY_TYPE_TRIANGLE);
         rtcSetGeometryBuildQuality(geometria, QUALIDADE);
         auto* pontos = static_cast<float*>(
@@ -105,9 +106,11 @@ struct CenaRaios::Embree {
                                     3 * sizeof(std::uint32_t), malha.Triangulos.size()));
         if (pontos && triangulos) {
             for (const Ponto& p : malha.Pontos) {
-                *pontos++ = para_float(p.x);
-                *pontos++ = para_float(p.y);
-                *pontos++ = para_float(p.z * fator_z);
+                const float x = para_float(p.x), y = para_float(p.y), z = para_float(p.z * fator_z);
+                *pontos++ = x, *pontos++ = y, *pontos++ = z;
+                // a point Embree leaves out says nothing of the object's scale
+                if (dentro_do_limite(x, y, z))
+                    escala = std::max({escala, std::fabs(x), std::fabs(y), std::fabs(z)});
             }
             for (const Triangulo& t : malha.Triangulos)
                 for (std::size_t i : t.indices()) *triangulos++ = static_cast<std::uint32_t>(i);
@@ -142,7 +145,8 @@ bool CenaRaios::prepara(const Malha& malha, double fator_z) {
     // tracing time.
     rtcSetSceneFlags(nova, RTC_SCENE_FLAG_ROBUST | RTC_SCENE_FLAG_COMPACT);
     rtcSetSceneBuildQuality(nova, QUALIDADE);
-    if (!malha.Triangulos.empty()) e.anexa_triangulos(nova, malha, fator_z);
+    float escala = 0;
+    if (!malha.Triangulos.empty()) e.anexa_triangulos(nova, malha, fator_z, escala);
     rtcCommitScene(nova);
     e.cena = nova;
     if (e.falhou) {
@@ -151,9 +155,6 @@ bool CenaRaios::prepara(const Malha& malha, double fator_z) {
     }
     e.pico_construcao = e.pico - antes;
 
-    double escala = 0;
-    for (const Ponto& p : malha.Pontos)
-        escala = std::max({escala, std::fabs(p.x), std::fabs(p.y), std::fabs(p.z * fator_z)});
     // About 170 float steps at the largest coordinate: above Embree's rounding, far below
     // the size of any triangle that float can tell apart.
     folga_ = 2e-5 * escala;

@@ -52,7 +52,8 @@ public:
         if (!acerto) return std::nullopt;
 
         // Lit as seen from origem, which the shift by -origem makes the model's eye; from the
-        // eye itself the shift is by zero and every number is the Phong renderer's.
+        // eye itself the shift is by zero and every number is the Phong renderer's. The side is
+        // Phong's too: the one the first vertex shows to the viewer.
         const Ponto& primeiro = malha_.Pontos[acerto->vertices[0]];
         const bool verso = para_o_olho(relativo(primeiro, origem)).produto_escalar(acerto->face) < 0;
         const Refletancias lado =
