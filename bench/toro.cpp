@@ -22,9 +22,9 @@ public:
 private:
     void acrescenta(double valor) {
         char numero[32];
-        texto_.append(numero, std::to_chars(numero, numero + sizeof numero, valor,
-                                            std::chars_format::fixed, 6)
-                                  .ptr);
+        texto_.append(
+            numero,
+            std::to_chars(numero, numero + sizeof numero, valor, std::chars_format::fixed, 6).ptr);
     }
     void acrescenta(long valor) {
         char numero[24];
@@ -43,7 +43,8 @@ long escreve_toro(const std::filesystem::path& arquivo, long triangulos) {
     Texto texto;
     texto.linha(voltas * secoes, 2 * voltas * secoes);
     for (long i = 0; i < voltas; ++i) {
-        const double u = 2 * std::numbers::pi * static_cast<double>(i) / static_cast<double>(voltas);
+        const double u =
+            2 * std::numbers::pi * static_cast<double>(i) / static_cast<double>(voltas);
         for (long j = 0; j < secoes; ++j) {
             const double v =
                 2 * std::numbers::pi * static_cast<double>(j) / static_cast<double>(secoes);

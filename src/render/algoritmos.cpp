@@ -44,8 +44,8 @@ void chama_renderizador(Algoritmo algoritmo, Desenho& d) {
                                 d.acompanhamento);
         } else {
             CenaRaios so_para_este_desenho;
-            desenha_ray_tracing(d.tela, d.malha, d.camera, d.material, d.cena,
-                                so_para_este_desenho, d.acompanhamento);
+            desenha_ray_tracing(d.tela, d.malha, d.camera, d.material, d.cena, so_para_este_desenho,
+                                d.acompanhamento);
         }
         break;
     case Algoritmo::WireframeTetraedro:

@@ -65,8 +65,7 @@ struct CenaRaios::Embree {
         if (!dispositivo) return;
         rtcSetDeviceErrorFunction(
             dispositivo,
-            [](void* eu, RTCError, const char*) { static_cast<Embree*>(eu)->falhou = true; },
-            this);
+            [](void* eu, RTCError, const char*) { static_cast<Embree*>(eu)->falhou = true; }, this);
         rtcSetDeviceMemoryMonitorFunction(
             dispositivo,
             [](void* eu, ssize_t variacao, bool) {
@@ -181,6 +180,32 @@ std::optional<std::uint32_t> CenaRaios::mais_proximo(const RaioMundo& raio) cons
     rtcIntersect1(embree_->cena, &contexto, &rh);
     if (rh.hit.geomID == RTC_INVALID_GEOMETRY_ID) return std::nullopt;
     return rh.hit.primID;
+}
+
+void CenaRaios::mais_proximos(std::span<const RaioMundo> raios,
+                              std::span<std::optional<std::uint32_t>> triangulos) const {
+    assert(construida_ && raios.size() <= PACOTE && triangulos.size() == raios.size());
+    RTCRayHit8 pacote{};
+    alignas(32) int validos[PACOTE] = {}; // -1 for a ray to trace
+    for (std::size_t i = 0; i < raios.size(); ++i) {
+        RTCRay r;
+        if (!para_embree(raios[i], r)) continue;
+        validos[i] = -1;
+        pacote.ray.org_x[i] = r.org_x, pacote.ray.org_y[i] = r.org_y, pacote.ray.org_z[i] = r.org_z;
+        pacote.ray.dir_x[i] = r.dir_x, pacote.ray.dir_y[i] = r.dir_y, pacote.ray.dir_z[i] = r.dir_z;
+        pacote.ray.tnear[i] = r.tnear, pacote.ray.tfar[i] = r.tfar;
+        pacote.ray.mask[i] = r.mask;
+        pacote.hit.geomID[i] = RTC_INVALID_GEOMETRY_ID;
+        pacote.hit.instID[0][i] = RTC_INVALID_GEOMETRY_ID;
+    }
+    RTCIntersectContext contexto;
+    rtcInitIntersectContext(&contexto);
+    contexto.flags = RTC_INTERSECT_CONTEXT_FLAG_COHERENT;
+    rtcIntersect8(validos, embree_->cena, &contexto, &pacote);
+    for (std::size_t i = 0; i < raios.size(); ++i) {
+        const bool encontrou = validos[i] != 0 && pacote.hit.geomID[i] != RTC_INVALID_GEOMETRY_ID;
+        triangulos[i] = encontrou ? std::optional(pacote.hit.primID[i]) : std::nullopt;
+    }
 }
 
 bool CenaRaios::obstruido(const RaioMundo& raio) const {

@@ -11,6 +11,7 @@
 #include <limits>
 #include <memory>
 #include <optional>
+#include <span>
 
 #include "scene/triangulo.hpp"
 
@@ -39,6 +40,13 @@ public:
     /// The nearest triangle the ray meets, as its position in the triangle list the structure
     /// was built from.
     std::optional<std::uint32_t> mais_proximo(const RaioMundo& raio) const;
+    /// How many rays mais_proximos takes at once.
+    static constexpr std::size_t PACOTE = 8;
+    /// mais_proximo for up to PACOTE rays at once, triangulos[i] answering raios[i]: rays
+    /// that start together and part little, such as a row of pixels' rays from the eye, go
+    /// through the structure faster together.
+    void mais_proximos(std::span<const RaioMundo> raios,
+                       std::span<std::optional<std::uint32_t>> triangulos) const;
     /// True when some triangle crosses the ray.
     bool obstruido(const RaioMundo& raio) const;
     /// The 0-based point indices of a triangle, in the order of its vertices.

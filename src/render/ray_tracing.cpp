@@ -3,8 +3,12 @@
 #include <tbb/blocked_range.h>
 #include <tbb/parallel_for.h>
 
+#include <algorithm>
+#include <array>
+#include <cmath>
 #include <limits>
 #include <optional>
+#include <span>
 
 #include "geometry/arredondamento.hpp"
 #include "render/acerto_raio.hpp"
@@ -47,15 +51,38 @@ public:
                                  int reflexoes, Cena& luzes) const {
         const auto triangulo = raios_.mais_proximo(no_mundo(origem, direcao, perto, SEM_FIM));
         if (!triangulo) return std::nullopt;
+        return cor_no_triangulo(*triangulo, origem, direcao, reflexoes, luzes);
+    }
+
+    /// cor_vista for the rays from the eye through points of the focal plane (direcoes, as
+    /// many as a packet takes), traced together.
+    void cores_do_olho(std::span<const Vetor> direcoes, std::span<std::optional<Cor>> cores,
+                       Cena& luzes) const {
+        std::array<RaioMundo, CenaRaios::PACOTE> raios;
+        std::array<std::optional<std::uint32_t>, CenaRaios::PACOTE> triangulos;
+        const std::size_t n = direcoes.size();
+        for (std::size_t i = 0; i < n; ++i) raios[i] = no_mundo(Vetor(), direcoes[i], 1, SEM_FIM);
+        raios_.mais_proximos({raios.data(), n}, {triangulos.data(), n});
+        for (std::size_t i = 0; i < n; ++i)
+            cores[i] = triangulos[i] ? cor_no_triangulo(*triangulos[i], Vetor(), direcoes[i],
+                                                        REFLEXOES_MAXIMAS, luzes)
+                                     : std::nullopt;
+    }
+
+private:
+    // The colour of the triangle a ray met, none when the ray turns out not to meet its plane.
+    std::optional<Cor> cor_no_triangulo(std::uint32_t triangulo, const Vetor& origem,
+                                        const Vetor& direcao, int reflexoes, Cena& luzes) const {
         const auto acerto =
-            refina_acerto(malha_.Pontos, raios_.vertices(*triangulo), origem, direcao);
+            refina_acerto(malha_.Pontos, raios_.vertices(triangulo), origem, direcao);
         if (!acerto) return std::nullopt;
 
         // Lit as seen from origem, which the shift by -origem makes the model's eye; from the
         // eye itself the shift is by zero and every number is the Phong renderer's. The side is
         // Phong's too: the one the first vertex shows to the viewer.
         const Ponto& primeiro = malha_.Pontos[acerto->vertices[0]];
-        const bool verso = para_o_olho(relativo(primeiro, origem)).produto_escalar(acerto->face) < 0;
+        const bool verso =
+            para_o_olho(relativo(primeiro, origem)).produto_escalar(acerto->face) < 0;
         const Refletancias lado =
             refletancias(verso ? material_.Od1 : material_.Od2,
                          verso ? material_.Os1 : material_.Os2, material_, cena_);
@@ -78,7 +105,6 @@ public:
         return cor;
     }
 
-private:
     RaioMundo no_mundo(const Vetor& origem, const Vetor& direcao, double perto,
                        double longe) const {
         const Camera& c = camera_;
@@ -132,41 +158,83 @@ private:
     const CenaRaios& raios_;
 };
 
-// Traces rows 1..599 in bands across the cores; false when a cancel stopped a band.
-bool traca_linhas(Bitmap& quadro, const Tracador& tracador, const Camera& camera,
-                  const Cena& cena, const Acompanhamento& acompanhamento) {
-    std::atomic<bool> interrompido{false};
-    const auto traca_faixa = [&](const tbb::blocked_range<int>& faixa) {
-        if (acompanhamento.cancelar && acompanhamento.cancelar->load()) {
-            interrompido = true;
-            return;
-        }
-        Cena luzes{cena.Ia, cena.Ka, {}, {}};
-        luzes.Il.reserve(cena.Il.size());
-        luzes.Pl.reserve(cena.Pl.size());
-        for (int y = faixa.begin(); y != faixa.end(); ++y) {
-            // Height y from the bottom is row LADO_TELA - y; the ray through a pixel's centre
-            // meets the focal plane (s = 1) where the rasterisers' pixel walk puts it.
-            const double ys = (static_cast<double>(y) / MEIO_LADO - 1) * camera.hy;
-            for (int x = 0; x < LADO_TELA; ++x) {
-                const double xs = (static_cast<double>(x) / MEIO_LADO - 1) * camera.hx;
-                const auto cor = tracador.cor_vista(Vetor(), Vetor(xs, ys, camera.d), 1,
-                                                    REFLEXOES_MAXIMAS, luzes);
-                if (cor) quadro.define_pixel(x, LADO_TELA - y, {canal(cor->r), canal(cor->g),
-                                                                canal(cor->b)});
-            }
-        }
-        if (acompanhamento.linhas_prontas) *acompanhamento.linhas_prontas += static_cast<int>(faixa.size());
+// The pixel columns and heights whose rays can meet the object.
+struct Caixa {
+    int x0 = 0, x1 = LADO_TELA - 1, y0 = 1, y1 = LADO_TELA - 1;
+};
+
+// When every point lies beyond the focal plane, the object's image lies within the box of its
+// points' images (a triangle in front of the eye projects onto the triangle of its vertices'
+// images), and the rays outside it need not be traced. Otherwise the part cut at the plane
+// may reach anywhere: the whole frame.
+Caixa caixa_do_objeto(const Malha& malha, const Camera& camera) {
+    double xmin = SEM_FIM, xmax = -SEM_FIM, ymin = SEM_FIM, ymax = -SEM_FIM;
+    for (const Ponto& p : malha.Pontos) {
+        if (!(p.zv >= camera.d)) return {};
+        const auto [xn, yn] = projeta(camera, p);
+        if (!std::isfinite(xn) || !std::isfinite(yn)) return {};
+        xmin = std::min(xmin, xn), xmax = std::max(xmax, xn);
+        ymin = std::min(ymin, yn), ymax = std::max(ymax, yn);
+    }
+    // the pixel whose centre is at xn is (xn + 1) 300; a pixel more on each side absorbs the
+    // rounding of both
+    const auto pixel = [](double n, double ajuste, int menor) {
+        return static_cast<int>(std::clamp(std::floor((n + 1) * MEIO_LADO) + ajuste,
+                                           static_cast<double>(menor), LADO_TELA - 1.0));
     };
-    tbb::parallel_for(tbb::blocked_range<int>(1, LADO_TELA, FAIXA), traca_faixa);
+    return {pixel(xmin, -1, 0), pixel(xmax, 2, 0), pixel(ymin, -1, 1), pixel(ymax, 2, 1)};
+}
+
+// Traces the row at height y (row LADO_TELA - y), a packet of neighbouring pixels at a time.
+// luzes is the workspace of the lights.
+void traca_linha(Bitmap& quadro, const Tracador& tracador, const Camera& camera, const Caixa& caixa,
+                 int y, Cena& luzes) {
+    constexpr auto PACOTE = static_cast<int>(CenaRaios::PACOTE);
+    std::array<Vetor, CenaRaios::PACOTE> direcoes;
+    std::array<std::optional<Cor>, CenaRaios::PACOTE> cores;
+    // The ray through a pixel's centre meets the focal plane (s = 1) where the rasterisers'
+    // pixel walk puts it.
+    const double ys = (static_cast<double>(y) / MEIO_LADO - 1) * camera.hy;
+    for (int x0 = caixa.x0; x0 <= caixa.x1; x0 += PACOTE) {
+        const auto n = static_cast<std::size_t>(std::min(PACOTE, caixa.x1 - x0 + 1));
+        for (std::size_t i = 0; i < n; ++i) {
+            const double x = x0 + static_cast<double>(i);
+            direcoes[i] = Vetor((x / MEIO_LADO - 1) * camera.hx, ys, camera.d);
+        }
+        tracador.cores_do_olho({direcoes.data(), n}, {cores.data(), n}, luzes);
+        for (std::size_t i = 0; i < n; ++i)
+            if (const auto& cor = cores[i])
+                quadro.define_pixel(x0 + static_cast<int>(i), LADO_TELA - y,
+                                    {canal(cor->r), canal(cor->g), canal(cor->b)});
+    }
+}
+
+// Traces rows 1..599 in bands across the cores; false when a cancel stopped a band.
+bool traca_linhas(Bitmap& quadro, const Tracador& tracador, const Camera& camera, const Cena& cena,
+                  const Caixa& caixa, const Acompanhamento& acompanhamento) {
+    std::atomic<bool> interrompido{false};
+    tbb::parallel_for(tbb::blocked_range<int>(1, LADO_TELA, FAIXA),
+                      [&](const tbb::blocked_range<int>& faixa) {
+                          if (acompanhamento.cancelar && acompanhamento.cancelar->load()) {
+                              interrompido = true;
+                              return;
+                          }
+                          Cena luzes{cena.Ia, cena.Ka, {}, {}};
+                          luzes.Il.reserve(cena.Il.size());
+                          luzes.Pl.reserve(cena.Pl.size());
+                          const int fim = std::min(faixa.end() - 1, caixa.y1);
+                          for (int y = std::max(faixa.begin(), caixa.y0); y <= fim; ++y)
+                              traca_linha(quadro, tracador, camera, caixa, y, luzes);
+                          if (acompanhamento.linhas_prontas)
+                              *acompanhamento.linhas_prontas += static_cast<int>(faixa.size());
+                      });
     return !interrompido;
 }
 
 } // namespace
 
-bool desenha_ray_tracing(Bitmap& tela, Malha& malha, const Camera& camera,
-                         const Material& material, const Cena& cena, CenaRaios& raios,
-                         const Acompanhamento& acompanhamento) {
+bool desenha_ray_tracing(Bitmap& tela, Malha& malha, const Camera& camera, const Material& material,
+                         const Cena& cena, CenaRaios& raios, const Acompanhamento& acompanhamento) {
     Bitmap quadro = tela;
     quadro.define_caneta(AMARELO);
     limpa_tela(quadro, PRETO);
@@ -176,7 +244,8 @@ bool desenha_ray_tracing(Bitmap& tela, Malha& malha, const Camera& camera,
         recalcula_normais(malha);
         if (raios.prepara(malha, malha.FatorDilatacaoZ)) {
             const Tracador tracador(malha, camera, material, cena, raios);
-            if (!traca_linhas(quadro, tracador, camera, cena, acompanhamento)) return false;
+            const Caixa caixa = caixa_do_objeto(malha, camera);
+            if (!traca_linhas(quadro, tracador, camera, cena, caixa, acompanhamento)) return false;
         }
     }
     tela = std::move(quadro);

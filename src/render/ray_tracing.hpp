@@ -35,8 +35,8 @@ struct Acompanhamento {
 /// sees the object through a point beyond the focal plane. The frame is drawn aside and copied
 /// over tela when complete: false, and tela untouched, when cancelled. Rebuilds the triangle
 /// and vertex normals; raios is brought up to date with the mesh first.
-bool desenha_ray_tracing(Bitmap& tela, Malha& malha, const Camera& camera,
-                         const Material& material, const Cena& cena, CenaRaios& raios,
+bool desenha_ray_tracing(Bitmap& tela, Malha& malha, const Camera& camera, const Material& material,
+                         const Cena& cena, CenaRaios& raios,
                          const Acompanhamento& acompanhamento = {});
 
 } // namespace quindra

@@ -40,7 +40,8 @@ Malha de_quadrilateros(std::initializer_list<Quadrilatero> quadrilateros, const 
     for (const Quadrilatero& q : quadrilateros) {
         const auto n = static_cast<std::int32_t>(malha.Pontos.size());
         malha.Pontos.insert(malha.Pontos.end(), {q.a, q.b, q.c, q.d});
-        malha.Triangulos.insert(malha.Triangulos.end(), {{n + 1, n + 2, n + 3}, {n + 1, n + 3, n + 4}});
+        malha.Triangulos.insert(malha.Triangulos.end(),
+                                {{n + 1, n + 2, n + 3}, {n + 1, n + 3, n + 4}});
     }
     orienta_para_fora(malha, camera, centro);
     return malha;
@@ -160,8 +161,8 @@ TEST_F(RayTracing, PontoEscondidoDaLuzRecebeSoOAmbiente) {
     material.Ks = 0.5;
     material.Os1 = material.Os2 = Cor(255, 255, 255);
     poe_luzes({Ponto(60, 0, 150)});
-    const Malha malha = de_quadrilateros({chao(100, 0), chao(10, 50), chao(1e300, -1e300)},
-                                         camera, Ponto(0, 0, -1000));
+    const Malha malha = de_quadrilateros({chao(100, 0), chao(10, 50), chao(1e300, -1e300)}, camera,
+                                         Ponto(0, 0, -1000));
     const Bitmap tela = traca(malha);
     teste::guarda_para_olhar(tela, "ray_tracing_sombra");
 
@@ -217,10 +218,10 @@ TEST_F(RayTracing, ObjetoConvexoSemBrilhoIgualAoPhong) {
                 continue;
             }
             ++comparados;
-            const CorPixel t = raios.pixel(x, y), e = phong.pixel(x - 1, y),
-                           p = phong.pixel(x, y), d = phong.pixel(x + 1, y);
-            diferentes += longe_da_faixa(t.r, e.r, p.r, d.r) || longe_da_faixa(t.g, e.g, p.g, d.g) ||
-                          longe_da_faixa(t.b, e.b, p.b, d.b);
+            const CorPixel t = raios.pixel(x, y), e = phong.pixel(x - 1, y), p = phong.pixel(x, y),
+                           d = phong.pixel(x + 1, y);
+            diferentes += longe_da_faixa(t.r, e.r, p.r, d.r) ||
+                          longe_da_faixa(t.g, e.g, p.g, d.g) || longe_da_faixa(t.b, e.b, p.b, d.b);
         }
     EXPECT_GT(comparados, 80000);
     EXPECT_EQ(diferentes, 0);
@@ -290,7 +291,8 @@ TEST_F(RayTracing, MesmoQuadroComUmOuVariosFiosEAcompanhamento) {
     const Bitmap antes = tela;
     cancelar = true;
     Malha copia = malha;
-    EXPECT_FALSE(desenha_ray_tracing(tela, copia, camera, material, cena, raios, {&cancelar, &linhas}));
+    EXPECT_FALSE(
+        desenha_ray_tracing(tela, copia, camera, material, cena, raios, {&cancelar, &linhas}));
     EXPECT_EQ(tela.rgb(), antes.rgb());
     EXPECT_EQ(tela.caneta(), BRANCO);
 }
