@@ -1,7 +1,6 @@
 #include "app/janela.hpp"
 
 #include "geometry/numero_texto.hpp"
-#include "render/algoritmos.hpp"
 #include "scene/objeto.hpp"
 
 namespace quindra {
@@ -19,7 +18,13 @@ Janela::Janela(Plataforma& plataforma, std::filesystem::path diretorio, Persiste
 }
 
 void Janela::FormDestroy() {
-    if (persistencia_ == Persistencia::le_e_grava) descarrega_configuracao();
+    if (fechada_) return;
+    fechada_ = true;
+    if (persistencia_ != Persistencia::le_e_grava) return;
+    const std::string antes = Mensagem_label.texto;
+    descarrega_configuracao();
+    // Only a failed write touches the message line, which a closing window never shows.
+    if (Mensagem_label.texto != antes) plataforma_.relata_erro(Mensagem_label.texto);
 }
 
 void Janela::altera_texto(CampoTexto& campo, std::string texto) {
@@ -71,6 +76,12 @@ bool Janela::le_iluminacao() {
 }
 
 void Janela::Desenhar_buttonClick() {
+    const auto inicio = std::chrono::steady_clock::now();
+    desenha_com(algoritmo_da_escolha(Renderizadores_radio.selecionado));
+    duracao_ultimo_desenho_ = std::chrono::steady_clock::now() - inicio;
+}
+
+void Janela::desenha_com(std::optional<Algoritmo> algoritmo) {
     bool erro = false;
     const double fator = converte_real(FatorDilZ.texto, erro);
     if (erro) {
@@ -79,7 +90,6 @@ void Janela::Desenhar_buttonClick() {
     }
     Malha& malha = sistema.malha;
     malha.FatorDilatacaoZ = fator;
-    const auto algoritmo = algoritmo_da_escolha(Renderizadores_radio.selecionado);
     // Drawing without an object (the rotate-and-draw command can ask for it) draws nothing.
     if (!algoritmo || malha.NumTriangulos() == 0) return;
     const DescricaoAlgoritmo& escolha = descricao(*algoritmo);
@@ -110,12 +120,15 @@ void Janela::Desenhar_buttonClick() {
 
 void Janela::CarregarObj_buttonClick() {
     // A cancelled dialog loads nothing (not the dialog's previous file once more).
-    const auto arquivo = plataforma_.escolhe_arquivo_para_abrir();
-    if (!arquivo) return;
+    const auto arquivo = plataforma_.escolhe_arquivo_para_abrir(DialogoObjeto);
+    if (arquivo) carrega_objeto_de(*arquivo);
+}
+
+void Janela::carrega_objeto_de(const std::string& arquivo) {
     sistema.malha.FatorDilatacaoZ = 1.0;
-    if (!aceita(carrega_objeto(sistema.malha, *arquivo))) return;
+    if (!aceita(carrega_objeto(sistema.malha, arquivo))) return;
     sistema.raios.descarta();
-    NomeDoArquivo_label.texto = *arquivo;
+    NomeDoArquivo_label.texto = arquivo;
     Desenhar_button.habilitado = true;
     Label58.texto = formata_inteiro(sistema.malha.NumTriangulos());
 }
