@@ -1,7 +1,7 @@
 #include "app/janela.hpp"
 
 #include "geometry/numero_texto.hpp"
-#include "scene/objeto.hpp"
+#include "scene/formatos.hpp"
 
 namespace quindra {
 
@@ -126,7 +126,7 @@ void Janela::CarregarObj_buttonClick() {
 
 void Janela::carrega_objeto_de(const std::string& arquivo) {
     sistema.malha.FatorDilatacaoZ = 1.0;
-    if (!aceita(carrega_objeto(sistema.malha, arquivo))) return;
+    if (!aceita(carrega_malha(sistema.malha, arquivo))) return;
     sistema.raios.descarta();
     NomeDoArquivo_label.texto = arquivo;
     Desenhar_button.habilitado = true;

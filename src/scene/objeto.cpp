@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "geometry/leitor_texto.hpp"
+#include "scene/malha_lida.hpp"
 
 namespace quindra {
 
@@ -17,35 +18,31 @@ std::size_t reserva_limitada(std::int32_t declarados, const LeitorTexto& leitor)
         static_cast<std::uintmax_t>(declarados), leitor.tamanho() / MENOR_REGISTRO + 1));
 }
 
-bool le_pontos(LeitorTexto& leitor, std::int32_t quantos, double fator_z, ListaDePontos& pontos,
-               Ponto& centro) {
-    pontos.reserve(reserva_limitada(quantos, leitor));
+bool le_pontos(LeitorTexto& leitor, std::int32_t quantos, MalhaLida& lida) {
+    lida.reserva(reserva_limitada(quantos, leitor), 0);
     for (std::int32_t i = 0; i < quantos; ++i) {
         double x, y, z;
         const bool lido = leitor.le_real(x) && leitor.le_real(y) && leitor.le_real(z);
         // The file must go on after every point: at least the triangles follow.
         if (!lido || leitor.fim()) return false;
-        z *= fator_z;
-        centro.atribui(centro.x + x, centro.y + y, centro.z + z);
-        pontos.emplace_back(x, y, z);
+        lida.pontos.emplace_back(x, y, z);
     }
     return true;
 }
 
 bool le_triangulos(LeitorTexto& leitor, std::int32_t quantos, std::int32_t num_pontos,
-                   std::vector<Triangulo>& triangulos) {
+                   MalhaLida& lida) {
     const auto valido = [num_pontos](std::int32_t indice) {
         return indice >= 1 && indice <= num_pontos;
     };
-    triangulos.reserve(reserva_limitada(quantos, leitor));
+    lida.reserva(0, reserva_limitada(quantos, leitor));
     for (std::int32_t k = 1; k <= quantos; ++k) {
         std::int32_t i, j, l;
         // An index asked for past the end of the file reads as 0 and fails the range test, so
         // a file that ends right after its last index still loads whole.
         if (!leitor.le_inteiro(i) || !leitor.le_inteiro(j) || !leitor.le_inteiro(l)) return false;
         if (!valido(i) || !valido(j) || !valido(l)) return false;
-        Triangulo& t = triangulos.emplace_back(i, j, l);
-        t.tetraedro = (k - 1) / 4 + 1;
+        lida.triangulos.emplace_back(i, j, l);
     }
     return true;
 }
@@ -62,21 +59,10 @@ std::string carrega_objeto(Malha& malha, const std::filesystem::path& arquivo) {
     // A negative triangle count is no object either.
     if (num_pontos < 3 || num_triangulos <= 0) return OBJETO_SEM_FACES;
 
-    Ponto centro(0, 0, 0);
-    ListaDePontos pontos;
-    if (!le_pontos(leitor, num_pontos, malha.FatorDilatacaoZ, pontos, centro))
-        return INCONSISTENCIAS_PONTOS;
-
-    std::vector<Triangulo> triangulos;
-    if (!le_triangulos(leitor, num_triangulos, num_pontos, triangulos))
-        return INCONSISTENCIAS_TRIANGULOS;
-
-    libera_malha(malha);
-    malha.Pontos = std::move(pontos);
-    malha.Triangulos = std::move(triangulos);
-    centro.atribui(centro.x / num_pontos, centro.y / num_pontos, centro.z / num_pontos);
-    malha.CentroObjeto = centro;
-    return MENSAGEM_SUCESSO_OBJETO;
+    MalhaLida lida;
+    if (!le_pontos(leitor, num_pontos, lida)) return INCONSISTENCIAS_PONTOS;
+    if (!le_triangulos(leitor, num_triangulos, num_pontos, lida)) return INCONSISTENCIAS_TRIANGULOS;
+    return instala_malha(malha, std::move(lida));
 }
 
 } // namespace quindra
