@@ -148,8 +148,11 @@ public:
 
     // --- controls outside the pages ---------------------------------------------------------
     const std::string TForm1 = "Sistema de Quindra Para ObjetosTriangularizados"; // caption
-    // The open dialog says what it opens; objects come under any name, so are not filtered.
-    const DialogoArquivo DialogoObjeto{"Abrir objeto", {}};
+    // The open dialog says what it opens. Objects come under any name, so the dialog shows
+    // every file until the user picks the list of known mesh formats.
+    const DialogoArquivo DialogoObjeto{
+        "Abrir objeto",
+        {"Todos os arquivos (*)", "Objetos 3D (*.txt *.obj *.stl *.ply *.off *.gltf *.glb)"}};
     const DialogoArquivo DialogoTextura{
         "Abrir textura",
         {"Imagens BMP, PNG e JPEG (*.bmp *.png *.jpg *.jpeg)", "Todos os arquivos (*)"}};
