@@ -91,7 +91,7 @@ void Janela::desenha_com(std::optional<Algoritmo> algoritmo) {
     Malha& malha = sistema.malha;
     malha.FatorDilatacaoZ = fator;
     // Drawing without an object (the rotate-and-draw command can ask for it) draws nothing.
-    if (!algoritmo || !descricao(*algoritmo).desenha || malha.NumTriangulos() == 0) return;
+    if (!algoritmo || malha.NumTriangulos() == 0) return;
     const DescricaoAlgoritmo& escolha = descricao(*algoritmo);
     if (escolha.textura && !sistema.TexturaCarregada()) {
         Mensagem_label.texto = "Não há textura carregada.";
@@ -113,6 +113,7 @@ void Janela::desenha_com(std::optional<Algoritmo> algoritmo) {
     }
     desenho.faixa = sistema.faixa_textura;
     desenho.modo = {sistema.ModoTetraedro, &sistema.TabelaTetraedros};
+    desenho.raios = &sistema.raios;
     desenha(*algoritmo, desenho);
     Imagem = *sistema.Tela;
 }
@@ -126,6 +127,7 @@ void Janela::CarregarObj_buttonClick() {
 void Janela::carrega_objeto_de(const std::string& arquivo) {
     sistema.malha.FatorDilatacaoZ = 1.0;
     if (!aceita(carrega_malha(sistema.malha, arquivo))) return;
+    sistema.raios.descarta();
     NomeDoArquivo_label.texto = arquivo;
     Desenhar_button.habilitado = true;
     Label58.texto = formata_inteiro(sistema.malha.NumTriangulos());
