@@ -114,7 +114,13 @@ void Janela::desenha_com(std::optional<Algoritmo> algoritmo) {
     desenho.faixa = sistema.faixa_textura;
     desenho.modo = {sistema.ModoTetraedro, &sistema.TabelaTetraedros};
     desenho.raios = &sistema.raios;
-    desenha(*algoritmo, desenho);
+    // Only the ray tracer counts its rows and stops when asked; a cancelled one leaves the frame.
+    linhas_prontas_ = 0;
+    cancelar_desenho_ = false;
+    desenho.acompanhamento = {&cancelar_desenho_, &linhas_prontas_};
+    const int linhas = *algoritmo == Algoritmo::RayTracing ? LINHAS_TRACADAS : 0;
+    plataforma_.acompanha_desenho([&] { desenha(*algoritmo, desenho); },
+                                  {&linhas_prontas_, linhas, &cancelar_desenho_});
     Imagem = *sistema.Tela;
 }
 

@@ -114,6 +114,20 @@ TEST_F(JanelaTeste, RayTracingLeComoPhongEDesenha) {
     EXPECT_NE(janela.Imagem.rgb(), antes.rgb());
 }
 
+TEST_F(JanelaTeste, RayTracingCanceladoDeixaOQuadroAnterior) {
+    carrega();
+    desenha(5);
+    const Bitmap antes = janela.Imagem;
+    plataforma.cancela_desenhos = true;
+    desenha(7);
+    EXPECT_EQ(janela.Imagem.rgb(), antes.rgb());
+    // Only the ray tracer counts rows for a progress display.
+    EXPECT_EQ(plataforma.linhas_dos_desenhos, (std::vector<int>{0, LINHAS_TRACADAS}));
+    plataforma.cancela_desenhos = false;
+    desenha(7);
+    EXPECT_NE(janela.Imagem.rgb(), antes.rgb());
+}
+
 // The ray tracer keeps its structure between draws: a new object, or a new Z dilation, must
 // still be drawn as a window that never drew anything else would draw it.
 TEST_F(JanelaTeste, RayTracingSegueOObjetoEAFatorZ) {
