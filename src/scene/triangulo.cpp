@@ -70,9 +70,16 @@ void ordena_triangulos(Malha& malha) {
     };
     auto& lista = malha.Triangulos;
     // Drawn again from the same place, the list is already in order: a stable sort would
-    // leave it as it is, at the cost of a full merge.
-    if (!std::is_sorted(lista.begin(), lista.end(), mais_perto))
-        std::stable_sort(lista.begin(), lista.end(), mais_perto);
+    // leave it as it is.
+    if (std::is_sorted(lista.begin(), lista.end(), mais_perto)) return;
+    // The radix sort orders the keys exactly as mais_perto does and is stable, so the list
+    // comes out as a stable merge sort would leave it.
+    const auto ordem = malha.ordenacao.radix.ordena(
+        lista.size(), [&lista](std::size_t i) { return lista[i].distancia; });
+    auto& troca = malha.ordenacao.troca;
+    troca.resize(lista.size());
+    for (std::size_t i = 0; i < ordem.size(); ++i) troca[i] = lista[ordem[i]];
+    lista.swap(troca);
 }
 
 } // namespace quindra

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "geometry/instrumental_basico.hpp"
+#include "scene/ordem_radix.hpp"
 
 namespace quindra {
 
@@ -48,6 +49,12 @@ struct Malha {
     std::vector<Cor> CoresVertices;
     std::optional<Ponto> CentroObjeto;
     double FatorDilatacaoZ = 1.0;
+
+    /// Working space of the painter's sort, kept so that a Draw allocates nothing once grown.
+    struct Ordenacao {
+        OrdemRadix radix;
+        std::vector<Triangulo> troca;
+    } ordenacao;
 
     // The loader refuses counts beyond the int32 range, so the narrowing never loses.
     std::int32_t NumPontos() const { return static_cast<std::int32_t>(Pontos.size()); }
