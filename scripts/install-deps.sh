@@ -5,7 +5,7 @@ set -euo pipefail
 
 pacotes=(
     g++ cmake ninja-build pkg-config
-    libstb-dev libcli11-dev
+    libstb-dev libcli11-dev libtbb-dev
     libgtest-dev libbenchmark-dev
     locales python3
 )

@@ -5,8 +5,12 @@
 #include <cstdint>
 
 #include "geometry/arredondamento.hpp"
+#include <tbb/parallel_for.h>
+
 #include "render/iluminacao.hpp"
+#include "render/lote_faixas.hpp"
 #include "render/pintor.hpp"
+#include "render/pixels_pontos.hpp"
 #include "render/preparo_malha.hpp"
 #include "render/varredura_profundidade.hpp"
 #include "view/coordenadas.hpp"
@@ -69,8 +73,10 @@ void cria_cores_vertices(Malha& malha) { malha.CoresVertices.assign(malha.Pontos
 void calcula_cores_vertices(Malha& malha, const Material& material, const Cena& cena) {
     const std::size_t n =
         std::min({malha.CoresVertices.size(), malha.Pontos.size(), malha.NormaisVertices.size()});
-    for (std::size_t i = 0; i < n; ++i)
+    // Each point's colour depends on that point alone.
+    tbb::parallel_for(std::size_t{0}, n, [&](std::size_t i) {
         malha.CoresVertices[i] = ilumina(malha.Pontos[i], malha.NormaisVertices[i], material, cena);
+    });
 }
 
 void preenche_triangulo_gouraud(Bitmap& tela, const VerticesTela& vertices,
@@ -105,14 +111,31 @@ void preenche_triangulo_gouraud(Bitmap& tela, const VerticesTela& vertices,
     });
 }
 
+namespace {
+
+// A (sub-)triangle set up for the depth-buffered fill, with the colours of its vertices.
+struct TrianguloGouraudZ {
+    TrianguloProfundidade forma;
+    std::array<Cor, 3> cores;
+
+    void preenche(Bitmap& tela, ZBuffer& z, const FaixaAlturas& faixa = {}) const {
+        forma.preenche(
+            z,
+            [&](int x, int y, const Baricentricas& w) {
+                tela.define_pixel(x, LADO_TELA - y, cor_misturada(cores[0], cores[1], cores[2], w));
+            },
+            faixa);
+    }
+};
+
+} // namespace
+
 void preenche_triangulo_gouraud_z(Bitmap& tela, ZBuffer& z, const Camera& camera, const Vetor& face,
                                   const std::array<Ponto, 3>& pontos,
                                   const std::array<Cor, 3>& cores) {
-    TrianguloProfundidade triangulo;
-    if (!triangulo.prepara(camera, pontos[0], pontos[1], pontos[2], face)) return;
-    triangulo.preenche(z, [&](int x, int y, const Baricentricas& w) {
-        tela.define_pixel(x, LADO_TELA - y, cor_misturada(cores[0], cores[1], cores[2], w));
-    });
+    TrianguloGouraudZ triangulo{{}, cores};
+    if (triangulo.forma.prepara(camera, pontos[0], pontos[1], pontos[2], face))
+        triangulo.preenche(tela, z);
 }
 
 Bitmap& desenha_gouraud_pintor(Bitmap& tela, Malha& malha, const Camera& camera,
@@ -134,13 +157,34 @@ Bitmap& desenha_gouraud_pintor(Bitmap& tela, Malha& malha, const Camera& camera,
 Bitmap& desenha_gouraud_zbuffer(Bitmap& tela, Malha& malha, const Camera& camera,
                                 const Material& material, const Cena& cena, ZBuffer& z) {
     if (!prepara_desenho(tela, malha, material, cena, PRETO, BRANCO)) return tela;
+    projeta_pontos(malha, camera);
+    LoteFaixas<TrianguloGouraudZ> lote;
+    const auto preenche = [&](const TrianguloGouraudZ& t, const FaixaAlturas& faixa) {
+        t.preenche(tela, z, faixa);
+    };
+    TrianguloGouraudZ item;
     // Nearest first: the strict depth test then turns most hidden pixels away uncoloured.
     for (const Triangulo& t : malha.Triangulos) {
-        para_cada_parte(malha, t, camera.d,
-                        [&](const std::array<Ponto, 3>& p, const std::array<Cor, 3>& k) {
-                            preenche_triangulo_gouraud_z(tela, z, camera, t.normal, p, k);
-                        });
+        if (const auto tela_vertices = vertices_alem(malha, t)) {
+            // Drawn whole: straight from the mesh, with the positions already projected.
+            const auto [i1, i2, i3] = t.indices();
+            const auto& p = malha.Pontos;
+            if (!item.forma.prepara(camera, p[i1], p[i2], p[i3], t.normal, *tela_vertices))
+                continue;
+            const auto& k = malha.CoresVertices;
+            item.cores = {k[i1], k[i2], k[i3]};
+            lote.adiciona(item, item.forma.base(), item.forma.topo());
+        } else {
+            para_cada_parte(malha, t, camera.d,
+                            [&](const std::array<Ponto, 3>& p, const std::array<Cor, 3>& k) {
+                                if (!item.forma.prepara(camera, p[0], p[1], p[2], t.normal)) return;
+                                item.cores = k;
+                                lote.adiciona(item, item.forma.base(), item.forma.topo());
+                            });
+        }
+        if (lote.cheio()) lote.esvazia(preenche);
     }
+    lote.esvazia(preenche);
     return tela;
 }
 
