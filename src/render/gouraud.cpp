@@ -80,7 +80,7 @@ void calcula_cores_vertices(Malha& malha, const Material& material, const Cena& 
 }
 
 void preenche_triangulo_gouraud(Bitmap& tela, const VerticesTela& vertices,
-                                const std::array<Cor, 3>& cores) {
+                                const std::array<Cor, 3>& cores, const FaixaLinhas& faixa) {
     if (fora_de_alcance(vertices)) return;
     const TrianguloTela t = ordena_por_altura(vertices);
     const auto x1 = static_cast<double>(t.v[0].x), y1 = static_cast<double>(t.v[0].y);
@@ -94,21 +94,27 @@ void preenche_triangulo_gouraud(Bitmap& tela, const VerticesTela& vertices,
     };
     const Cor &k1 = cor(0), &k2 = cor(1), &k3 = cor(2);
 
-    percorre_linhas(t, [&](const LinhaVarredura& linha) {
-        // A part's first line rounds its edges half to even; the later ones add a half and
-        // truncate. The span only bounds the search: the weights decide each pixel.
-        std::int64_t xl = linha.primeira ? arredonda(linha.esquerda) : trunca(linha.esquerda + 0.5);
-        std::int64_t xr = linha.primeira ? arredonda(linha.direita) : trunca(linha.direita + 0.5);
-        xl = std::max<std::int64_t>(xl, 0);
-        xr = std::min(xr, ULTIMA_LINHA);
-        const auto y = static_cast<double>(linha.y);
-        for (std::int64_t x = xl; x <= xr; ++x) {
-            const Baricentricas w =
-                baricentricas_det(det, x1, y1, x2, y2, x3, y3, static_cast<double>(x), y);
-            if (w.a >= TOLERANCIA_ARESTA && w.b >= TOLERANCIA_ARESTA && w.c >= TOLERANCIA_ARESTA)
-                tela.define_pixel(x, LADO_TELA - linha.y, cor_misturada(k1, k2, k3, w));
-        }
-    });
+    percorre_linhas(
+        t,
+        [&](const LinhaVarredura& linha) {
+            // A part's first line rounds its edges half to even; the later ones add a half and
+            // truncate. The span only bounds the search: the weights decide each pixel.
+            std::int64_t xl =
+                linha.primeira ? arredonda(linha.esquerda) : trunca(linha.esquerda + 0.5);
+            std::int64_t xr =
+                linha.primeira ? arredonda(linha.direita) : trunca(linha.direita + 0.5);
+            xl = std::max<std::int64_t>(xl, 0);
+            xr = std::min(xr, ULTIMA_LINHA);
+            const auto y = static_cast<double>(linha.y);
+            for (std::int64_t x = xl; x <= xr; ++x) {
+                const Baricentricas w =
+                    baricentricas_det(det, x1, y1, x2, y2, x3, y3, static_cast<double>(x), y);
+                if (w.a >= TOLERANCIA_ARESTA && w.b >= TOLERANCIA_ARESTA &&
+                    w.c >= TOLERANCIA_ARESTA)
+                    tela.define_pixel(x, LADO_TELA - linha.y, cor_misturada(k1, k2, k3, w));
+            }
+        },
+        faixa);
 }
 
 namespace {
@@ -118,7 +124,7 @@ struct TrianguloGouraudZ {
     TrianguloProfundidade forma;
     std::array<Cor, 3> cores;
 
-    void preenche(Bitmap& tela, ZBuffer& z, const FaixaAlturas& faixa = {}) const {
+    void preenche(Bitmap& tela, ZBuffer& z, const FaixaLinhas& faixa = {}) const {
         forma.preenche(
             z,
             [&](int x, int y, const Baricentricas& w) {
@@ -138,19 +144,47 @@ void preenche_triangulo_gouraud_z(Bitmap& tela, ZBuffer& z, const Camera& camera
         triangulo.preenche(tela, z);
 }
 
+namespace {
+
+// A sub-triangle on the screen with the colours of its vertices, for the painter's bands.
+struct TrianguloGouraud {
+    VerticesTela vertices;
+    std::array<Cor, 3> cores;
+
+    std::int64_t primeira_linha() const {
+        return std::min({vertices[0].y, vertices[1].y, vertices[2].y});
+    }
+    std::int64_t ultima_linha() const {
+        return std::max({vertices[0].y, vertices[1].y, vertices[2].y});
+    }
+    void pinta(Bitmap& tela, const FaixaLinhas& faixa) const {
+        preenche_triangulo_gouraud(tela, vertices, cores, faixa);
+    }
+};
+
+} // namespace
+
 Bitmap& desenha_gouraud_pintor(Bitmap& tela, Malha& malha, const Camera& camera,
                                const Material& material, const Cena& cena) {
     if (!prepara_desenho(tela, malha, material, cena, AMARELO, PRETO)) return tela;
-    for (auto t = malha.Triangulos.rbegin(); t != malha.Triangulos.rend(); ++t) {
-        para_cada_parte(malha, *t, camera.d,
-                        [&](const std::array<Ponto, 3>& p, const std::array<Cor, 3>& k) {
-                            preenche_triangulo_gouraud(tela,
-                                                       {projeta_vertice(camera, p[0]),
-                                                        projeta_vertice(camera, p[1]),
-                                                        projeta_vertice(camera, p[2])},
-                                                       k);
-                        });
-    }
+    projeta_pontos(malha, camera);
+    const auto prepara = [&](const Triangulo& t, PartesTriangulo<TrianguloGouraud>& partes) {
+        // What fora_de_alcance turns away the fill would leave unpainted.
+        if (const auto tela_vertices = vertices_alem(malha, t)) {
+            if (fora_de_alcance(*tela_vertices)) return;
+            const auto [i1, i2, i3] = t.indices();
+            const auto& k = malha.CoresVertices;
+            partes.adiciona({*tela_vertices, {k[i1], k[i2], k[i3]}});
+            return;
+        }
+        para_cada_parte(
+            malha, t, camera.d, [&](const std::array<Ponto, 3>& p, const std::array<Cor, 3>& k) {
+                const VerticesTela v{projeta_vertice(camera, p[0]), projeta_vertice(camera, p[1]),
+                                     projeta_vertice(camera, p[2])};
+                if (!fora_de_alcance(v)) partes.adiciona({v, k});
+            });
+    };
+    pinta_do_fundo<TrianguloGouraud>(tela, malha, prepara);
     return tela;
 }
 
@@ -159,7 +193,7 @@ Bitmap& desenha_gouraud_zbuffer(Bitmap& tela, Malha& malha, const Camera& camera
     if (!prepara_desenho(tela, malha, material, cena, PRETO, BRANCO)) return tela;
     projeta_pontos(malha, camera);
     LoteFaixas<TrianguloGouraudZ> lote;
-    const auto preenche = [&](const TrianguloGouraudZ& t, const FaixaAlturas& faixa) {
+    const auto preenche = [&](const TrianguloGouraudZ& t, const FaixaLinhas& faixa) {
         t.preenche(tela, z, faixa);
     };
     TrianguloGouraudZ item;

@@ -20,20 +20,21 @@ template <class Item> class LoteFaixas {
 public:
     /// Enough triangles to keep the bands busy, few enough to stay in the caches.
     static constexpr std::size_t CAPACIDADE = 4096;
-    static constexpr std::int64_t ALTURA_FAIXA = 25;
-    static constexpr std::size_t FAIXAS = (ULTIMA_LINHA + ALTURA_FAIXA) / ALTURA_FAIXA;
+    static constexpr std::int64_t LINHAS_POR_FAIXA = 25;
+    static constexpr std::size_t FAIXAS = (ULTIMA_LINHA + LINHAS_POR_FAIXA) / LINHAS_POR_FAIXA;
 
     LoteFaixas() { itens_.reserve(CAPACIDADE); }
 
-    /// Adds an item whose scan walk spans heights base..topo, which may reach beyond the frame.
-    void adiciona(const Item& item, std::int64_t base, std::int64_t topo) {
-        base = std::max<std::int64_t>(base, 0);
-        topo = std::min(topo, ULTIMA_LINHA);
-        if (base > topo) return;
+    /// Adds an item that paints at most lines primeira..ultima (rows or heights, as the renderer
+    /// counts them), which may reach beyond the frame; one that misses the frame is dropped.
+    void adiciona(const Item& item, std::int64_t primeira, std::int64_t ultima) {
+        primeira = std::max<std::int64_t>(primeira, 0);
+        ultima = std::min(ultima, ULTIMA_LINHA);
+        if (primeira > ultima) return;
         const auto indice = static_cast<std::uint32_t>(itens_.size());
         itens_.push_back(item);
-        for (auto f = static_cast<std::size_t>(base / ALTURA_FAIXA);
-             f <= static_cast<std::size_t>(topo / ALTURA_FAIXA); ++f)
+        for (auto f = static_cast<std::size_t>(primeira / LINHAS_POR_FAIXA);
+             f <= static_cast<std::size_t>(ultima / LINHAS_POR_FAIXA); ++f)
             faixas_[f].push_back(indice);
     }
 
@@ -44,8 +45,9 @@ public:
     template <class Preenche> void esvazia(Preenche&& preenche) {
         if (itens_.empty()) return;
         tbb::parallel_for(std::size_t{0}, FAIXAS, [&](std::size_t f) {
-            const auto base = static_cast<std::int64_t>(f) * ALTURA_FAIXA;
-            const FaixaAlturas faixa{base, std::min(base + ALTURA_FAIXA - 1, ULTIMA_LINHA)};
+            const auto primeira = static_cast<std::int64_t>(f) * LINHAS_POR_FAIXA;
+            const FaixaLinhas faixa{primeira,
+                                    std::min(primeira + LINHAS_POR_FAIXA - 1, ULTIMA_LINHA)};
             for (std::uint32_t i : faixas_[f]) preenche(itens_[i], faixa);
         });
         itens_.clear();

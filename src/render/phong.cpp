@@ -77,7 +77,7 @@ bool prepara_triangulo(const DesenhoPhong& e, TrianguloPhong& item,
     return true;
 }
 
-void preenche_triangulo(const DesenhoPhong& e, const TrianguloPhong& t, const FaixaAlturas& faixa) {
+void preenche_triangulo(const DesenhoPhong& e, const TrianguloPhong& t, const FaixaLinhas& faixa) {
     const auto& [a, b, c] = t.forma.pontos();
     const auto& [na, nb, nc] = t.normais;
     Refletancias lado = t.lado;
@@ -108,7 +108,7 @@ void preenche_triangulo(const DesenhoPhong& e, const TrianguloPhong& t, const Fa
 void desenha_lista(const DesenhoPhong& e, Malha& malha) {
     projeta_pontos(malha, e.camera);
     LoteFaixas<TrianguloPhong> lote;
-    const auto preenche = [&e](const TrianguloPhong& t, const FaixaAlturas& faixa) {
+    const auto preenche = [&e](const TrianguloPhong& t, const FaixaLinhas& faixa) {
         preenche_triangulo(e, t, faixa);
     };
     TrianguloPhong item;

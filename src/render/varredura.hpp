@@ -52,13 +52,6 @@ struct LinhaVarredura {
     bool primeira = false;
 };
 
-/// A band of heights, both ends included: the rows one thread fills.
-struct FaixaAlturas {
-    std::int64_t base = 0, topo = ULTIMA_LINHA;
-
-    bool operator==(const FaixaAlturas&) const = default;
-};
-
 namespace detalhe {
 
 struct Aresta {
@@ -72,7 +65,7 @@ double inclinacao(const VerticeTela& de, const VerticeTela& para);
 
 template <class Visita>
 void percorre_parte(std::int64_t topo, std::int64_t base, Aresta& esquerda, Aresta& direita,
-                    const FaixaAlturas& faixa, Visita& visita) {
+                    const FaixaLinhas& faixa, Visita& visita) {
     if (topo > ULTIMA_LINHA) {
         // Start where the edges cross the top of the frame, as if walked from their vertices.
         for (Aresta* a : {&esquerda, &direita})
@@ -82,10 +75,10 @@ void percorre_parte(std::int64_t topo, std::int64_t base, Aresta& esquerda, Ares
     }
     // Lines above the band are stepped through, not visited: an edge's position at a line is
     // the sum of every step from its start, the same in every band.
-    base = std::max(base, faixa.base);
+    base = std::max(base, faixa.primeira);
     bool primeira = true;
     for (std::int64_t y = topo; y >= base; --y) {
-        if (y <= faixa.topo) visita(LinhaVarredura{y, esquerda.x, direita.x, primeira});
+        if (y <= faixa.ultima) visita(LinhaVarredura{y, esquerda.x, direita.x, primeira});
         primeira = false;
         esquerda.x += esquerda.inclinacao;
         direita.x += direita.inclinacao;
@@ -98,7 +91,7 @@ void percorre_parte(std::int64_t topo, std::int64_t base, Aresta& esquerda, Ares
 /// the band (0..599 by default), from the top down; the line of the middle vertex is visited by
 /// both parts. The triangle must have passed fora_de_alcance.
 template <class Visita>
-void percorre_linhas(const TrianguloTela& t, Visita&& visita, const FaixaAlturas& faixa = {}) {
+void percorre_linhas(const TrianguloTela& t, Visita&& visita, const FaixaLinhas& faixa = {}) {
     using detalhe::Aresta;
     const VerticeTela &a = t.v[0], &b = t.v[1], &c = t.v[2];
     assert(a.y > c.y);

@@ -41,7 +41,7 @@ public:
     /// stored there: stores its depth, then calls pinta(x, y, pesos), y counted upwards (row
     /// LADO_TELA - y).
     template <class Pinta>
-    void preenche(ZBuffer& z, Pinta&& pinta, const FaixaAlturas& faixa = {}) const;
+    void preenche(ZBuffer& z, Pinta&& pinta, const FaixaLinhas& faixa = {}) const;
 
 private:
     void escolhe_eixos(const Vetor& face);
@@ -59,7 +59,7 @@ private:
 };
 
 template <class Pinta>
-void TrianguloProfundidade::preenche(ZBuffer& z, Pinta&& pinta, const FaixaAlturas& faixa) const {
+void TrianguloProfundidade::preenche(ZBuffer& z, Pinta&& pinta, const FaixaLinhas& faixa) const {
     // A triangle with no area on its axes covers no pixel (weights of 0 would paint it black at
     // depth 0 over what lies there).
     if (std::fabs(determinante_) < TOLERANCIA_DETERMINANTE) return;
