@@ -1,13 +1,13 @@
 #include "geometry/leitor_texto.hpp"
 
+#include <algorithm>
+
 #include "geometry/numero_texto.hpp"
 
 namespace quindra {
 
 namespace {
 constexpr std::size_t TAMANHO_BLOCO = 1 << 18;
-constexpr std::size_t LIMITE_INTEIRO = 32;
-constexpr std::size_t LIMITE_REAL = 64;
 constexpr int FIM_DE_TEXTO = 26;
 } // namespace
 
@@ -68,6 +68,27 @@ bool LeitorTexto::le_numero(std::size_t limite, Numero& valor,
     valor = 0;
     falhou_ = true;
     return false;
+}
+
+std::string_view LeitorTexto::resto() {
+    resto_.assign(buffer_.data() + posicao_, ocupados_ - posicao_);
+    if (arquivo_ && !terminou_) {
+        // The size is only a hint: the file may have grown or shrunk since it was opened.
+        std::size_t lidos = resto_.size();
+        resto_.resize(std::max<std::size_t>(lidos + 1, tamanho_));
+        while (true) {
+            lidos += std::fread(resto_.data() + lidos, 1, resto_.size() - lidos, arquivo_.get());
+            if (lidos < resto_.size()) break;
+            resto_.resize(2 * resto_.size());
+        }
+        resto_.resize(lidos);
+    }
+    terminou_ = true;
+    posicao_ = ocupados_ = 0;
+    if (const std::size_t fim = resto_.find(static_cast<char>(FIM_DE_TEXTO));
+        fim != std::string::npos)
+        resto_.resize(fim);
+    return resto_;
 }
 
 bool LeitorTexto::le_inteiro(int& valor) {

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -14,6 +15,10 @@ namespace quindra {
 
 class LeitorTexto {
 public:
+    /// The longest tokens a whole and a real number may be.
+    static constexpr std::size_t LIMITE_INTEIRO = 32;
+    static constexpr std::size_t LIMITE_REAL = 64;
+
     /// Opens a regular file; anything else (missing, a folder, a device) is not opened.
     explicit LeitorTexto(const std::filesystem::path& caminho);
 
@@ -30,6 +35,10 @@ public:
     bool fim() { return espia() == FIM; }
     /// True once any read has failed.
     bool falhou() const { return falhou_; }
+    /// Everything not read yet, up to the end of the file or a character of code 26, in
+    /// memory for readers that split it among threads. Nothing is left to read after it; the
+    /// text lives as long as the reader.
+    std::string_view resto();
 
 private:
     static constexpr int FIM = -1;
@@ -50,7 +59,8 @@ private:
     std::vector<char> buffer_;
     std::size_t posicao_ = 0, ocupados_ = 0;
     bool terminou_ = false, falhou_ = false;
-    char token_[65];
+    char token_[LIMITE_REAL + 1];
+    std::string resto_;
 };
 
 } // namespace quindra

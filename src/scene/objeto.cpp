@@ -1,53 +1,66 @@
 #include "scene/objeto.hpp"
 
-#include <algorithm>
+#include <cstddef>
+#include <string_view>
+#include <vector>
 
 #include "geometry/leitor_texto.hpp"
+#include "geometry/numero_texto.hpp"
+#include "geometry/tokens_em_blocos.hpp"
 
 namespace quindra {
 
 namespace {
 
-// The fewest bytes a record can take ("0 0 0" and a separator): reserving no more than the
-// file can hold keeps a huge declared count from allocating anything.
-constexpr std::uintmax_t MENOR_REGISTRO = 6;
+// The points and the triangles are read from the text in memory by blocks on every core; each
+// number lands in its place, and any invalid one fails its part, as a reading from the first
+// number to the last would. Counts beyond what the text holds fail before anything is sized.
 
-std::size_t reserva_limitada(std::int32_t declarados, const LeitorTexto& leitor) {
-    return static_cast<std::size_t>(std::min<std::uintmax_t>(
-        static_cast<std::uintmax_t>(declarados), leitor.tamanho() / MENOR_REGISTRO + 1));
-}
-
-bool le_pontos(LeitorTexto& leitor, std::int32_t quantos, double fator_z, ListaDePontos& pontos,
-               Ponto& centro) {
-    pontos.reserve(reserva_limitada(quantos, leitor));
-    for (std::int32_t i = 0; i < quantos; ++i) {
-        double x, y, z;
-        const bool lido = leitor.le_real(x) && leitor.le_real(y) && leitor.le_real(z);
+bool le_pontos(std::string_view texto, const TokensEmBlocos& tokens, std::int32_t quantos,
+               double fator_z, ListaDePontos& pontos, Ponto& centro) {
+    const std::size_t numeros = 3 * static_cast<std::size_t>(quantos);
+    if (tokens.total() < numeros) return false;
+    pontos.resize(static_cast<std::size_t>(quantos));
+    const std::size_t falha = tokens.le(0, numeros, [&](std::size_t i, std::string_view token) {
+        double valor;
+        if (token.size() > LeitorTexto::LIMITE_REAL || !le_real_decimal(token, valor)) return false;
+        Ponto& p = pontos[i / 3];
+        (i % 3 == 0 ? p.x : i % 3 == 1 ? p.y : p.z) = valor;
         // The file must go on after every point: at least the triangles follow.
-        if (!lido || leitor.fim()) return false;
-        z *= fator_z;
-        centro.atribui(centro.x + x, centro.y + y, centro.z + z);
-        pontos.emplace_back(x, y, z);
+        return i + 1 < numeros || token.data() + token.size() < texto.data() + texto.size();
+    });
+    if (falha != TokensEmBlocos::NENHUM) return false;
+    // In file order: the order of the sums fixes the centre's rounding.
+    for (Ponto& p : pontos) {
+        p.z *= fator_z;
+        centro.atribui(centro.x + p.x, centro.y + p.y, centro.z + p.z);
     }
     return true;
 }
 
-bool le_triangulos(LeitorTexto& leitor, std::int32_t quantos, std::int32_t num_pontos,
-                   std::vector<Triangulo>& triangulos) {
-    const auto valido = [num_pontos](std::int32_t indice) {
-        return indice >= 1 && indice <= num_pontos;
+bool le_triangulos(const TokensEmBlocos& tokens, std::size_t primeiro, std::int32_t quantos,
+                   std::int32_t num_pontos, std::vector<Triangulo>& triangulos) {
+    // An index asked for past the end of the file reads as 0 and fails the range test.
+    const std::size_t numeros = 3 * static_cast<std::size_t>(quantos);
+    if (tokens.total() - primeiro < numeros) return false;
+    triangulos.resize(static_cast<std::size_t>(quantos));
+    const auto le = [&](std::size_t i, std::string_view token) {
+        int indice;
+        if (token.size() > LeitorTexto::LIMITE_INTEIRO || !le_inteiro_decimal(token, indice) ||
+            indice < 1 || indice > num_pontos)
+            return false;
+        const std::size_t k = (i - primeiro) / 3;
+        Triangulo& t = triangulos[k];
+        const std::size_t vertice = (i - primeiro) % 3;
+        if (vertice == 0) {
+            t.vertice1 = indice;
+            t.tetraedro = static_cast<std::int32_t>(k / 4 + 1);
+        } else {
+            (vertice == 1 ? t.vertice2 : t.vertice3) = indice;
+        }
+        return true;
     };
-    triangulos.reserve(reserva_limitada(quantos, leitor));
-    for (std::int32_t k = 1; k <= quantos; ++k) {
-        std::int32_t i, j, l;
-        // An index asked for past the end of the file reads as 0 and fails the range test, so
-        // a file that ends right after its last index still loads whole.
-        if (!leitor.le_inteiro(i) || !leitor.le_inteiro(j) || !leitor.le_inteiro(l)) return false;
-        if (!valido(i) || !valido(j) || !valido(l)) return false;
-        Triangulo& t = triangulos.emplace_back(i, j, l);
-        t.tetraedro = (k - 1) / 4 + 1;
-    }
-    return true;
+    return tokens.le(primeiro, primeiro + numeros, le) == TokensEmBlocos::NENHUM;
 }
 
 } // namespace
@@ -63,12 +76,15 @@ std::string carrega_objeto(Malha& malha, const std::filesystem::path& arquivo) {
     if (num_pontos < 3 || num_triangulos <= 0) return OBJETO_SEM_FACES;
 
     Ponto centro(0, 0, 0);
+    const std::string_view texto = leitor.resto();
+    const TokensEmBlocos tokens(texto);
     ListaDePontos pontos;
-    if (!le_pontos(leitor, num_pontos, malha.FatorDilatacaoZ, pontos, centro))
+    if (!le_pontos(texto, tokens, num_pontos, malha.FatorDilatacaoZ, pontos, centro))
         return INCONSISTENCIAS_PONTOS;
 
     std::vector<Triangulo> triangulos;
-    if (!le_triangulos(leitor, num_triangulos, num_pontos, triangulos))
+    const std::size_t primeiro_indice = 3 * static_cast<std::size_t>(num_pontos);
+    if (!le_triangulos(tokens, primeiro_indice, num_triangulos, num_pontos, triangulos))
         return INCONSISTENCIAS_TRIANGULOS;
 
     libera_malha(malha);
