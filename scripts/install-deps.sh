@@ -8,6 +8,8 @@ pacotes=(
     libstb-dev libcli11-dev libtbb-dev
     libgtest-dev libbenchmark-dev
     locales python3
+    qt6-base-dev           # the window (Widgets, Test); its GL dev packages come with it
+    xvfb xauth             # screenshots of the window without a desktop
 )
 
 como_root() {

@@ -7,7 +7,7 @@ namespace quindra {
 void Janela::Button2Click() {
     // A cancelled dialog loads nothing: not the dialog's previous file, which may well be an
     // object file.
-    const auto arquivo = plataforma_.escolhe_arquivo_para_abrir();
+    const auto arquivo = plataforma_.escolhe_arquivo_para_abrir(DialogoTextura);
     if (!arquivo) return;
     std::string erro;
     auto imagem = carrega_imagem(*arquivo, erro);
@@ -20,7 +20,7 @@ void Janela::Button2Click() {
 }
 
 void Janela::Button3Click() {
-    const auto arquivo = plataforma_.escolhe_arquivo_para_salvar();
+    const auto arquivo = plataforma_.escolhe_arquivo_para_salvar(SavePictureDialog1);
     if (!arquivo) return;
     std::string erro;
     if (!salva_tela(*sistema.Tela, *arquivo, erro)) plataforma_.relata_erro(erro);

@@ -19,7 +19,13 @@ Janela::Janela(Plataforma& plataforma, std::filesystem::path diretorio, Persiste
 }
 
 void Janela::FormDestroy() {
-    if (persistencia_ == Persistencia::le_e_grava) descarrega_configuracao();
+    if (fechada_) return;
+    fechada_ = true;
+    if (persistencia_ != Persistencia::le_e_grava) return;
+    const std::string antes = Mensagem_label.texto;
+    descarrega_configuracao();
+    // Only a failed write touches the message line, which a closing window never shows.
+    if (Mensagem_label.texto != antes) plataforma_.relata_erro(Mensagem_label.texto);
 }
 
 void Janela::altera_texto(CampoTexto& campo, std::string texto) {
@@ -109,11 +115,14 @@ void Janela::Desenhar_buttonClick() {
 
 void Janela::CarregarObj_buttonClick() {
     // A cancelled dialog loads nothing (not the dialog's previous file once more).
-    const auto arquivo = plataforma_.escolhe_arquivo_para_abrir();
-    if (!arquivo) return;
+    const auto arquivo = plataforma_.escolhe_arquivo_para_abrir(DialogoObjeto);
+    if (arquivo) carrega_objeto_de(*arquivo);
+}
+
+void Janela::carrega_objeto_de(const std::string& arquivo) {
     sistema.malha.FatorDilatacaoZ = 1.0;
-    if (!aceita(carrega_objeto(sistema.malha, *arquivo))) return;
-    NomeDoArquivo_label.texto = *arquivo;
+    if (!aceita(carrega_objeto(sistema.malha, arquivo))) return;
+    NomeDoArquivo_label.texto = arquivo;
     Desenhar_button.habilitado = true;
     Label58.texto = formata_inteiro(sistema.malha.NumTriangulos());
 }

@@ -4,10 +4,13 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "app/controle.hpp"
 #include "app/controles.hpp"
 #include "app/plataforma.hpp"
 #include "app/sistema.hpp"
@@ -33,8 +36,31 @@ public:
     Janela(Plataforma& plataforma, std::filesystem::path diretorio,
            Persistencia persistencia = Persistencia::le_e_grava);
 
-    /// Closing the window: writes the configuration files (unless only reading).
+    /// Closing the window: writes the configuration files (unless only reading) and reports a
+    /// failed write through the platform, since the message line of a closing window is never
+    /// seen. From then on every user action is refused.
     void FormDestroy();
+
+    // --- the window as a toolkit sees it (janela_interacao.cpp) ---------------------------------
+    /// Every control, in a fixed order.
+    static std::span<const Controle> controles();
+    /// The control of that name, or none.
+    static const Controle* controle(std::string_view nome);
+    /// From now on, after every user action, observador is called once for each control whose
+    /// state the action changed, in the order of controles(); the user's own edit is not among
+    /// them, since the widget already shows it.
+    void observa(std::function<void(const Controle&)> observador);
+    /// The user typed into a field: its change handler runs.
+    void usuario_digita(const Controle& campo, std::string texto);
+    /// The user clicked a button: its command runs.
+    void usuario_clica(const Controle& botao);
+    /// The user checked or unchecked a box: its handler runs.
+    void usuario_marca(const Controle& caixa, bool marcada);
+    /// The user chose an item of a radio group or a page of the tabbed panel.
+    void usuario_seleciona(const Controle& grupo, int indice);
+    /// The user asked for this object file without the dialog (dropped it, named it at start).
+    void usuario_abre_objeto(const std::string& arquivo);
+    bool fechada() const { return fechada_; }
 
     // --- user actions on controls that have handlers ---------------------------------------
     /// Sets a field's text as typing would, running its change handler when the text changes.
@@ -47,6 +73,8 @@ public:
     // --- main window and Draw ---------------------------------------------------------------
     void Desenhar_buttonClick();
     void CarregarObj_buttonClick();
+    /// The load-object command once a file is chosen.
+    void carrega_objeto_de(const std::string& arquivo);
     // --- texture and image files ------------------------------------------------------------
     void Button2Click(); // load texture
     void Button3Click(); // save image
@@ -89,6 +117,18 @@ public:
 
     // --- controls outside the pages ---------------------------------------------------------
     const std::string TForm1 = "Sistema de Quindra Para ObjetosTriangularizados"; // caption
+    // The open dialog says what it opens; objects come under any name, so are not filtered.
+    const DialogoArquivo DialogoObjeto{"Abrir objeto", {}};
+    const DialogoArquivo DialogoTextura{
+        "Abrir textura",
+        {"Imagens BMP, PNG e JPEG (*.bmp *.png *.jpg *.jpeg)", "Todos os arquivos (*)"}};
+    const DialogoArquivo SavePictureDialog1{"Salvar imagem",
+                                            {"Imagem BMP (*.bmp)", "Imagem PNG (*.png)"}};
+    PainelPaginas Paginas{2}; // "Atributos do Objeto" shows at start
+    Pagina ParametrosCam_tabsheet{"Parâmetros da Câmera"};
+    Pagina TabSheet2{"Parâmetros da Cena"};
+    Pagina TabSheet3{"Atributos do Objeto"};
+    Pagina TabSheet4{"Algoritmos"};
     Bitmap Imagem{LADO_TELA, LADO_TELA};
     Botao Desenhar_button{"Desenhar >>", false};
     Botao CarregarObj_button{"Carregar Objeto"};
@@ -115,6 +155,14 @@ public:
     Botao Button11{"Habilita 1-3"}, Button12{"Habilita 1-4"}, Button13{"Habilita 2-4"};
 
     // --- "Parâmetros da Câmera" ---------------------------------------------------------------
+    Rotulo PosicaoFoco_label{"Posição do Foco (C):"};
+    Rotulo DirecaoMira_label{"Direção da Mira (N):"};
+    Rotulo DirecaoVertical_label{"Direção Vertical (V):"};
+    Rotulo DistanciaFocal_label{"Distância Focal (d):"};
+    Rotulo Aproximacao_label{"Parâmetro de Aproximação (h):"};
+    Rotulo RotacaoCamera_label{"Rotação da Câmera"};
+    Rotulo CentroRotacao_label{"Centro da Rotação: "};
+    Rotulo Angulo_label{"Ângulo da Rotação (graus):"};
     CampoTexto Cx_edit{"0"}, Cy_edit{"0"}, Cz_edit{"200"};
     CampoTexto Nx_edit{"0"}, Ny_edit{"0"}, Nz_edit{"-1"};
     CampoTexto Vx_edit{"0"}, Vy_edit{"1"}, Vz_edit{"0"};
@@ -132,6 +180,12 @@ public:
     Botao EfetuarRotDes_button{"Efetuar Rotação + Desenhar"};
 
     // --- "Parâmetros da Cena" -----------------------------------------------------------------
+    Rotulo Vermelho_label{"red"}, Verde_label{"green"}, Azul_label{"blue"};
+    Rotulo Ia_label{"Energia Luminosa Ambiental (Ia):"};
+    Rotulo Ka_label{"Fator de Ponderação da Energia Luminosa Ambiental (Ka):"};
+    Rotulo Il_label{"Intensidade (Il):"};
+    Rotulo Pl_label{"Posição (Pl):"};
+    Rotulo EdicaoFontes_label{"Edição das Fontes de Luz:"};
     CampoTexto IaRed_edit{"255"}, IaGreen_edit{"255"}, IaBlue_edit{"255"};
     CampoTexto Ka_edit{"0.5"};
     CaixaGrupo FontesDeLuz_groupbox{"Parâmetros da Fonte de Luz de Número 1"};
@@ -142,6 +196,14 @@ public:
     Botao AdicionarFonte_button{"+"}, FontePosterior_button{">"};
 
     // --- "Atributos do Objeto" ----------------------------------------------------------------
+    Rotulo Od1_label{"Cor da Reflexão Difusa - Lado 1 (Od1):"};
+    Rotulo Os1_label{"Cor da Reflexão Especular - Lado 1 (Os1):"};
+    Rotulo Od2_label{"Cor da Reflexão Difusa - Lado 2 (Od2):"};
+    Rotulo Os2_label{"Cor da Reflexão Especular - Lado 2 (Ose):"};
+    Rotulo Kd_label{"Ponderador de Reflexão Difusa (Kd):"};
+    Rotulo Ks_label{"Ponderador de Reflexão Especular(Ks):"};
+    Rotulo Rugosidade_label{"Coeficiente de Rugosidade (n):"};
+    Rotulo FatorDilZ_label{"Fator de Dilatação em Z:"};
     CampoTexto OdiRed_edit{"255"}, OdiGreen_edit{"255"}, OdiBlue_edit{"0"};
     CampoTexto OsiRed_edit{"255"}, OsiGreen_edit{"255"}, OsiBlue_edit{"255"};
     CampoTexto OdeRed_edit{"255"}, OdeGreen_edit{"255"}, OdeBlue_edit{"0"};
@@ -172,9 +234,21 @@ private:
     // Shows the entry passo entries away from the current one, when the table has it.
     void avanca_tetraedro(std::int32_t passo);
 
+    // The enumerated control whose state is this field.
+    const Controle& controle_de(const CampoTexto& campo) const;
+    // Runs a user action, unless the window is closed, and reports what it changed.
+    template <typename Acao> void executa(Acao acao);
+    // Tells the observer of every control whose state differs from what the widgets show.
+    void publica_mudancas();
+    // Records that the widget of this control shows its current state (the user put it there).
+    void registra_mostrado(const Controle& controle);
+
     Plataforma& plataforma_;
     Persistencia persistencia_;
     bool em_TModoClick_ = false; // TModoClick sets its own box without running again
+    bool fechada_ = false;
+    std::function<void(const Controle&)> observador_;
+    std::vector<EstadoControle> mostrado_; // what the widgets show, one state per control
 };
 
 } // namespace quindra

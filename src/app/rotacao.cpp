@@ -1,9 +1,9 @@
 // Turning the camera about its own axes, in place or around a centre, and the buttons that
 // fill the centre and light position fields.
 #include <cmath>
-#include <span>
 
 #include "app/janela.hpp"
+#include "geometry/campos_numericos.hpp"
 #include "geometry/numero_texto.hpp"
 
 namespace quindra {
@@ -12,7 +12,8 @@ namespace {
 
 enum Eixo : int { EIXO_MIRA, EIXO_HORIZONTAL, EIXO_VERTICAL };
 
-// The pi the rotation has always used: twelve decimals, so 90 degrees leaves cos at 4e-13.
+// Pi to twelve decimals, not M_PI: the angle the fields show after a turn depends on it (90
+// degrees leaves cos at 4e-13).
 constexpr long double PI_DOZE_CASAS = 3.141592653589L;
 
 // a := c a + s b, component by component.
@@ -47,21 +48,6 @@ void escreve_vetor(CampoTexto& x, CampoTexto& y, CampoTexto& z, double vx, doubl
     z.texto = formata_real(vz);
 }
 
-struct CampoNumerico {
-    const CampoTexto& campo;
-    const char* mensagem;
-};
-
-// Converts the fields in order into valores; the message of the first that fails, or none.
-const char* converte_em_ordem(std::span<const CampoNumerico> campos, double* valores) {
-    for (const CampoNumerico& c : campos) {
-        bool erro = false;
-        *valores++ = converte_real(c.campo.texto, erro);
-        if (erro) return c.mensagem;
-    }
-    return nullptr;
-}
-
 constexpr const char* CENTRO_X = "Coord. x do Centro Rot. em formato inválido.";
 constexpr const char* CENTRO_Y = "Coord. y do Centro Rot. em formato inválido.";
 constexpr const char* CENTRO_Z = "Coord. z do Centro Rot. em formato inválido.";
@@ -86,13 +72,14 @@ const char* mensagem_centro_distante(const Ponto& centro, const Ponto& c) {
 } // namespace
 
 void Janela::EfetuarRot_buttonClick() {
-    const CampoNumerico campos[] = {{Centrox_edit, CENTRO_X},
-                                    {Centroy_edit, CENTRO_Y},
-                                    {Centroz_edit, CENTRO_Z},
-                                    {Angulo_edit, "Ângulo em formato inválido."}};
     double v[4];
-    if (const char* mensagem = converte_em_ordem(campos, v)) {
-        Mensagem_label.texto = mensagem;
+    const CampoNumerico campos[] = {
+        {Centrox_edit.texto, v[0], nullptr, CENTRO_X},
+        {Centroy_edit.texto, v[1], nullptr, CENTRO_Y},
+        {Centroz_edit.texto, v[2], nullptr, CENTRO_Z},
+        {Angulo_edit.texto, v[3], nullptr, "Ângulo em formato inválido."}};
+    if (const CampoNumerico* falha = le_campos(campos)) {
+        Mensagem_label.texto = falha->mensagem;
         return;
     }
     if (!aceita(le_camera(sistema.CameraAtual, textos_camera()))) return;
@@ -145,10 +132,12 @@ void Janela::CarregarFoco_buttonClick() {
 
 void Janela::Button1Click() {
     // The position fields are only validated here; the camera supplies the values.
-    const CampoNumerico campos[] = {{Cx_edit, CENTRO_X}, {Cy_edit, CENTRO_Y}, {Cz_edit, CENTRO_Z}};
     double v[3];
-    if (const char* mensagem = converte_em_ordem(campos, v)) {
-        Mensagem_label.texto = mensagem;
+    const CampoNumerico campos[] = {{Cx_edit.texto, v[0], nullptr, CENTRO_X},
+                                    {Cy_edit.texto, v[1], nullptr, CENTRO_Y},
+                                    {Cz_edit.texto, v[2], nullptr, CENTRO_Z}};
+    if (const CampoNumerico* falha = le_campos(campos)) {
+        Mensagem_label.texto = falha->mensagem;
         return;
     }
     // Before any draw or rotation there is no camera yet: build it from the fields first.

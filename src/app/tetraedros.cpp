@@ -165,7 +165,8 @@ void Janela::guarda_cor_tetraedro(const CampoTexto& campo, double Cor::*canal) {
     const double valor = converte_real(campo.texto, erro);
     // Reported without stopping the user: every keystroke of an unfinished number lands here.
     if (erro) {
-        plataforma_.relata_erro_de_digitacao("'" + campo.texto + "' não é um número válido.");
+        plataforma_.relata_erro_de_digitacao(std::string(controle_de(campo).nome),
+                                             "'" + campo.texto + "' não é um número válido.");
         return;
     }
     entrada(sistema.TabelaTetraedros, sistema.TetraedroAtual).cor.*canal = valor;

@@ -23,12 +23,17 @@ public:
     std::optional<std::string> proximo_arquivo;
     std::string erro;
 
-    std::optional<std::string> escolhe_arquivo_para_abrir() override {
+    std::optional<std::string> escolhe_arquivo_para_abrir(const quindra::DialogoArquivo&) override {
         return std::exchange(proximo_arquivo, std::nullopt);
     }
-    std::optional<std::string> escolhe_arquivo_para_salvar() override { return std::nullopt; }
+    std::optional<std::string>
+    escolhe_arquivo_para_salvar(const quindra::DialogoArquivo&) override {
+        return std::nullopt;
+    }
     void relata_erro(const std::string& mensagem) override { erro = mensagem; }
-    void relata_erro_de_digitacao(const std::string& mensagem) override { erro = mensagem; }
+    void relata_erro_de_digitacao(const std::string&, const std::string& mensagem) override {
+        erro = mensagem;
+    }
 };
 
 struct Opcoes {

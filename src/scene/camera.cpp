@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "geometry/campos_numericos.hpp"
+
 namespace quindra {
 
 Camera::Camera(const Vetor& n, const Vetor& v, const Ponto& c, double d_, double hx_, double hy_)
@@ -35,35 +37,28 @@ void Camera::atualiza(double d_, double hx_, double hy_) {
 
 namespace {
 
-struct Campo {
-    std::string_view texto;
-    const char* mensagem;
-    bool positivo; // d, hx and hy must be above zero
-};
+// d, hx and hy must be above zero.
+bool positivo(double v) { return v > 0; }
 
 } // namespace
 
 std::string le_camera(std::optional<Camera>& CameraAtual, const TextosCamera& t) {
-    const Campo campos[12] = {
-        {t.Nx, "N.x em formato inválido.", false},
-        {t.Ny, "N.y em formato inválido.", false},
-        {t.Nz, "N.z em formato inválido.", false},
-        {t.Vx, "V.x em formato inválido.", false},
-        {t.Vy, "V.y em formato inválido.", false},
-        {t.Vz, "V.z em formato inválido.", false},
-        {t.Cx, "C.x em formato inválido.", false},
-        {t.Cy, "C.y em formato inválido.", false},
-        {t.Cz, "C.z em formato inválido.", false},
-        {t.d, "d(dist. focal) em formato inválido.", true},
-        {t.hx, "hx em formato inválido.", true},
-        {t.hy, "hy em formato inválido.", true},
-    };
     double v[12];
-    for (int i = 0; i < 12; ++i) {
-        bool erro = false;
-        v[i] = converte_real(campos[i].texto, erro);
-        if (erro || (campos[i].positivo && v[i] <= 0)) return campos[i].mensagem;
-    }
+    const CampoNumerico campos[12] = {
+        {t.Nx, v[0], nullptr, "N.x em formato inválido."},
+        {t.Ny, v[1], nullptr, "N.y em formato inválido."},
+        {t.Nz, v[2], nullptr, "N.z em formato inválido."},
+        {t.Vx, v[3], nullptr, "V.x em formato inválido."},
+        {t.Vy, v[4], nullptr, "V.y em formato inválido."},
+        {t.Vz, v[5], nullptr, "V.z em formato inválido."},
+        {t.Cx, v[6], nullptr, "C.x em formato inválido."},
+        {t.Cy, v[7], nullptr, "C.y em formato inválido."},
+        {t.Cz, v[8], nullptr, "C.z em formato inválido."},
+        {t.d, v[9], positivo, "d(dist. focal) em formato inválido."},
+        {t.hx, v[10], positivo, "hx em formato inválido."},
+        {t.hy, v[11], positivo, "hy em formato inválido."},
+    };
+    if (const CampoNumerico* falha = le_campos(campos)) return falha->mensagem;
     const Vetor n(v[0], v[1], v[2]), vertical(v[3], v[4], v[5]);
     const Ponto c(v[6], v[7], v[8]);
     if (!CameraAtual) {

@@ -1,5 +1,6 @@
 #include "scene/cena.hpp"
 
+#include "geometry/campos_numericos.hpp"
 #include "geometry/numero_texto.hpp"
 
 namespace quindra {
@@ -17,44 +18,30 @@ std::string mensagem_fonte(std::string_view inicio, std::size_t numero, std::str
     return mensagem;
 }
 
-struct CampoFonte {
-    bool (*valido)(double); // null for a position, which takes any number
+// A light's message names it between these two parts.
+struct MensagemFonte {
     const char* inicio;
     const char* fim;
 };
 
-const CampoFonte CAMPOS_FONTE[CAMPOS_POR_FONTE] = {
-    {intensidade_valida, "Cor da Fonte ", " com erro (red)."},
-    {intensidade_valida, "Cor da Fonte ", " com erro (green)."},
-    {intensidade_valida, "Cor da Fonte ", " com erro (blue)."},
-    {nullptr, "Posição da Fonte ", " com erro (Coord x)."},
-    {nullptr, "Posição da Fonte ", " com erro (Coord y)."},
-    {nullptr, "Posição da Fonte ", " com erro (Coord z)."},
+const MensagemFonte MENSAGENS_FONTE[CAMPOS_POR_FONTE] = {
+    {"Cor da Fonte ", " com erro (red)."},         {"Cor da Fonte ", " com erro (green)."},
+    {"Cor da Fonte ", " com erro (blue)."},        {"Posição da Fonte ", " com erro (Coord x)."},
+    {"Posição da Fonte ", " com erro (Coord y)."}, {"Posição da Fonte ", " com erro (Coord z)."},
 };
 
 } // namespace
 
 std::string le_ambiente(Cena& cena, const TextosAmbiente& t) {
-    struct Campo {
-        std::string_view texto;
-        bool (*valido)(double);
-        double& destino;
-        const char* mensagem;
-    };
     double ia[3] = {};
-    const Campo campos[] = {
-        {t.IaRed, cor_ambiente_valida, ia[0], "Ia(red) em formato inválido."},
-        {t.IaGreen, cor_ambiente_valida, ia[1], "Ia(green) em formato inválido."},
-        {t.IaBlue, cor_ambiente_valida, ia[2], "Ia(blue) em formato inválido."},
-        {t.Ka, [](double v) { return v >= 0 && v <= 1; }, cena.Ka, "Ka em formato inválido."},
+    // Ka goes in before its range check; Ia only once every field passes.
+    const CampoNumerico campos[] = {
+        {t.IaRed, ia[0], cor_ambiente_valida, "Ia(red) em formato inválido."},
+        {t.IaGreen, ia[1], cor_ambiente_valida, "Ia(green) em formato inválido."},
+        {t.IaBlue, ia[2], cor_ambiente_valida, "Ia(blue) em formato inválido."},
+        {t.Ka, cena.Ka, [](double v) { return v >= 0 && v <= 1; }, "Ka em formato inválido."},
     };
-    for (const Campo& campo : campos) {
-        bool erro = false;
-        const double valor = converte_real(campo.texto, erro);
-        if (erro) return campo.mensagem;
-        campo.destino = valor; // Ka goes in before its range check; Ia only once all pass
-        if (!campo.valido(valor)) return campo.mensagem;
-    }
+    if (const CampoNumerico* falha = le_campos(campos)) return falha->mensagem;
     cena.Ia = Cor(ia[0], ia[1], ia[2]);
     return MENSAGEM_SUCESSO_AMBIENTE;
 }
@@ -72,12 +59,17 @@ std::string le_fontes(Cena& cena, const TextosDasFontes& fontes) {
     for (std::size_t k = 1; k <= quantas; ++k) {
         const std::string* textos = &fontes[CAMPOS_POR_FONTE * (k - 1)];
         double valores[CAMPOS_POR_FONTE];
-        for (std::size_t i = 0; i < CAMPOS_POR_FONTE; ++i) {
-            const CampoFonte& campo = CAMPOS_FONTE[i];
-            bool erro = false;
-            valores[i] = converte_real(textos[i], erro);
-            if (erro || (campo.valido && !campo.valido(valores[i])))
-                return mensagem_fonte(campo.inicio, k, campo.fim);
+        const CampoNumerico campos[CAMPOS_POR_FONTE] = {
+            {textos[0], valores[0], intensidade_valida},
+            {textos[1], valores[1], intensidade_valida},
+            {textos[2], valores[2], intensidade_valida},
+            {textos[3], valores[3]},
+            {textos[4], valores[4]},
+            {textos[5], valores[5]},
+        };
+        if (const CampoNumerico* falha = le_campos(campos)) {
+            const MensagemFonte& m = MENSAGENS_FONTE[static_cast<std::size_t>(falha - campos)];
+            return mensagem_fonte(m.inicio, k, m.fim);
         }
         il.emplace_back(valores[0], valores[1], valores[2]);
         pl.emplace_back(valores[3], valores[4], valores[5]);

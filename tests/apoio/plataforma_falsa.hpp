@@ -18,15 +18,19 @@ public:
     /// Every general error report and every typing error, in order.
     std::vector<std::string> erros;
     std::vector<std::string> erros_de_digitacao;
+    /// The titles of the dialogs shown, in order.
+    std::vector<std::string> dialogos;
 
-    std::optional<std::string> escolhe_arquivo_para_abrir() override {
+    std::optional<std::string> escolhe_arquivo_para_abrir(const DialogoArquivo& dialogo) override {
+        dialogos.push_back(dialogo.titulo);
         return proximo(arquivos_para_abrir);
     }
-    std::optional<std::string> escolhe_arquivo_para_salvar() override {
+    std::optional<std::string> escolhe_arquivo_para_salvar(const DialogoArquivo& dialogo) override {
+        dialogos.push_back(dialogo.titulo);
         return proximo(arquivos_para_salvar);
     }
     void relata_erro(const std::string& mensagem) override { erros.push_back(mensagem); }
-    void relata_erro_de_digitacao(const std::string& mensagem) override {
+    void relata_erro_de_digitacao(const std::string&, const std::string& mensagem) override {
         erros_de_digitacao.push_back(mensagem);
     }
 

@@ -1,0 +1,128 @@
+// The window as a toolkit drives it: user actions on enumerated controls, refused once the
+// window is closed, and after each one the controls whose state it changed.
+#include <algorithm>
+#include <cassert>
+#include <type_traits>
+#include <utility>
+
+#include "app/janela.hpp"
+
+namespace quindra {
+
+namespace {
+
+EstadoControle estado(const Janela& janela, const Controle& controle) {
+    return std::visit([&](auto membro) -> EstadoControle { return janela.*membro; },
+                      controle.membro);
+}
+
+bool mesma_imagem(const Bitmap& a, const Bitmap& b) {
+    return a.largura() == b.largura() && a.altura() == b.altura() && a.rgb() == b.rgb();
+}
+
+// Whether the control's state is still the one its widget shows.
+bool inalterado(const Janela& janela, const Controle& controle, const EstadoControle& mostrado) {
+    return std::visit(
+        [&](auto membro) {
+            using Estado = std::remove_cvref_t<decltype(janela.*membro)>;
+            const Estado& atual = janela.*membro;
+            const Estado& antes = std::get<Estado>(mostrado);
+            if constexpr (std::is_same_v<Estado, Bitmap>) {
+                return mesma_imagem(atual, antes);
+            } else {
+                return atual == antes;
+            }
+        },
+        controle.membro);
+}
+
+std::size_t indice(const Controle& controle) {
+    const auto todos = Janela::controles();
+    assert(&controle >= todos.data() && &controle < todos.data() + todos.size());
+    return static_cast<std::size_t>(&controle - todos.data());
+}
+
+} // namespace
+
+void Janela::observa(std::function<void(const Controle&)> observador) {
+    observador_ = std::move(observador);
+    mostrado_.clear();
+    for (const Controle& controle : controles()) mostrado_.push_back(estado(*this, controle));
+}
+
+void Janela::publica_mudancas() {
+    if (!observador_) return;
+    for (const Controle& controle : controles()) {
+        EstadoControle& mostrado = mostrado_[indice(controle)];
+        if (inalterado(*this, controle, mostrado)) continue;
+        mostrado = estado(*this, controle);
+        observador_(controle);
+    }
+}
+
+void Janela::registra_mostrado(const Controle& controle) {
+    if (observador_) mostrado_[indice(controle)] = estado(*this, controle);
+}
+
+template <typename Acao> void Janela::executa(Acao acao) {
+    if (fechada_) return;
+    acao();
+    publica_mudancas();
+}
+
+const Controle& Janela::controle_de(const CampoTexto& campo) const {
+    const auto todos = controles();
+    const auto achado = std::ranges::find_if(todos, [&](const Controle& controle) {
+        const auto* membro = std::get_if<CampoTexto Janela::*>(&controle.membro);
+        return membro && &(this->**membro) == &campo;
+    });
+    assert(achado != todos.end());
+    return *achado;
+}
+
+void Janela::usuario_digita(const Controle& campo, std::string texto) {
+    executa([&] {
+        CampoTexto& alvo = this->*std::get<CampoTexto Janela::*>(campo.membro);
+        // The widget already shows the typed text; the handler may still change it.
+        const std::string anterior = std::exchange(alvo.texto, texto);
+        registra_mostrado(campo);
+        alvo.texto = anterior;
+        altera_texto(alvo, std::move(texto));
+    });
+}
+
+void Janela::usuario_clica(const Controle& botao) {
+    executa([&] {
+        const Botao& alvo = this->*std::get<Botao Janela::*>(botao.membro);
+        if (botao.clique && alvo.habilitado) (this->*botao.clique)();
+    });
+}
+
+void Janela::usuario_marca(const Controle& caixa, bool marcada) {
+    executa([&] {
+        CaixaMarcacao& alvo = this->*std::get<CaixaMarcacao Janela::*>(caixa.membro);
+        // The widget already shows the new state; the handler may set it back (TModoClick does
+        // when the colour file is missing), and that must reach the widget.
+        const bool anterior = std::exchange(alvo.marcada, marcada);
+        registra_mostrado(caixa);
+        alvo.marcada = anterior;
+        marca(alvo, marcada);
+    });
+}
+
+void Janela::usuario_seleciona(const Controle& grupo, int escolhido) {
+    executa([&] {
+        if (const auto* radio = std::get_if<GrupoRadio Janela::*>(&grupo.membro)) {
+            (this->**radio).selecionado = escolhido;
+        } else {
+            (this->*std::get<PainelPaginas Janela::*>(grupo.membro)).selecionada = escolhido;
+        }
+        registra_mostrado(grupo);
+    });
+}
+
+void Janela::usuario_abre_objeto(const std::string& arquivo) {
+    executa([&] { carrega_objeto_de(arquivo); });
+}
+
+} // namespace quindra

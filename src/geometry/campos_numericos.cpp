@@ -1,0 +1,18 @@
+#include "geometry/campos_numericos.hpp"
+
+#include "geometry/instrumental_basico.hpp"
+
+namespace quindra {
+
+const CampoNumerico* le_campos(std::span<const CampoNumerico> campos) {
+    for (const CampoNumerico& campo : campos) {
+        bool erro = false;
+        const double valor = converte_real(campo.texto, erro);
+        if (erro) return &campo;
+        campo.destino = valor;
+        if (campo.valido && !campo.valido(valor)) return &campo;
+    }
+    return nullptr;
+}
+
+} // namespace quindra

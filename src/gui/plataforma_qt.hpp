@@ -1,0 +1,28 @@
+// The desktop behind the commands: Qt file dialogs that remember their folders, message boxes
+// for the general error report, and a red mark on a field whose text does not convert.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include "app/plataforma.hpp"
+
+namespace quindra::gui {
+
+class PlataformaQt : public Plataforma {
+public:
+    /// The window the dialogs and message boxes belong to, and whose fields are marked.
+    void define_janela(QWidget* janela) { janela_ = janela; }
+
+    std::optional<std::string> escolhe_arquivo_para_abrir(const DialogoArquivo& dialogo) override;
+    std::optional<std::string> escolhe_arquivo_para_salvar(const DialogoArquivo& dialogo) override;
+    void relata_erro(const std::string& mensagem) override;
+    void relata_erro_de_digitacao(const std::string& campo, const std::string& mensagem) override;
+
+private:
+    QWidget* janela_ = nullptr;
+    QString pasta_abrir_; // shared by objects and textures, like the dialog itself
+    QString pasta_salvar_;
+};
+
+} // namespace quindra::gui

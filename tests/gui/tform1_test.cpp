@@ -1,0 +1,298 @@
+// The desktop window driven through its real widgets, found by object name, offscreen.
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QtTest>
+#include <deque>
+#include <fstream>
+#include <memory>
+
+#include "apoio/pasta_temporaria.hpp"
+#include "gui/plataforma_qt.hpp"
+#include "gui/tform1.hpp"
+
+namespace quindra::gui {
+namespace {
+
+// Real message boxes; the file dialogs answer from a queue.
+class PlataformaTeste : public PlataformaQt {
+public:
+    std::deque<std::string> arquivos;
+
+    std::optional<std::string> escolhe_arquivo_para_abrir(const DialogoArquivo&) override {
+        return proximo();
+    }
+    std::optional<std::string> escolhe_arquivo_para_salvar(const DialogoArquivo&) override {
+        return proximo();
+    }
+
+private:
+    std::optional<std::string> proximo() {
+        if (arquivos.empty()) return std::nullopt;
+        std::string arquivo = arquivos.front();
+        arquivos.pop_front();
+        return arquivo;
+    }
+};
+
+// Four points on the axes: seen by the initial camera (C = (0, 0, 200) looking down -z, d = h = 1)
+// at pixel columns 300 + 1.5 x and rows 300 - 1.5 y, since the depth of z = 0 is 200.
+const char* const TETRAEDRO = "4 4\n0 0 0\n50 0 0\n0 50 0\n0 0 50\n1 2 3\n1 2 4\n2 3 4\n3 1 4\n";
+
+// One window on a fresh working folder.
+struct Janela1 {
+    Janela1() : forma(plataforma, pasta.caminho()) {
+        plataforma.define_janela(&forma);
+        forma.show();
+    }
+
+    template <typename W = QWidget> W& w(const char* nome) {
+        auto* achado = forma.findChild<W*>(QString::fromUtf8(nome));
+        if (!achado) throw std::runtime_error(nome);
+        return *achado;
+    }
+    QString texto(const char* nome) { return w<QLabel>(nome).text(); }
+    QString campo(const char* nome) { return w<QLineEdit>(nome).text(); }
+    // As the user does: the page of a control comes to the front before it is used.
+    template <typename W> W& na_frente(const char* nome) {
+        W& controle = w<W>(nome);
+        auto& paginas = w<QTabWidget>("Paginas");
+        for (int i = 0; i < paginas.count(); ++i) {
+            if (!paginas.widget(i)->isAncestorOf(&controle) || i == paginas.currentIndex())
+                continue;
+            QTest::mouseClick(paginas.tabBar(), Qt::LeftButton, {},
+                              paginas.tabBar()->tabRect(i).center());
+            QCoreApplication::processEvents(); // lays the page out, so clicks land where aimed
+        }
+        return controle;
+    }
+    void clica(const char* nome) {
+        QTest::mouseClick(&na_frente<QAbstractButton>(nome), Qt::LeftButton);
+    }
+    // Shortcuts reach only the active window.
+    void tecla(Qt::Key tecla) {
+        QApplication::setActiveWindow(&forma);
+        if (!QTest::qWaitForWindowActive(&forma)) throw std::runtime_error("janela inativa");
+        QTest::keyClick(&forma, tecla, Qt::ControlModifier);
+    }
+    void digita(const char* nome, const QString& texto) {
+        QLineEdit& campo = na_frente<QLineEdit>(nome);
+        campo.setFocus();
+        QTest::keyClick(&campo, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(&campo, texto);
+    }
+    void escolhe(const char* grupo, int item) {
+        QAbstractButton* botao =
+            na_frente<QGroupBox>(grupo).findChild<QButtonGroup*>()->button(item);
+        // on its circle: the button is wider than its circle and text
+        QTest::mouseClick(botao, Qt::LeftButton, {}, QPoint(8, botao->height() / 2));
+    }
+    QImage imagem() { return w("Imagem").grab().toImage(); }
+    QColor pixel(int x, int y) { return imagem().pixelColor(x, y); }
+
+    teste::PastaTemporaria pasta;
+    PlataformaTeste plataforma;
+    TForm1 forma;
+};
+
+// Accepts the next message box while it lives, keeping its text.
+std::unique_ptr<QTimer> responde_caixa(QString& texto) {
+    auto vigia = std::make_unique<QTimer>();
+    QObject::connect(vigia.get(), &QTimer::timeout, [&texto] {
+        if (auto* caixa = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            texto = caixa->text();
+            caixa->accept();
+        }
+    });
+    vigia->start(10);
+    return vigia;
+}
+
+const QColor AMARELO(255, 255, 0), PRETO(0, 0, 0);
+
+} // namespace
+
+class TForm1Teste : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cargaEDesenho() {
+        Janela1 j;
+        QCOMPARE(j.forma.windowTitle(),
+                 QStringLiteral("Sistema de Quindra Para ObjetosTriangularizados"));
+        auto& paginas = j.w<QTabWidget>("Paginas");
+        QCOMPARE(paginas.tabText(paginas.currentIndex()), QStringLiteral("Atributos do Objeto"));
+        QCOMPARE(j.campo("Nz_edit"), QStringLiteral("-1"));
+        QCOMPARE(j.texto("Label57"), QStringLiteral("Número de Faces:"));
+        QVERIFY(!j.w("Desenhar_button").isEnabled());
+        QVERIFY(!j.w("Label56").isEnabled());
+
+        // Ctrl+O loads through the dialog.
+        j.plataforma.arquivos.push_back(j.pasta.escreve("t.txt", TETRAEDRO).string());
+        j.tecla(Qt::Key_O);
+        QCOMPARE(j.texto("Label58"), QStringLiteral("4"));
+        QVERIFY(j.texto("NomeDoArquivo_label").endsWith(QStringLiteral("t.txt")));
+        QVERIFY(j.w("Desenhar_button").isEnabled());
+
+        // Wireframe: the x axis edge runs along row 300, the y axis edge along column 300.
+        j.clica("Desenhar_button");
+        QCOMPARE(j.texto("Mensagem_label").trimmed(), QString());
+        QCOMPARE(j.pixel(340, 300), AMARELO);
+        QCOMPARE(j.pixel(300, 260), AMARELO);
+        QCOMPARE(j.pixel(330, 270), PRETO);
+
+        // Phong fills the face the camera looks at.
+        j.escolhe("Renderizadores_radio", 5);
+        j.clica("Desenhar_button");
+        QVERIFY(j.pixel(330, 270) != PRETO);
+
+        // Enter in a field draws: back to the wireframe.
+        j.escolhe("Renderizadores_radio", 0);
+        j.digita("FatorDilZ", QStringLiteral("1"));
+        QTest::keyClick(&j.w<QLineEdit>("FatorDilZ"), Qt::Key_Return);
+        QCOMPARE(j.pixel(330, 270), PRETO);
+
+        // A bad camera field shows its message and leaves the picture.
+        const QImage antes = j.imagem();
+        j.digita("Nx_edit", QStringLiteral("abc"));
+        j.clica("Desenhar_button");
+        QCOMPARE(j.texto("Mensagem_label"), QStringLiteral("N.x em formato inválido."));
+        QCOMPARE(j.imagem(), antes);
+
+        // "Ray Tracing" draws nothing and says nothing.
+        j.digita("Nx_edit", QStringLiteral("0"));
+        j.escolhe("Renderizadores_radio", 7);
+        j.clica("Desenhar_button");
+        QCOMPARE(j.texto("Mensagem_label"), QStringLiteral("N.x em formato inválido."));
+        QCOMPARE(j.imagem(), antes);
+    }
+
+    void editorDeFontes() {
+        Janela1 j;
+        auto legenda = [&] { return j.w<QGroupBox>("FontesDeLuz_groupbox").title(); };
+        QCOMPARE(legenda(), QStringLiteral("Parâmetros da Fonte de Luz de Número 1"));
+        j.digita("IlRed_edit", QStringLiteral("100"));
+        j.clica("AdicionarFonte_button");
+        QCOMPARE(legenda(), QStringLiteral("Parâmetros da Fonte de Luz de Número 2"));
+        QCOMPARE(j.campo("IlRed_edit"), QStringLiteral("255"));
+        j.clica("FontePrevia_button");
+        QCOMPARE(j.campo("IlRed_edit"), QStringLiteral("100"));
+        // Removing light 1 shows the one that followed it under the same number.
+        j.clica("RemoverFonte_button");
+        QCOMPARE(legenda(), QStringLiteral("Parâmetros da Fonte de Luz de Número 1"));
+        QCOMPARE(j.campo("IlRed_edit"), QStringLiteral("255"));
+        j.clica("Button4"); // light position := camera position
+        QCOMPARE(j.campo("Plz_edit"), QStringLiteral("200"));
+    }
+
+    void tetraedros() {
+        Janela1 j;
+        // Without its colour file the mode stays off and the box the user checked unchecks.
+        j.clica("TModo");
+        QCOMPARE(j.texto("Mensagem_label"), QStringLiteral("Problemas com arquivo de cores."));
+        QVERIFY(!j.w<QCheckBox>("TModo").isChecked());
+
+        std::string cores;
+        for (int t = 1; t <= 80; ++t) {
+            cores +=
+                std::to_string(t) + ' ' + std::to_string(t) + ' ' + std::to_string(2 * t) + " 0\n";
+        }
+        j.pasta.escreve("tetcores.txt", cores);
+        j.clica("TModo");
+        QVERIFY(j.w<QCheckBox>("TModo").isChecked());
+        QCOMPARE(j.texto("Mensagem_label").trimmed(), QString());
+        QCOMPARE(j.campo("TetCor_green"), QStringLiteral("2"));
+        j.clica("Button14"); // +10
+        QCOMPARE(j.texto("NumTet"), QStringLiteral("11"));
+        QCOMPARE(j.campo("TetCor_green"), QStringLiteral("22"));
+
+        // An unfinished number is marked on the field, without a box.
+        QLineEdit& vermelho = j.w<QLineEdit>("TetCor_red");
+        const QColor fundo = vermelho.palette().color(QPalette::Base);
+        j.digita("TetCor_red", QStringLiteral("1e"));
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+        QVERIFY(vermelho.toolTip().contains(QStringLiteral("1e")));
+        QVERIFY(vermelho.palette().color(QPalette::Base) != fundo);
+        j.digita("TetCor_red", QStringLiteral("1e2"));
+        QVERIFY(vermelho.toolTip().isEmpty());
+        QCOMPARE(vermelho.palette().color(QPalette::Base), fundo);
+
+        j.clica("Button7"); // disable all
+        QVERIFY(!j.w<QCheckBox>("THabil").isChecked());
+        j.clica("Button10"); // "Habilita 3-4" shows its first entry, 44, enabled
+        QCOMPARE(j.texto("NumTet"), QStringLiteral("44"));
+        QVERIFY(j.w<QCheckBox>("THabil").isChecked());
+        QCOMPARE(j.campo("TetCor_green"), QStringLiteral("88"));
+    }
+
+    void rotacaoReescreveACamera() {
+        Janela1 j;
+        // A quarter turn about the vertical around the origin: the camera moves from z = 200
+        // to x = -200 and looks along +x. The turn uses pi to twelve decimals, so cos is 4e-13.
+        j.escolhe("Eixos_de_rotacao_radio", 2);
+        j.digita("Angulo_edit", QStringLiteral("90"));
+        j.clica("EfetuarRot_button");
+        QCOMPARE(j.campo("Cx_edit"), QStringLiteral("-200"));
+        QCOMPARE(j.campo("Nx_edit"), QStringLiteral("1"));
+        QVERIFY(std::abs(j.campo("Nz_edit").toDouble()) < 1e-12);
+        QVERIFY(std::abs(j.campo("Cz_edit").toDouble()) < 1e-9);
+        QCOMPARE(j.campo("Vy_edit"), QStringLiteral("1"));
+    }
+
+    void arquivosEFechamento() {
+        QString caixa;
+        {
+            Janela1 j;
+            // A texture that cannot be read: a message box, and the label stays grey.
+            const auto vigia = responde_caixa(caixa);
+            j.plataforma.arquivos.push_back((j.pasta.caminho() / "nada.bmp").string());
+            j.clica("Button2");
+            QVERIFY(caixa.contains(QStringLiteral("nada.bmp")));
+            QVERIFY(!j.w("Label56").isEnabled());
+            j.plataforma.arquivos.push_back(QUINDRA_AMOSTRAS "/textura.bmp");
+            j.tecla(Qt::Key_T);
+            QVERIFY(j.w("Label56").isEnabled());
+
+            const auto salva = j.pasta.caminho() / "quadro.bmp";
+            j.plataforma.arquivos.push_back(salva.string());
+            j.tecla(Qt::Key_S);
+            std::ifstream salvo(salva, std::ios::binary);
+            char assinatura[2] = {};
+            salvo.read(assinatura, 2);
+            QCOMPARE(QByteArray(assinatura, 2), QByteArray("BM"));
+
+            // Closing writes the fields as they stand.
+            caixa.clear();
+            j.digita("Cx_edit", QStringLiteral("7"));
+            j.tecla(Qt::Key_Q);
+            QVERIFY(!j.forma.isVisible());
+            QVERIFY(caixa.isEmpty());
+            std::ifstream camera(j.pasta.caminho() / "camera.txt");
+            std::string linha;
+            for (int i = 0; i < 3; ++i) std::getline(camera, linha);
+            QCOMPARE(QString::fromStdString(linha).trimmed(), QStringLiteral("7 0 200"));
+            for (const char* nome : {"cena.txt", "objeto.txt"}) {
+                QVERIFY(std::filesystem::is_regular_file(j.pasta.caminho() / nome));
+            }
+        }
+        // A write that fails is shown in a message box before the window goes.
+        Janela1 j;
+        std::filesystem::remove(j.pasta.caminho() / "camera.txt");
+        std::filesystem::create_directory(j.pasta.caminho() / "camera.txt");
+        const auto vigia = responde_caixa(caixa);
+        j.forma.close();
+        QCOMPARE(caixa, QStringLiteral("Erro ao se gravar arquivos de configuração."));
+    }
+};
+
+} // namespace quindra::gui
+
+QTEST_MAIN(quindra::gui::TForm1Teste)
+#include "tform1_test.moc"
