@@ -10,6 +10,7 @@
 #   QUINDRA      quindra-render (default: build/release/src/quindra-render)
 #   PASTA        scratch folder for meshes and configurations (default: /tmp/quindra-compara)
 #   TAMANHOS     sphere sizes (default: "100000 1000000")
+#   EXTRAS       other object files to draw at z = 200 (a scan, say), separated by blanks
 #
 # Ours: one fresh `quindra-render --tempo` process per Draw (its "desenho" and "carga" lines).
 # Peer: the median frame of --frames 3 after its first, with LP_NUM_THREADS=0 (everything on
@@ -39,10 +40,11 @@ configura() {
 linhas=() # "mesh file|z|label"
 for n in $tamanhos; do
     malha=$pasta/sphere$n.txt
-    [ -f "$malha" ] || python3 "$meshgen" sphere --tris "$n" -o "$malha" >/dev/null
+    [ -f "$malha" ] || python3 "$meshgen" sphere --tris "$n" -o "$malha" >/dev/null 2>&1
     linhas+=("$malha|200|sphere $n, z = 200")
 done
 for n in $tamanhos; do linhas+=("$pasta/sphere$n.txt|70|sphere $n filling the frame (z = 70)"); done
+for extra in ${EXTRAS:-}; do linhas+=("$extra|200|$(basename "$extra"), z = 200"); done
 configura 200
 configura 70
 
@@ -97,4 +99,5 @@ for i in "${!linhas[@]}"; do
     IFS='|' read -r malha z rotulo <<<"${linhas[$i]}"
     [ "$z" = 200 ] || continue
     echo "Load of $(basename "$malha"): $(celula "$(mediana "$i" carga nos)" "$(mediana "$i" carga par0)" "$(mediana "$i" carga parpadrao)")"
+    echo
 done
