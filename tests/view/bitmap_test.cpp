@@ -304,7 +304,7 @@ TEST(Bitmap, PoligonoPorFaixasIgualAoInteiro) {
             for (std::size_t c = 0; c <= corte.size(); ++c) {
                 const std::int64_t ultima = c < corte.size() ? corte[c] : MAXIMO;
                 faixas.pinta_poligono(poligonos[p], VERDE, VERMELHO, {primeira, ultima});
-                primeira = ultima + 1;
+                if (c < corte.size()) primeira = ultima + 1;
             }
             EXPECT_EQ(faixas.rgb(), inteiro.rgb())
                 << "polygon " << p << ", " << corte.size() << " cuts";
