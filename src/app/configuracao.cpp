@@ -5,10 +5,10 @@
 #include <string>
 #include <string_view>
 
-#include "app/arquivo_atomico.hpp"
 #include "app/janela.hpp"
 #include "geometry/leitor_texto.hpp"
 #include "geometry/numero_texto.hpp"
+#include "view/arquivo_atomico.hpp"
 
 namespace quindra {
 

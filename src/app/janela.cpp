@@ -1,8 +1,7 @@
 #include "app/janela.hpp"
 
 #include "geometry/numero_texto.hpp"
-#include "render/algoritmos.hpp"
-#include "scene/objeto.hpp"
+#include "scene/formatos.hpp"
 
 namespace quindra {
 
@@ -77,6 +76,12 @@ bool Janela::le_iluminacao() {
 }
 
 void Janela::Desenhar_buttonClick() {
+    const auto inicio = std::chrono::steady_clock::now();
+    desenha_com(algoritmo_da_escolha(Renderizadores_radio.selecionado));
+    duracao_ultimo_desenho_ = std::chrono::steady_clock::now() - inicio;
+}
+
+void Janela::desenha_com(std::optional<Algoritmo> algoritmo) {
     bool erro = false;
     const double fator = converte_real(FatorDilZ.texto, erro);
     if (erro) {
@@ -85,7 +90,6 @@ void Janela::Desenhar_buttonClick() {
     }
     Malha& malha = sistema.malha;
     malha.FatorDilatacaoZ = fator;
-    const auto algoritmo = algoritmo_da_escolha(Renderizadores_radio.selecionado);
     // Drawing without an object (the rotate-and-draw command can ask for it) draws nothing.
     if (!algoritmo || !descricao(*algoritmo).desenha || malha.NumTriangulos() == 0) return;
     const DescricaoAlgoritmo& escolha = descricao(*algoritmo);
@@ -121,7 +125,7 @@ void Janela::CarregarObj_buttonClick() {
 
 void Janela::carrega_objeto_de(const std::string& arquivo) {
     sistema.malha.FatorDilatacaoZ = 1.0;
-    if (!aceita(carrega_objeto(sistema.malha, arquivo))) return;
+    if (!aceita(carrega_malha(sistema.malha, arquivo))) return;
     NomeDoArquivo_label.texto = arquivo;
     Desenhar_button.habilitado = true;
     Label58.texto = formata_inteiro(sistema.malha.NumTriangulos());

@@ -3,8 +3,10 @@
 // widget, so the whole program runs and is tested without a display.
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -14,6 +16,7 @@
 #include "app/controles.hpp"
 #include "app/plataforma.hpp"
 #include "app/sistema.hpp"
+#include "render/algoritmos.hpp"
 
 namespace quindra {
 
@@ -21,6 +24,15 @@ namespace quindra {
 inline bool mensagem_de_sucesso(std::string_view mensagem) {
     return !mensagem.empty() && mensagem.front() == ' ';
 }
+
+/// The camera's axes, in the order of the rotation axis choices.
+enum EixoRotacao : int { EIXO_MIRA, EIXO_HORIZONTAL, EIXO_VERTICAL };
+
+/// A turn of the camera about one of its axes, in degrees.
+struct Giro {
+    EixoRotacao eixo;
+    double graus;
+};
 
 /// The captions of the algorithm choices, in their order.
 std::vector<std::string> nomes_dos_algoritmos();
@@ -61,6 +73,25 @@ public:
     /// The user asked for this object file without the dialog (dropped it, named it at start).
     void usuario_abre_objeto(const std::string& arquivo);
     bool fechada() const { return fechada_; }
+
+    // --- the camera moved in the image area
+    // --------------------------------------------------------
+    /// A drag: turns the camera about the rotation centre by each turn in order, as "Efetuar
+    /// Rotação" does, then draws once with the current choice, or as a wireframe when previa
+    /// (for a choice too slow to follow the mouse).
+    void usuario_gira(std::span<const Giro> giros, bool previa);
+    /// An arrow key: the same turn by the angle of Angulo_edit, one way (+1) or the other (-1),
+    /// then a Draw.
+    void usuario_gira_pelo_angulo(int eixo, int sentido);
+    /// The wheel: moves C along N by a fraction of its distance to the rotation centre, towards
+    /// it when positive, never reaching or passing it; then draws as usuario_gira does.
+    void usuario_aproxima(double fracao, bool previa);
+    /// The end of a drag: a Draw with the current choice.
+    void usuario_termina_arrasto();
+    /// How long the last Draw with the current choice took.
+    std::chrono::duration<double, std::milli> duracao_ultimo_desenho() const {
+        return duracao_ultimo_desenho_;
+    }
 
     // --- user actions on controls that have handlers ---------------------------------------
     /// Sets a field's text as typing would, running its change handler when the text changes.
@@ -117,8 +148,11 @@ public:
 
     // --- controls outside the pages ---------------------------------------------------------
     const std::string TForm1 = "Sistema de Quindra Para ObjetosTriangularizados"; // caption
-    // The open dialog says what it opens; objects come under any name, so are not filtered.
-    const DialogoArquivo DialogoObjeto{"Abrir objeto", {}};
+    // The open dialog says what it opens. Objects come under any name, so the dialog shows
+    // every file until the user picks the list of known mesh formats.
+    const DialogoArquivo DialogoObjeto{
+        "Abrir objeto",
+        {"Todos os arquivos (*)", "Objetos 3D (*.txt *.obj *.stl *.ply *.off *.gltf *.glb)"}};
     const DialogoArquivo DialogoTextura{
         "Abrir textura",
         {"Imagens BMP, PNG e JPEG (*.bmp *.png *.jpg *.jpeg)", "Todos os arquivos (*)"}};
@@ -221,6 +255,19 @@ private:
     bool aceita(const std::string& mensagem);
     // Draw steps shared by the shading choices: material, ambient, lights, light view.
     bool le_iluminacao();
+    // Draw with this algorithm, whatever the choice list shows.
+    void desenha_com(std::optional<Algoritmo> algoritmo);
+    // The rotation centre's fields; none, with the failing field's message shown, when one
+    // does not hold a number.
+    std::optional<Ponto> le_centro_rotacao();
+    // Turns CameraAtual about the centre by graus about eixo; the camera fields follow.
+    void gira_em_torno(const Ponto& centro, int eixo, double graus);
+    // The turn by the angle of Angulo_edit about eixo, one way or the other.
+    void gira_pelo_angulo(int eixo, int sentido);
+    // Moves C along N by a fraction of its distance to the rotation centre (see usuario_aproxima).
+    void aproxima_camera(double fracao);
+    // A Draw as a wireframe, or with the current choice.
+    void redesenha(bool previa);
     // Shows entry t of the tetrahedron table in its controls.
     void mostra_tetraedro(std::int32_t t);
     // Stores a colour field into the current tetrahedron entry.
@@ -246,6 +293,7 @@ private:
     Plataforma& plataforma_;
     Persistencia persistencia_;
     bool em_TModoClick_ = false; // TModoClick sets its own box without running again
+    std::chrono::duration<double, std::milli> duracao_ultimo_desenho_{0};
     bool fechada_ = false;
     std::function<void(const Controle&)> observador_;
     std::vector<EstadoControle> mostrado_; // what the widgets show, one state per control

@@ -125,4 +125,41 @@ void Janela::usuario_abre_objeto(const std::string& arquivo) {
     executa([&] { carrega_objeto_de(arquivo); });
 }
 
+void Janela::redesenha(bool previa) {
+    if (previa)
+        desenha_com(Algoritmo::Wireframe);
+    else
+        Desenhar_buttonClick();
+}
+
+void Janela::usuario_gira(std::span<const Giro> giros, bool previa) {
+    executa([&] {
+        const auto centro = le_centro_rotacao();
+        if (!centro || !aceita(le_camera(sistema.CameraAtual, textos_camera()))) return;
+        for (const Giro& giro : giros) {
+            gira_em_torno(*centro, giro.eixo, giro.graus);
+            if (!mensagem_de_sucesso(Mensagem_label.texto)) return;
+        }
+        redesenha(previa);
+    });
+}
+
+void Janela::usuario_gira_pelo_angulo(int eixo, int sentido) {
+    executa([&] {
+        gira_pelo_angulo(eixo, sentido);
+        if (mensagem_de_sucesso(Mensagem_label.texto)) Desenhar_buttonClick();
+    });
+}
+
+void Janela::usuario_aproxima(double fracao, bool previa) {
+    executa([&] {
+        aproxima_camera(fracao);
+        if (mensagem_de_sucesso(Mensagem_label.texto)) redesenha(previa);
+    });
+}
+
+void Janela::usuario_termina_arrasto() {
+    executa([&] { Desenhar_buttonClick(); });
+}
+
 } // namespace quindra

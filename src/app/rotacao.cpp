@@ -1,5 +1,6 @@
 // Turning the camera about its own axes, in place or around a centre, and the buttons that
 // fill the centre and light position fields.
+#include <algorithm>
 #include <cmath>
 
 #include "app/janela.hpp"
@@ -9,8 +10,6 @@
 namespace quindra {
 
 namespace {
-
-enum Eixo : int { EIXO_MIRA, EIXO_HORIZONTAL, EIXO_VERTICAL };
 
 // Pi to twelve decimals, not M_PI: the angle the fields show after a turn depends on it (90
 // degrees leaves cos at 4e-13).
@@ -52,6 +51,9 @@ constexpr const char* CENTRO_X = "Coord. x do Centro Rot. em formato inválido."
 constexpr const char* CENTRO_Y = "Coord. y do Centro Rot. em formato inválido.";
 constexpr const char* CENTRO_Z = "Coord. z do Centro Rot. em formato inválido.";
 
+// The largest share of the distance to the centre one step of the wheel may cover.
+constexpr double FRACAO_MAXIMA = 0.5;
+
 bool finito(const Vetor& v) {
     return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
 }
@@ -71,25 +73,38 @@ const char* mensagem_centro_distante(const Ponto& centro, const Ponto& c) {
 
 } // namespace
 
-void Janela::EfetuarRot_buttonClick() {
-    double v[4];
-    const CampoNumerico campos[] = {
-        {Centrox_edit.texto, v[0], nullptr, CENTRO_X},
-        {Centroy_edit.texto, v[1], nullptr, CENTRO_Y},
-        {Centroz_edit.texto, v[2], nullptr, CENTRO_Z},
-        {Angulo_edit.texto, v[3], nullptr, "Ângulo em formato inválido."}};
+std::optional<Ponto> Janela::le_centro_rotacao() {
+    double v[3];
+    const CampoNumerico campos[] = {{Centrox_edit.texto, v[0], nullptr, CENTRO_X},
+                                    {Centroy_edit.texto, v[1], nullptr, CENTRO_Y},
+                                    {Centroz_edit.texto, v[2], nullptr, CENTRO_Z}};
     if (const CampoNumerico* falha = le_campos(campos)) {
         Mensagem_label.texto = falha->mensagem;
+        return std::nullopt;
+    }
+    return Ponto(v[0], v[1], v[2]);
+}
+
+void Janela::gira_pelo_angulo(int eixo, int sentido) {
+    const auto centro = le_centro_rotacao();
+    if (!centro) return;
+    bool erro = false;
+    const double angulo = converte_real(Angulo_edit.texto, erro);
+    if (erro) {
+        Mensagem_label.texto = "Ângulo em formato inválido.";
         return;
     }
     if (!aceita(le_camera(sistema.CameraAtual, textos_camera()))) return;
+    gira_em_torno(*centro, eixo, sentido * angulo);
+}
 
+void Janela::EfetuarRot_buttonClick() { gira_pelo_angulo(Eixos_de_rotacao_radio.selecionado, 1); }
+
+void Janela::gira_em_torno(const Ponto& centro, int eixo, double graus) {
     // Turned on a copy: a centre so far from the camera that the distance overflows would
     // otherwise write INF and NAN into the camera and its fields.
     Camera camera = *sistema.CameraAtual;
-    const Ponto centro(v[0], v[1], v[2]);
-    const double theta = static_cast<double>(static_cast<long double>(v[3]) / 180 * PI_DOZE_CASAS);
-    const int eixo = Eixos_de_rotacao_radio.selecionado;
+    const double theta = static_cast<double>(static_cast<long double>(graus) / 180 * PI_DOZE_CASAS);
     if (centro.x == camera.C.x && centro.y == camera.C.y && centro.z == camera.C.z) {
         gira(camera, eixo, theta);
     } else {
@@ -111,6 +126,26 @@ void Janela::EfetuarRot_buttonClick() {
     escreve_vetor(Cx_edit, Cy_edit, Cz_edit, camera.C.x, camera.C.y, camera.C.z);
     escreve_vetor(Nx_edit, Ny_edit, Nz_edit, camera.N.x, camera.N.y, camera.N.z);
     escreve_vetor(Vx_edit, Vy_edit, Vz_edit, camera.V.x, camera.V.y, camera.V.z);
+}
+
+void Janela::aproxima_camera(double fracao) {
+    const auto centro = le_centro_rotacao();
+    if (!centro || !aceita(le_camera(sistema.CameraAtual, textos_camera()))) return;
+    Camera& camera = *sistema.CameraAtual;
+    const Vetor ate_centro(centro->x - camera.C.x, centro->y - camera.C.y, centro->z - camera.C.z);
+    // The step is a fraction of how far ahead the centre lies along N, so that no step reaches
+    // it; with the centre beside or behind the camera, of the whole distance instead.
+    const double adiante = ate_centro.produto_escalar(camera.N);
+    const double passo =
+        std::min(fracao, FRACAO_MAXIMA) * (adiante > 0 ? adiante : ate_centro.norma());
+    const Ponto c(camera.C.x + passo * camera.N.x, camera.C.y + passo * camera.N.y,
+                  camera.C.z + passo * camera.N.z);
+    if (!std::isfinite(c.x) || !std::isfinite(c.y) || !std::isfinite(c.z)) {
+        Mensagem_label.texto = mensagem_centro_distante(*centro, camera.C);
+        return;
+    }
+    camera.C.atribui(c.x, c.y, c.z);
+    escreve_vetor(Cx_edit, Cy_edit, Cz_edit, c.x, c.y, c.z);
 }
 
 void Janela::EfetuarRotDes_buttonClick() {

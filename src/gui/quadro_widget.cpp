@@ -1,14 +1,43 @@
 #include "gui/quadro_widget.hpp"
 
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 #include "view/tela.hpp"
 
 namespace quindra::gui {
 
+namespace {
+
+// Half a degree per pixel: a drag across the frame turns the camera by 300 degrees.
+constexpr double GRAUS_POR_PIXEL = 0.5;
+// One notch of the wheel covers a tenth of the way to the centre.
+constexpr double FRACAO_POR_DENTE = 0.1;
+constexpr int DENTE = 120; // angleDelta of one notch
+
+// Turns for a mouse motion: sideways about the vertical axis and up or down about the
+// horizontal one, or, with the right button or Shift, sideways about the line of sight. Moving
+// right takes the camera left around the centre, so the object seems to follow the mouse.
+std::vector<Giro> giros(QPoint movimento, bool em_torno_da_mira) {
+    std::vector<Giro> resultado;
+    const double dx = movimento.x() * GRAUS_POR_PIXEL, dy = movimento.y() * GRAUS_POR_PIXEL;
+    if (em_torno_da_mira) {
+        if (dx != 0) resultado.push_back({EIXO_MIRA, dx});
+        return resultado;
+    }
+    if (dx != 0) resultado.push_back({EIXO_VERTICAL, dx});
+    if (dy != 0) resultado.push_back({EIXO_HORIZONTAL, dy});
+    return resultado;
+}
+
+} // namespace
+
 QuadroWidget::QuadroWidget(QWidget* pai) : QWidget(pai) {
     setFixedSize(LADO_TELA, LADO_TELA);
     setAttribute(Qt::WA_OpaquePaintEvent); // every pixel is painted from the frame
+    setFocusPolicy(Qt::StrongFocus);       // for the arrow keys
 }
 
 void QuadroWidget::mostra(const Bitmap& quadro) {
@@ -22,6 +51,49 @@ void QuadroWidget::paintEvent(QPaintEvent*) {
     QPainter pintor(this);
     pintor.fillRect(rect(), Qt::black);
     pintor.drawImage(0, 0, imagem_);
+}
+
+void QuadroWidget::mousePressEvent(QMouseEvent* evento) {
+    arrastando_ = evento->button() == Qt::LeftButton || evento->button() == Qt::RightButton;
+    ultima_posicao_ = evento->position().toPoint();
+}
+
+void QuadroWidget::mouseMoveEvent(QMouseEvent* evento) {
+    if (!arrastando_ || !movimentos_.gira) return;
+    const QPoint posicao = evento->position().toPoint();
+    const bool em_torno_da_mira =
+        (evento->buttons() & Qt::RightButton) || (evento->modifiers() & Qt::ShiftModifier);
+    const auto passos = giros(posicao - ultima_posicao_, em_torno_da_mira);
+    ultima_posicao_ = posicao;
+    if (!passos.empty()) movimentos_.gira(passos);
+}
+
+void QuadroWidget::mouseReleaseEvent(QMouseEvent*) {
+    if (arrastando_ && movimentos_.solta) movimentos_.solta();
+    arrastando_ = false;
+}
+
+void QuadroWidget::wheelEvent(QWheelEvent* evento) {
+    const int dentes = evento->angleDelta().y();
+    if (dentes == 0 || !movimentos_.aproxima) return;
+    movimentos_.aproxima(FRACAO_POR_DENTE * dentes / DENTE);
+    evento->accept();
+}
+
+void QuadroWidget::keyPressEvent(QKeyEvent* evento) {
+    if (!movimentos_.tecla) return QWidget::keyPressEvent(evento);
+    switch (evento->key()) {
+    case Qt::Key_Left:
+        return movimentos_.tecla(EIXO_VERTICAL, -1);
+    case Qt::Key_Right:
+        return movimentos_.tecla(EIXO_VERTICAL, 1);
+    case Qt::Key_Up:
+        return movimentos_.tecla(EIXO_HORIZONTAL, -1);
+    case Qt::Key_Down:
+        return movimentos_.tecla(EIXO_HORIZONTAL, 1);
+    default:
+        return QWidget::keyPressEvent(evento);
+    }
 }
 
 } // namespace quindra::gui

@@ -1,12 +1,29 @@
-// The image area: shows the frame pixel for pixel, reading the bitmap's own rows.
+// The image area: shows the frame pixel for pixel, reading the bitmap's own rows, and turns
+// mouse drags, the wheel and the arrow keys into camera moves.
 #pragma once
 
 #include <QImage>
+#include <QPoint>
 #include <QWidget>
+#include <functional>
+#include <vector>
 
+#include "app/janela.hpp"
 #include "view/bitmap.hpp"
 
 namespace quindra::gui {
+
+/// What the image area asks of the camera; unset entries are ignored.
+struct MovimentosCamera {
+    /// A step of a drag: the turns it makes, in order.
+    std::function<void(const std::vector<Giro>&)> gira;
+    /// The end of a drag.
+    std::function<void()> solta;
+    /// A wheel step: a fraction of the distance to the centre, towards it when positive.
+    std::function<void(double)> aproxima;
+    /// An arrow key: the axis and the way (+1 or -1) to turn by the window's angle.
+    std::function<void(EixoRotacao, int)> tecla;
+};
 
 class QuadroWidget : public QWidget {
 public:
@@ -14,12 +31,21 @@ public:
 
     /// Shows the bitmap without copying it: it must stay alive and unchanged until the next call.
     void mostra(const Bitmap& quadro);
+    void define_movimentos(MovimentosCamera movimentos) { movimentos_ = std::move(movimentos); }
 
 protected:
     void paintEvent(QPaintEvent* evento) override;
+    void mousePressEvent(QMouseEvent* evento) override;
+    void mouseMoveEvent(QMouseEvent* evento) override;
+    void mouseReleaseEvent(QMouseEvent* evento) override;
+    void wheelEvent(QWheelEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
 
 private:
     QImage imagem_;
+    MovimentosCamera movimentos_;
+    QPoint ultima_posicao_;
+    bool arrastando_ = false;
 };
 
 } // namespace quindra::gui

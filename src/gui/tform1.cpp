@@ -9,10 +9,15 @@
 
 #include "gui/construcao.hpp"
 #include "gui/marcas.hpp"
+#include "gui/quadro_widget.hpp"
 
 namespace quindra::gui {
 
 namespace {
+
+// A choice that draws within this time is redrawn at every step of a drag.
+constexpr std::chrono::milliseconds DESENHO_QUE_ACOMPANHA{40};
+constexpr std::chrono::milliseconds ESPERA_REDESENHO{250};
 
 // The first local file among dropped items, or an empty text.
 QString arquivo_solto(const QMimeData* dados) {
@@ -37,6 +42,41 @@ TForm1::TForm1(Plataforma& plataforma, const std::filesystem::path& pasta)
     atalho(QKeySequence(Qt::CTRL | Qt::Key_S), "Button3");
     auto* sair = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
     connect(sair, &QShortcut::activated, this, &QWidget::close);
+    liga_movimentos_da_camera();
+}
+
+bool TForm1::lento() const { return janela_.duracao_ultimo_desenho() > DESENHO_QUE_ACOMPANHA; }
+
+void TForm1::liga_movimentos_da_camera() {
+    redesenho_ = new QTimer(this);
+    redesenho_->setSingleShot(true);
+    redesenho_->setInterval(ESPERA_REDESENHO);
+    connect(redesenho_, &QTimer::timeout, this, [this] { janela_.usuario_termina_arrasto(); });
+    // A slow choice is drawn in full only once the mouse or the wheel has rested a moment.
+    const auto adia_redesenho = [this](bool previa) {
+        if (previa) redesenho_->start();
+    };
+    auto* quadro = findChild<QuadroWidget*>(QStringLiteral("Imagem"));
+    quadro->define_movimentos({
+        .gira =
+            [this, adia_redesenho](const std::vector<Giro>& giros) {
+                const bool previa = lento() || redesenho_->isActive();
+                janela_.usuario_gira(giros, previa);
+                adia_redesenho(previa);
+            },
+        .solta =
+            [this] {
+                if (redesenho_->isActive()) redesenho_->start(0);
+            },
+        .aproxima =
+            [this, adia_redesenho](double fracao) {
+                const bool previa = lento() || redesenho_->isActive();
+                janela_.usuario_aproxima(fracao, previa);
+                adia_redesenho(previa);
+            },
+        .tecla = [this](EixoRotacao eixo,
+                        int sentido) { janela_.usuario_gira_pelo_angulo(eixo, sentido); },
+    });
 }
 
 void TForm1::atalho(const QKeySequence& teclas, const char* botao) {

@@ -2,6 +2,7 @@
 // files and keyboard shortcuts.
 #pragma once
 
+#include <QTimer>
 #include <QWidget>
 #include <filesystem>
 #include <memory>
@@ -25,9 +26,15 @@ protected:
 
 private:
     void atalho(const QKeySequence& teclas, const char* botao);
+    // Drags, the wheel and the arrow keys in the image area move the camera.
+    void liga_movimentos_da_camera();
+    // Whether the current choice draws too slowly to follow the mouse: then a wireframe
+    // stands in while the camera moves, and the choice draws once the motion stops.
+    bool lento() const;
 
     Janela janela_;
     std::unique_ptr<Ligacao> ligacao_; // once the widgets exist
+    QTimer* redesenho_ = nullptr;      // the full Draw after a slow motion stops
 };
 
 } // namespace quindra::gui

@@ -2,11 +2,13 @@
 
 #include <cstddef>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "geometry/leitor_texto.hpp"
 #include "geometry/numero_texto.hpp"
 #include "geometry/tokens_em_blocos.hpp"
+#include "scene/malha_lida.hpp"
 
 namespace quindra {
 
@@ -17,47 +19,37 @@ namespace {
 // number to the last would. Counts beyond what the text holds fail before anything is sized.
 
 bool le_pontos(std::string_view texto, const TokensEmBlocos& tokens, std::int32_t quantos,
-               double fator_z, ListaDePontos& pontos, Ponto& centro) {
+               MalhaLida& lida) {
     const std::size_t numeros = 3 * static_cast<std::size_t>(quantos);
     if (tokens.total() < numeros) return false;
-    pontos.resize(static_cast<std::size_t>(quantos));
+    lida.reserva(static_cast<std::size_t>(quantos), 0);
+    lida.pontos.resize(static_cast<std::size_t>(quantos));
     const std::size_t falha = tokens.le(0, numeros, [&](std::size_t i, std::string_view token) {
         double valor;
         if (token.size() > LeitorTexto::LIMITE_REAL || !le_real_decimal(token, valor)) return false;
-        Ponto& p = pontos[i / 3];
+        Ponto& p = lida.pontos[i / 3];
         (i % 3 == 0 ? p.x : i % 3 == 1 ? p.y : p.z) = valor;
         // The file must go on after every point: at least the triangles follow.
         return i + 1 < numeros || token.data() + token.size() < texto.data() + texto.size();
     });
-    if (falha != TokensEmBlocos::NENHUM) return false;
-    // In file order: the order of the sums fixes the centre's rounding.
-    for (Ponto& p : pontos) {
-        p.z *= fator_z;
-        centro.atribui(centro.x + p.x, centro.y + p.y, centro.z + p.z);
-    }
-    return true;
+    return falha == TokensEmBlocos::NENHUM;
 }
 
 bool le_triangulos(const TokensEmBlocos& tokens, std::size_t primeiro, std::int32_t quantos,
-                   std::int32_t num_pontos, std::vector<Triangulo>& triangulos) {
-    // An index asked for past the end of the file reads as 0 and fails the range test.
+                   MalhaLida& lida) {
+    // An index asked for past the end of the file reads as 0 and fails the range test, which
+    // instala_malha makes.
     const std::size_t numeros = 3 * static_cast<std::size_t>(quantos);
     if (tokens.total() - primeiro < numeros) return false;
-    triangulos.resize(static_cast<std::size_t>(quantos));
+    lida.reserva(0, static_cast<std::size_t>(quantos));
+    lida.triangulos.resize(static_cast<std::size_t>(quantos));
     const auto le = [&](std::size_t i, std::string_view token) {
         int indice;
-        if (token.size() > LeitorTexto::LIMITE_INTEIRO || !le_inteiro_decimal(token, indice) ||
-            indice < 1 || indice > num_pontos)
+        if (token.size() > LeitorTexto::LIMITE_INTEIRO || !le_inteiro_decimal(token, indice))
             return false;
-        const std::size_t k = (i - primeiro) / 3;
-        Triangulo& t = triangulos[k];
+        Triangulo& t = lida.triangulos[(i - primeiro) / 3];
         const std::size_t vertice = (i - primeiro) % 3;
-        if (vertice == 0) {
-            t.vertice1 = indice;
-            t.tetraedro = static_cast<std::int32_t>(k / 4 + 1);
-        } else {
-            (vertice == 1 ? t.vertice2 : t.vertice3) = indice;
-        }
+        (vertice == 0 ? t.vertice1 : vertice == 1 ? t.vertice2 : t.vertice3) = indice;
         return true;
     };
     return tokens.le(primeiro, primeiro + numeros, le) == TokensEmBlocos::NENHUM;
@@ -75,24 +67,14 @@ std::string carrega_objeto(Malha& malha, const std::filesystem::path& arquivo) {
     // A negative triangle count is no object either.
     if (num_pontos < 3 || num_triangulos <= 0) return OBJETO_SEM_FACES;
 
-    Ponto centro(0, 0, 0);
     const std::string_view texto = leitor.resto();
     const TokensEmBlocos tokens(texto);
-    ListaDePontos pontos;
-    if (!le_pontos(texto, tokens, num_pontos, malha.FatorDilatacaoZ, pontos, centro))
-        return INCONSISTENCIAS_PONTOS;
-
-    std::vector<Triangulo> triangulos;
+    MalhaLida lida;
+    if (!le_pontos(texto, tokens, num_pontos, lida)) return INCONSISTENCIAS_PONTOS;
     const std::size_t primeiro_indice = 3 * static_cast<std::size_t>(num_pontos);
-    if (!le_triangulos(tokens, primeiro_indice, num_triangulos, num_pontos, triangulos))
+    if (!le_triangulos(tokens, primeiro_indice, num_triangulos, lida))
         return INCONSISTENCIAS_TRIANGULOS;
-
-    libera_malha(malha);
-    malha.Pontos = std::move(pontos);
-    malha.Triangulos = std::move(triangulos);
-    centro.atribui(centro.x / num_pontos, centro.y / num_pontos, centro.z / num_pontos);
-    malha.CentroObjeto = centro;
-    return MENSAGEM_SUCESSO_OBJETO;
+    return instala_malha(malha, std::move(lida));
 }
 
 } // namespace quindra

@@ -1,4 +1,4 @@
-// The run-length encoded BMP flavours (RLE8 and RLE4), which stb does not read.
+// The run-length encoded BMP flavours (RLE8 and RLE4).
 #pragma once
 
 #include <cstdint>

@@ -157,7 +157,7 @@ TEST_F(JanelaInteracaoTeste, DialogosDizemOQueAbrem) {
     janela.usuario_clica(C("Button3"));
     EXPECT_EQ(plataforma.dialogos,
               (std::vector<std::string>{"Abrir objeto", "Abrir textura", "Salvar imagem"}));
-    EXPECT_TRUE(janela.DialogoObjeto.filtros.empty());
+    EXPECT_EQ(janela.DialogoObjeto.filtros.front(), "Todos os arquivos (*)");
     const auto& texturas = janela.DialogoTextura.filtros;
     ASSERT_EQ(texturas.size(), 2u);
     for (const char* extensao : {"*.bmp", "*.png", "*.jpg", "*.jpeg"}) {

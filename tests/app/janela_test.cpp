@@ -62,6 +62,22 @@ TEST_F(JanelaTeste, CargaFalhaMantemOObjetoAnterior) {
     EXPECT_EQ(janela.sistema.malha.NumTriangulos(), 4);
 }
 
+// A standard format goes through the same command: its faces are counted, its name shown, and
+// a bad one leaves the loaded object.
+TEST_F(JanelaTeste, CargaDeOutroFormato) {
+    const auto arquivo = pasta.escreve("quadrado.OFF", "OFF\n4 1 0\n0 0 0\n50 0 0\n50 50 0\n"
+                                                       "0 50 0\n4 0 1 2 3\n");
+    plataforma.arquivos_para_abrir.push_back(arquivo.string());
+    janela.CarregarObj_buttonClick();
+    EXPECT_EQ(mensagem(), std::string(45, ' '));
+    EXPECT_EQ(janela.Label58.texto, "2");
+    EXPECT_EQ(janela.NomeDoArquivo_label.texto, arquivo.string());
+    plataforma.arquivos_para_abrir.push_back(pasta.escreve("ruim.stl", "solid x\n").string());
+    janela.CarregarObj_buttonClick();
+    EXPECT_EQ(mensagem(), "Arquivo com inconsistências nos triângulos.");
+    EXPECT_EQ(janela.Label58.texto, "2");
+}
+
 TEST_F(JanelaTeste, DialogoCanceladoNaoCarregaNada) {
     carrega();
     const Bitmap antes = janela.Imagem;

@@ -246,6 +246,45 @@ private slots:
         QCOMPARE(j.campo("Vy_edit"), QStringLiteral("1"));
     }
 
+    void cameraArrastada() {
+        Janela1 j;
+        j.plataforma.arquivos.push_back(j.pasta.escreve("t.txt", TETRAEDRO).string());
+        j.tecla(Qt::Key_O);
+        j.clica("Desenhar_button"); // the wireframe, which a slow choice's preview matches too
+        const QImage de_frente = j.imagem();
+        const auto configuracao = [&] {
+            std::ifstream arquivo(j.pasta.caminho() / "camera.txt");
+            return std::string(std::istreambuf_iterator<char>(arquivo), {});
+        };
+        const std::string gravada = configuracao();
+
+        // 180 pixels to the right at half a degree each: a quarter turn about the vertical,
+        // around the origin, as the rotation command makes it.
+        QWidget& quadro = j.w("Imagem");
+        QTest::mousePress(&quadro, Qt::LeftButton, {}, QPoint(200, 300));
+        QTest::mouseMove(&quadro, QPoint(380, 300));
+        QTest::mouseRelease(&quadro, Qt::LeftButton, {}, QPoint(380, 300));
+        QCOMPARE(j.campo("Cx_edit"), QStringLiteral("-200"));
+        QCOMPARE(j.campo("Nx_edit"), QStringLiteral("1"));
+        QVERIFY(j.imagem() != de_frente);
+
+        // A notch of the wheel covers a tenth of the way to the centre.
+        QWheelEvent roda(QPointF(300, 300), quadro.mapToGlobal(QPointF(300, 300)), QPoint(),
+                         QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&quadro, &roda);
+        QCOMPARE(j.campo("Cx_edit"), QStringLiteral("-180"));
+
+        // An arrow key turns by the angle field: back the other way.
+        j.digita("Angulo_edit", QStringLiteral("90"));
+        QTest::keyClick(&quadro, Qt::Key_Left);
+        QVERIFY(std::abs(j.campo("Cx_edit").toDouble()) < 1e-9);
+        QCOMPARE(j.campo("Cz_edit"), QStringLiteral("180"));
+        QCOMPARE(j.campo("Nz_edit"), QStringLiteral("-1"));
+
+        // Nothing of this reached the configuration file.
+        QCOMPARE(configuracao(), gravada);
+    }
+
     void arquivosEFechamento() {
         QString caixa;
         {

@@ -4,14 +4,16 @@
 
 #include <algorithm>
 #include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
 
-#include <stb/stb_image_write.h>
+#include <sys/resource.h>
 
+#include "apoio/jpeg_teste.hpp"
 #include "apoio/pasta_temporaria.hpp"
 
 namespace quindra {
@@ -128,7 +130,7 @@ protected:
         return {std::istreambuf_iterator<char>(entrada), {}};
     }
     std::string invalido(const std::string& nome, const std::string& motivo) {
-        return "O arquivo \"" + (pasta.caminho() / nome).string() +
+        return "Bitmap image is not valid\nO arquivo \"" + (pasta.caminho() / nome).string() +
                "\" não é uma imagem válida: " + motivo + ".";
     }
     teste::PastaTemporaria pasta;
@@ -146,6 +148,8 @@ TEST_F(ArquivoImagem, CadaSaborDeBmpIdaEVolta) {
                                    {16, RGB, false, 124},
                                    {16, CAMPOS_DE_BITS, false, 124},
                                    {32, RGB, false, 124},
+                                   {1, RGB, false, 12},
+                                   {8, RGB, false, 12},
                                    {24, RGB, false, 12}});
     for (const Sabor& s : sabores)
         for (int largura : {1, 2, 3, 5, 9}) { // every remainder of the row padding
@@ -167,14 +171,15 @@ TEST_F(ArquivoImagem, CadaSaborDeBmpIdaEVolta) {
 }
 
 TEST_F(ArquivoImagem, CabecalhosAbsurdosSaoRecusadosSemDecodificar) {
-    const std::string base = escreve_bmp(imagem_teste(1, 1, 1), {24}); // 58 bytes
+    const std::string base = escreve_bmp(imagem_teste(1, 1, 1), {24});      // 58 bytes
+    const std::string rle8 = escreve_bmp(imagem_teste(1, 1, 1), {8, RLE8}); // 64 bytes
     struct Remendo {
         std::size_t posicao;
         std::int64_t valor;
         std::size_t bytes = 4;
     };
-    const auto com = [&](std::initializer_list<Remendo> remendos) {
-        std::string b = base;
+    const auto com = [&](std::initializer_list<Remendo> remendos, const std::string& de = {}) {
+        std::string b = de.empty() ? base : de;
         for (const Remendo& r : remendos) {
             std::string v;
             poe32(v, static_cast<std::uint32_t>(r.valor));
@@ -184,10 +189,18 @@ TEST_F(ArquivoImagem, CabecalhosAbsurdosSaoRecusadosSemDecodificar) {
     };
     constexpr std::size_t INICIO = 10, CABECALHO = 14, LARGURA = 18, ALTURA = 22, BITS = 28,
                           COMPRESSAO = 30;
+    const auto grande_demais = [](const std::string& lados) {
+        return "imagem grande demais: " + lados +
+               " pixels; o limite é de 40 megapixels e de 65500 pixels por lado";
+    };
     const std::pair<std::string, std::string> casos[] = {
-        {com({{LARGURA, 20000}, {ALTURA, 20000}}), "imagem grande demais"},
-        {com({{ALTURA, -2147483648LL}}), "imagem grande demais"},
-        {com({{LARGURA, 8192}, {ALTURA, -8192}}), "arquivo truncado"}, // exactly the budget
+        {com({{LARGURA, 20000}, {ALTURA, 20000}}), grande_demais("20000 x 20000")},
+        {com({{ALTURA, -2147483648LL}}), grande_demais("1 x 2147483648")},
+        {com({{LARGURA, 8000}, {ALTURA, -5000}}), "arquivo truncado"}, // exactly the budget
+        {com({{LARGURA, 8001}, {ALTURA, -5000}}), grande_demais("8001 x 5000")},
+        {com({{LARGURA, 65501}, {ALTURA, 1}}), grande_demais("65501 x 1")},
+        // the run-length flavours cost nothing to claim any size with
+        {com({{LARGURA, 8192}, {ALTURA, 8192}}, rle8), grande_demais("8192 x 8192")},
         {com({{LARGURA, 0}}), "largura ou altura inválida"},
         {com({{ALTURA, 0}}), "largura ou altura inválida"},
         {com({{LARGURA, -5}}), "largura ou altura inválida"},
@@ -207,13 +220,21 @@ TEST_F(ArquivoImagem, CabecalhosAbsurdosSaoRecusadosSemDecodificar) {
     }
     // nothing was decoded: a 20000 x 20000 decode alone takes seconds
     EXPECT_LT(std::chrono::steady_clock::now() - inicio, std::chrono::seconds(1));
+
+    // exactly the budget is decoded, from 64 bytes: pixels no run reaches take palette colour 0
+    const auto no_limite =
+        carrega_imagem(escreve(com({{LARGURA, 8000}, {ALTURA, 5000}}, rle8)), erro);
+    ASSERT_TRUE(no_limite) << erro;
+    EXPECT_EQ(no_limite->rgb().size(), std::size_t{8000} * 5000 * 3);
+    EXPECT_EQ(no_limite->pixel(7999, 0), CORES[0]);
 }
 
 TEST_F(ArquivoImagem, ArquivoQueNaoAbre) {
     for (const std::filesystem::path& arquivo :
          {pasta.caminho() / "nao-existe.bmp", pasta.caminho(), std::filesystem::path()}) {
         EXPECT_FALSE(carrega_imagem(arquivo, erro));
-        EXPECT_EQ(erro, "Não foi possível abrir o arquivo \"" + arquivo.string() + "\".");
+        EXPECT_EQ(erro, "Cannot open file " + arquivo.string() +
+                            "\nNão foi possível abrir o arquivo \"" + arquivo.string() + "\".");
     }
 }
 
@@ -245,7 +266,8 @@ TEST_F(ArquivoImagem, PngDefeituosoERecusado) {
         return b;
     };
     const std::pair<std::string, std::string> casos[] = {
-        {com_lados(100000, 100000), "imagem grande demais"},
+        {com_lados(100000, 100000), "imagem grande demais: 100000 x 100000 pixels; o limite é de "
+                                    "40 megapixels e de 65500 pixels por lado"},
         {com_lados(0, 30), "largura ou altura inválida"},
         {png.substr(0, png.size() / 2), "arquivo truncado"},
         {png.substr(0, png.size() - 12), "arquivo truncado"}, // no end chunk
@@ -257,29 +279,37 @@ TEST_F(ArquivoImagem, PngDefeituosoERecusado) {
     }
 }
 
-void acumula(void* contexto, void* dados, int tamanho) {
-    static_cast<std::string*>(contexto)->append(static_cast<const char*>(dados),
-                                                static_cast<std::size_t>(tamanho));
-}
-
 TEST_F(ArquivoImagem, JpegLidoERecusadoQuandoCortadoOuEnorme) {
-    const CorPixel cor{90, 160, 220};
-    Bitmap plana(16, 8);
-    for (int y = 0; y < 8; ++y)
-        for (int x = 0; x < 16; ++x) plana.define_pixel(x, y, cor);
-    std::string jpeg;
-    ASSERT_TRUE(stbi_write_jpg_to_func(acumula, &jpeg, 16, 8, 3, plana.rgb().data(), 95));
+    using teste::EspacoJpeg;
+    const auto plana = [](EspacoJpeg espaco, const std::string& amostra) {
+        std::string amostras;
+        for (int i = 0; i < 16 * 8; ++i) amostras += amostra;
+        return teste::codifica_jpeg(16, 8, espaco, amostras);
+    };
+    // CMYK is stored inverted, Adobe's way: 255 means no ink, so red = C * K / 255
+    const std::string rgb = "\x5A\xA0\xDC", cmyk("\xFF\x80\x00\xC8", 4);
+    const struct {
+        std::string nome;
+        std::string jpeg;
+        CorPixel cor;
+    } espacos[] = {{"rgb", plana(EspacoJpeg::Rgb, rgb), {90, 160, 220}},
+                   {"cinza", plana(EspacoJpeg::Cinza, "\x4D"), {77, 77, 77}},
+                   {"cmyk", plana(EspacoJpeg::Cmyk, cmyk), {200, 100, 0}},
+                   {"ycck", plana(EspacoJpeg::Ycck, cmyk), {200, 100, 0}}};
+    for (const auto& [nome, jpeg, cor] : espacos) {
+        const auto lida = carrega_imagem(escreve(jpeg, "foto.bmp"), erro); // the name is ignored
+        ASSERT_TRUE(lida) << nome << ": " << erro;
+        ASSERT_EQ(lida->largura(), 16);
+        ASSERT_EQ(lida->altura(), 8);
+        for (int y = 0; y < 8; ++y)
+            for (int x = 0; x < 16; ++x) { // a flat colour survives the lossy coding closely
+                const CorPixel p = lida->pixel(x, y);
+                EXPECT_LE(std::abs(p.r - cor.r) + std::abs(p.g - cor.g) + std::abs(p.b - cor.b), 9)
+                    << nome;
+            }
+    }
 
-    const auto lida = carrega_imagem(escreve(jpeg, "foto.bmp"), erro); // the name does not matter
-    ASSERT_TRUE(lida) << erro;
-    ASSERT_EQ(lida->largura(), 16);
-    ASSERT_EQ(lida->altura(), 8);
-    for (int y = 0; y < 8; ++y)
-        for (int x = 0; x < 16; ++x) { // a flat colour survives the lossy coding closely
-            const CorPixel p = lida->pixel(x, y);
-            EXPECT_LE(std::abs(p.r - cor.r) + std::abs(p.g - cor.g) + std::abs(p.b - cor.b), 9);
-        }
-
+    const std::string& jpeg = espacos[0].jpeg;
     EXPECT_FALSE(carrega_imagem(escreve(jpeg.substr(0, jpeg.size() * 2 / 3), "c.jpg"), erro));
     EXPECT_EQ(erro, invalido("c.jpg", "arquivo truncado"));
     // the frame header (0xFF 0xC0, length, precision) holds height and width
@@ -287,12 +317,75 @@ TEST_F(ArquivoImagem, JpegLidoERecusadoQuandoCortadoOuEnorme) {
     ASSERT_NE(quadro, std::string::npos);
     std::string enorme = jpeg;
     EXPECT_FALSE(carrega_imagem(escreve(enorme.replace(quadro + 5, 4, 4, '\xFF'), "e.jpg"), erro));
-    EXPECT_EQ(erro, invalido("e.jpg", "imagem grande demais"));
-    // 8192 x 8192 within the pixel budget, from far too few bytes to code it
+    EXPECT_EQ(erro, invalido("e.jpg", "imagem grande demais: 65535 x 65535 pixels; o limite é "
+                                      "de 40 megapixels e de 65500 pixels por lado"));
+    // 6000 x 6000 within the pixel budget, from far too few bytes to code it
     std::string oco = jpeg;
     EXPECT_FALSE(carrega_imagem(
-        escreve(oco.replace(quadro + 5, 4, std::string("\x20\x00\x20\x00", 4)), "o.jpg"), erro));
+        escreve(oco.replace(quadro + 5, 4, std::string("\x17\x70\x17\x70", 4)), "o.jpg"), erro));
     EXPECT_EQ(erro, invalido("o.jpg", "arquivo truncado"));
+}
+
+TEST_F(ArquivoImagem, CamposDeBitsEscalamCadaCanalAte255) {
+    // a channel of n bits holding v reads as 255 * v / (2^n - 1), rounded
+    const struct {
+        std::string nome;
+        std::uint32_t r, g, b, pixel;
+        CorPixel esperada;
+    } casos[] = {
+        // 512 of 1023 is 127.6, and 1 of 1023 is 0.25
+        {"10-10-10", 0x3FF00000, 0xFFC00, 0x3FF, 512u << 20 | 1023u << 10 | 1, {128, 255, 0}},
+        {"azul nos bits altos", 0x000000FF, 0x0000FF00, 0xFF000000, 0x40003020, {32, 48, 64}},
+        {"um bit e máscara vazia", 0x80000000, 0x00000000, 0x00000001, 0x80000001, {255, 0, 255}},
+    };
+    for (const auto& caso : casos) {
+        std::string bmp = "BM";
+        poe32(bmp, 14 + 40 + 12 + 4), poe32(bmp, 0), poe32(bmp, 14 + 40 + 12);
+        poe32(bmp, 40), poe32(bmp, 1), poe32(bmp, 1), poe16(bmp, 1), poe16(bmp, 32);
+        poe32(bmp, CAMPOS_DE_BITS), poe32(bmp, 4), poe32(bmp, 0), poe32(bmp, 0), poe32(bmp, 0),
+            poe32(bmp, 0);
+        poe32(bmp, caso.r), poe32(bmp, caso.g), poe32(bmp, caso.b), poe32(bmp, caso.pixel);
+        const auto lida = carrega_imagem(escreve(bmp), erro);
+        ASSERT_TRUE(lida) << caso.nome << ": " << erro;
+        EXPECT_EQ(lida->pixel(0, 0), caso.esperada) << caso.nome;
+    }
+}
+
+TEST_F(ArquivoImagem, DiscoCheioDeixaOArquivoAntigoIntacto) {
+    Bitmap ruido(64, 64); // noise, so that even the PNG is well over the limit below
+    std::uint32_t semente = 12345;
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x) {
+            semente = semente * 1103515245u + 12345u;
+            ruido.define_pixel(x, y,
+                               {std::uint8_t(semente >> 24), std::uint8_t(semente >> 16),
+                                std::uint8_t(semente >> 8)});
+        }
+    for (const std::string nome : {"quadro.bmp", "quadro.png"}) {
+        const auto arquivo = escreve("a imagem de antes", nome);
+        // a cap on the size of the files this process writes plays the full disk
+        const auto sinal = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit antes{};
+        getrlimit(RLIMIT_FSIZE, &antes);
+        const rlimit cheio{4096, antes.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &cheio);
+        EXPECT_FALSE(salva_imagem(ruido, arquivo, erro)) << nome;
+        setrlimit(RLIMIT_FSIZE, &antes);
+        std::signal(SIGXFSZ, sinal);
+
+        EXPECT_EQ(erro, "Cannot create file " + arquivo.string() +
+                            "\nNão foi possível criar o arquivo \"" + arquivo.string() + "\".");
+        EXPECT_EQ(le(nome), "a imagem de antes");
+        // no temporary file is left beside it
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(pasta.caminho()), {}), 1);
+
+        // with room again, the same call replaces the file whole
+        ASSERT_TRUE(salva_imagem(ruido, arquivo, erro)) << erro;
+        const auto lida = carrega_imagem(arquivo, erro);
+        ASSERT_TRUE(lida) << erro;
+        EXPECT_EQ(lida->rgb(), ruido.rgb()) << nome;
+        std::filesystem::remove(arquivo);
+    }
 }
 
 } // namespace

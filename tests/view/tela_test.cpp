@@ -81,7 +81,8 @@ TEST(Tela, SalvaBmpDe24BitsOuPngPeloNome) {
     }
     const auto sem_pasta = pasta.caminho() / "nao-existe" / "quadro.bmp";
     EXPECT_FALSE(salva_tela(*tela, sem_pasta, erro));
-    EXPECT_EQ(erro, "Não foi possível criar o arquivo \"" + sem_pasta.string() + "\".");
+    EXPECT_EQ(erro, "Cannot create file " + sem_pasta.string() +
+                        "\nNão foi possível criar o arquivo \"" + sem_pasta.string() + "\".");
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "app/arquivo_atomico.hpp"
+#include "view/arquivo_atomico.hpp"
 
 #include <cerrno>
 #include <cstdio>

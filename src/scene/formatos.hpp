@@ -1,0 +1,25 @@
+// Loading an object in whatever format its file's extension names.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "scene/malha_lida.hpp"
+
+namespace quindra {
+
+/// A reader of our own: parses a whole file's bytes into lida and returns 45 blanks or the
+/// failure's message.
+using LeitorDeMalha = std::string (*)(std::string_view bytes, MalhaLida& lida);
+
+/// The reader of our own for the file's extension, compared without case, or null.
+LeitorDeMalha leitor_da_extensao(const std::filesystem::path& arquivo);
+
+/// Loads the object with the reader its extension names (".stl", ".ply", ".off", ".obj", and
+/// through Assimp ".gltf" and ".glb" when built with it); any other name is an object file,
+/// read by carrega_objeto. The mesh is replaced whole or left untouched; returns 45 blanks or
+/// the failure's message ("Arquivo grande demais para ser carregado." when memory runs out).
+std::string carrega_malha(Malha& malha, const std::filesystem::path& arquivo);
+
+} // namespace quindra
