@@ -4,6 +4,7 @@
 
 #include "geometry/arredondamento.hpp"
 #include "render/iluminacao.hpp"
+#include "render/pintor_faixas.hpp"
 
 namespace quindra {
 

@@ -10,6 +10,7 @@
 #include "render/iluminacao.hpp"
 #include "render/lote_faixas.hpp"
 #include "render/pintor.hpp"
+#include "render/pintor_faixas.hpp"
 #include "render/pixels_pontos.hpp"
 #include "render/preparo_malha.hpp"
 #include "render/varredura_profundidade.hpp"

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "render/pintor.hpp"
+#include "render/pintor_faixas.hpp"
 #include "view/coordenadas.hpp"
 #include "view/corte.hpp"
 
