@@ -22,4 +22,4 @@ mkdir -p "$saida"
 ./build/release/src/quindra-render samples/esfera.txt -a todos -o "$saida/esfera.png" \
     --textura samples/textura.bmp --faces 1 2808 --dir samples/configuracao --tempo
 echo "No display: frames of samples/esfera.txt, one per algorithm, in $saida/esfera0.png ... esfera8.png"
-echo "(algorithm 7, Ray Tracing, draws nothing)."
+echo "(algorithm 7 is the ray tracer.)"

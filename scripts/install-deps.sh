@@ -5,7 +5,8 @@ set -euo pipefail
 
 pacotes=(
     g++ cmake ninja-build pkg-config
-    libjpeg62-turbo-dev libpng-dev zlib1g-dev libcli11-dev libassimp-dev libtbb-dev
+    libjpeg62-turbo-dev libpng-dev zlib1g-dev libcli11-dev libassimp-dev
+    libembree-dev libtbb-dev
     libgtest-dev libbenchmark-dev
     locales python3
     qt6-base-dev           # the window (Widgets, Test); its GL dev packages come with it

@@ -197,6 +197,7 @@ void Janela::carrega_configuracao() {
 void Janela::descarrega_configuracao() {
     libera_tela(sistema.Tela);
     libera_malha(sistema.malha);
+    sistema.raios.descarta();
     // Values typed into the light fields since the last draw or light command are kept too.
     atualiza_fonte_visivel();
     const fs::path& pasta = sistema.DirInicial;

@@ -91,7 +91,7 @@ void Janela::desenha_com(std::optional<Algoritmo> algoritmo) {
     Malha& malha = sistema.malha;
     malha.FatorDilatacaoZ = fator;
     // Drawing without an object (the rotate-and-draw command can ask for it) draws nothing.
-    if (!algoritmo || !descricao(*algoritmo).desenha || malha.NumTriangulos() == 0) return;
+    if (!algoritmo || malha.NumTriangulos() == 0) return;
     const DescricaoAlgoritmo& escolha = descricao(*algoritmo);
     if (escolha.textura && !sistema.TexturaCarregada()) {
         Mensagem_label.texto = "Não há textura carregada.";
@@ -113,7 +113,14 @@ void Janela::desenha_com(std::optional<Algoritmo> algoritmo) {
     }
     desenho.faixa = sistema.faixa_textura;
     desenho.modo = {sistema.ModoTetraedro, &sistema.TabelaTetraedros};
-    desenha(*algoritmo, desenho);
+    desenho.raios = &sistema.raios;
+    // Only the ray tracer counts its rows and stops when asked; a cancelled one leaves the frame.
+    linhas_prontas_ = 0;
+    cancelar_desenho_ = false;
+    desenho.acompanhamento = {&cancelar_desenho_, &linhas_prontas_};
+    const int linhas = *algoritmo == Algoritmo::RayTracing ? LINHAS_TRACADAS : 0;
+    plataforma_.acompanha_desenho([&] { desenha(*algoritmo, desenho); },
+                                  {&linhas_prontas_, linhas, &cancelar_desenho_});
     Imagem = *sistema.Tela;
 }
 
@@ -126,6 +133,7 @@ void Janela::CarregarObj_buttonClick() {
 void Janela::carrega_objeto_de(const std::string& arquivo) {
     sistema.malha.FatorDilatacaoZ = 1.0;
     if (!aceita(carrega_malha(sistema.malha, arquivo))) return;
+    sistema.raios.descarta();
     NomeDoArquivo_label.texto = arquivo;
     Desenhar_button.habilitado = true;
     Label58.texto = formata_inteiro(sistema.malha.NumTriangulos());

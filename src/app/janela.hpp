@@ -3,6 +3,7 @@
 // widget, so the whole program runs and is tested without a display.
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <filesystem>
 #include <functional>
@@ -73,6 +74,8 @@ public:
     /// The user asked for this object file without the dialog (dropped it, named it at start).
     void usuario_abre_objeto(const std::string& arquivo);
     bool fechada() const { return fechada_; }
+    /// A user action is still running (a long draw keeps the event loop turning).
+    bool ocupada() const { return ocupada_; }
 
     // --- the camera moved in the image area
     // --------------------------------------------------------
@@ -294,7 +297,10 @@ private:
     Persistencia persistencia_;
     bool em_TModoClick_ = false; // TModoClick sets its own box without running again
     std::chrono::duration<double, std::milli> duracao_ultimo_desenho_{0};
+    std::atomic<bool> cancelar_desenho_{false}; // set by the platform while a draw runs
+    std::atomic<int> linhas_prontas_{0};
     bool fechada_ = false;
+    bool ocupada_ = false; // a user action is running
     std::function<void(const Controle&)> observador_;
     std::vector<EstadoControle> mostrado_; // what the widgets show, one state per control
 };

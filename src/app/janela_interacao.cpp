@@ -65,7 +65,14 @@ void Janela::registra_mostrado(const Controle& controle) {
 }
 
 template <typename Acao> void Janela::executa(Acao acao) {
-    if (fechada_) return;
+    // While a draw runs the desktop keeps the window alive, and a timer may fire meanwhile:
+    // one action at a time.
+    if (fechada_ || ocupada_) return;
+    ocupada_ = true;
+    struct Libera {
+        bool& ocupada;
+        ~Libera() { ocupada = false; }
+    } libera{ocupada_};
     acao();
     publica_mudancas();
 }

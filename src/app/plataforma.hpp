@@ -2,12 +2,22 @@
 // window implements it with real dialogs; tests and the command-line renderer with fakes.
 #pragma once
 
+#include <atomic>
+#include <functional>
 #include <optional>
 #include <string>
 
 #include "app/controles.hpp"
 
 namespace quindra {
+
+/// What a running draw shows of itself: how many of its rows are done, out of how many (0 when
+/// it does not count them), and the flag that stops it.
+struct ProgressoDesenho {
+    const std::atomic<int>* feitas = nullptr;
+    int total = 0;
+    std::atomic<bool>* cancelar = nullptr;
+};
 
 class Plataforma {
 public:
@@ -26,6 +36,13 @@ public:
     /// interrupting the user, since it arrives with every keystroke of an unfinished number.
     virtual void relata_erro_de_digitacao(const std::string& campo,
                                           const std::string& mensagem) = 0;
+    /// Runs a draw. A desktop keeps the window painted meanwhile and, for a long draw that
+    /// counts its rows, shows the progress with a way to cancel; here it simply runs.
+    virtual void acompanha_desenho(const std::function<void()>& desenho,
+                                   const ProgressoDesenho& progresso) {
+        (void)progresso;
+        desenho();
+    }
 };
 
 } // namespace quindra

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "render/cena_raios.hpp"
 #include "render/phong.hpp"
 #include "scene/camera.hpp"
 #include "scene/cena.hpp"
@@ -29,6 +30,8 @@ struct Sistema {
     ProjecaoTextura projecao_textura;
     FaixaTextura faixa_textura;
     std::optional<ZBuffer> ProfundidadeAtual;
+    /// The ray tracer's structure for the loaded object, dropped by each load.
+    CenaRaios raios;
 
     TextosDasFontes ListaDeFontes;
     std::int32_t FonteAtual = 1;

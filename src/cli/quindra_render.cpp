@@ -130,8 +130,6 @@ int executa(const Opcoes& opcoes) {
             resultado = 1;
             continue;
         }
-        // A choice that paints nothing leaves nothing to write.
-        if (!quindra::descricao(*quindra::algoritmo_da_escolha(escolha)).desenha) continue;
         std::string falha;
         if (!quindra::salva_imagem(janela.Imagem, arquivo_de_saida(opcoes.saida, escolha, todas),
                                    falha)) {

@@ -1,11 +1,18 @@
 #include "gui/plataforma_qt.hpp"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QRegularExpression>
 #include <QStringList>
+#include <algorithm>
+#include <chrono>
+#include <future>
+#include <memory>
 
 #include "gui/marcas.hpp"
 
@@ -33,6 +40,10 @@ std::optional<std::string> escolhido(const QString& arquivo, QString& pasta) {
     return arquivo.toStdString();
 }
 
+// A draw shorter than this shows no progress; the window looks at a running one this often.
+constexpr int ESPERA_PROGRESSO_MS = 500;
+constexpr std::chrono::milliseconds INTERVALO{15};
+
 } // namespace
 
 std::optional<std::string> PlataformaQt::escolhe_arquivo_para_abrir(const DialogoArquivo& dialogo) {
@@ -57,6 +68,36 @@ PlataformaQt::escolhe_arquivo_para_salvar(const DialogoArquivo& dialogo) {
 
 void PlataformaQt::relata_erro(const std::string& mensagem) {
     QMessageBox::critical(janela_, QStringLiteral("Erro"), QString::fromStdString(mensagem));
+}
+
+void PlataformaQt::acompanha_desenho(const std::function<void()>& desenho,
+                                     const ProgressoDesenho& progresso) {
+    // The draw runs on a thread of its own while this one keeps the window painted. Until the
+    // progress dialog, which is modal, appears, the user's input waits in the queue: nothing
+    // may reach the window's state while the draw uses it.
+    mostra_ocupado();
+    auto tarefa = std::async(std::launch::async, desenho);
+    QElapsedTimer relogio;
+    relogio.start();
+    std::unique_ptr<QProgressDialog> dialogo;
+    while (tarefa.wait_for(INTERVALO) != std::future_status::ready) {
+        if (!dialogo && progresso.total > 0 && relogio.elapsed() > ESPERA_PROGRESSO_MS) {
+            dialogo = std::make_unique<QProgressDialog>(QStringLiteral("Traçando os raios..."),
+                                                        QStringLiteral("Cancelar"), 0,
+                                                        progresso.total, janela_);
+            dialogo->setWindowModality(Qt::WindowModal);
+            dialogo->setMinimumDuration(0);
+            // Esc or the button: the draw stops at its next band and the frame stays as it was.
+            QObject::connect(dialogo.get(), &QProgressDialog::canceled,
+                             [cancelar = progresso.cancelar] {
+                                 if (cancelar) *cancelar = true;
+                             });
+        }
+        if (dialogo) dialogo->setValue(std::min(progresso.feitas->load(), progresso.total));
+        QCoreApplication::processEvents(dialogo ? QEventLoop::AllEvents
+                                                : QEventLoop::ExcludeUserInputEvents);
+    }
+    tarefa.get();
 }
 
 void PlataformaQt::relata_erro_de_digitacao(const std::string& campo, const std::string& mensagem) {

@@ -18,6 +18,8 @@ public:
     std::optional<std::string> escolhe_arquivo_para_salvar(const DialogoArquivo& dialogo) override;
     void relata_erro(const std::string& mensagem) override;
     void relata_erro_de_digitacao(const std::string& campo, const std::string& mensagem) override;
+    void acompanha_desenho(const std::function<void()>& desenho,
+                           const ProgressoDesenho& progresso) override;
 
 private:
     QWidget* janela_ = nullptr;

@@ -86,6 +86,8 @@ void TForm1::atalho(const QKeySequence& teclas, const char* botao) {
 }
 
 void TForm1::closeEvent(QCloseEvent* evento) {
+    // Not while a draw uses the state that closing frees; cancelling it comes first.
+    if (janela_.ocupada()) return evento->ignore();
     // A failed write is reported in a message box before the window goes.
     janela_.FormDestroy();
     evento->accept();

@@ -1,5 +1,6 @@
 #include "render/algoritmos.hpp"
 
+#include "render/cena_raios.hpp"
 #include "render/gouraud.hpp"
 #include "render/wireframe.hpp"
 #include "view/coordenadas.hpp"
@@ -38,6 +39,14 @@ void chama_renderizador(Algoritmo algoritmo, Desenho& d) {
                               d.projecao, *d.textura, d.faixa);
         break;
     case Algoritmo::RayTracing:
+        if (d.raios) {
+            desenha_ray_tracing(d.tela, d.malha, d.camera, d.material, d.cena, *d.raios,
+                                d.acompanhamento);
+        } else {
+            CenaRaios so_para_este_desenho;
+            desenha_ray_tracing(d.tela, d.malha, d.camera, d.material, d.cena, so_para_este_desenho,
+                                d.acompanhamento);
+        }
         break;
     case Algoritmo::WireframeTetraedro:
         desenha_tetraedro(d.tela, d.malha, d.camera);
@@ -49,7 +58,7 @@ void chama_renderizador(Algoritmo algoritmo, Desenho& d) {
 
 void desenha(Algoritmo algoritmo, Desenho& d) {
     const DescricaoAlgoritmo& a = descricao(algoritmo);
-    if (!a.desenha || (a.textura && !d.textura)) return;
+    if (a.textura && !d.textura) return;
     transforma_pontos(d.malha, d.camera);
     if (a.iluminacao) transforma_fontes(d.cena, d.camera, d.malha.FatorDilatacaoZ);
     if (a.textura) prepara_textura(d.projecao, d.malha, d.camera);

@@ -9,6 +9,7 @@
 
 #include "render/flat_shading.hpp"
 #include "render/phong.hpp"
+#include "render/ray_tracing.hpp"
 #include "scene/camera.hpp"
 #include "scene/cena.hpp"
 #include "scene/material.hpp"
@@ -40,20 +41,18 @@ struct DescricaoAlgoritmo {
     bool profundidade;
     /// Takes a diffuse colour from the loaded texture.
     bool textura;
-    /// Paints the frame at all ("Ray Tracing" is offered but draws nothing).
-    bool desenha;
 };
 
 inline constexpr std::array<DescricaoAlgoritmo, 9> ALGORITMOS{{
-    {Algoritmo::Wireframe, "Wireframe", false, false, false, true},
-    {Algoritmo::WireframeOculto, "Wireframe com Linhas Escondidas", false, false, false, true},
-    {Algoritmo::Flat, "Flat Shading", true, false, false, true},
-    {Algoritmo::GouraudPintor, "Gouraud Shading com Pintor", true, false, false, true},
-    {Algoritmo::GouraudZBuffer, "Gouraud Shading com z-Buffer", true, true, false, true},
-    {Algoritmo::Phong, "Phong Shading", true, true, false, true},
-    {Algoritmo::PhongTextura, "Phong Shading com Textura Projetada ", true, true, true, true},
-    {Algoritmo::RayTracing, "Ray Tracing", false, false, false, false},
-    {Algoritmo::WireframeTetraedro, "Wireframe Tetraedro", false, false, false, true},
+    {Algoritmo::Wireframe, "Wireframe", false, false, false},
+    {Algoritmo::WireframeOculto, "Wireframe com Linhas Escondidas", false, false, false},
+    {Algoritmo::Flat, "Flat Shading", true, false, false},
+    {Algoritmo::GouraudPintor, "Gouraud Shading com Pintor", true, false, false},
+    {Algoritmo::GouraudZBuffer, "Gouraud Shading com z-Buffer", true, true, false},
+    {Algoritmo::Phong, "Phong Shading", true, true, false},
+    {Algoritmo::PhongTextura, "Phong Shading com Textura Projetada ", true, true, true},
+    {Algoritmo::RayTracing, "Ray Tracing", true, false, false},
+    {Algoritmo::WireframeTetraedro, "Wireframe Tetraedro", false, false, false},
 }};
 
 /// The row of the table for an algorithm.
@@ -79,6 +78,11 @@ struct Desenho {
     const Bitmap* textura = nullptr;
     FaixaTextura faixa{};
     ModoTetraedro modo{};
+    /// The ray tracer's acceleration structure, kept between draws by its owner, who drops it
+    /// when the object changes; without one, a draw builds its own and throws it away.
+    CenaRaios* raios = nullptr;
+    /// Lets another thread follow and cancel a ray-traced draw.
+    Acompanhamento acompanhamento{};
 };
 
 /// The per-draw set-up the algorithm needs (the viewing transform of the points and, when it

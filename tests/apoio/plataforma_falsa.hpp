@@ -33,6 +33,16 @@ public:
     void relata_erro_de_digitacao(const std::string&, const std::string& mensagem) override {
         erros_de_digitacao.push_back(mensagem);
     }
+    /// Every draw's row count; with cancela_desenhos, each is cancelled before it starts, as
+    /// Esc on the progress would.
+    std::vector<int> linhas_dos_desenhos;
+    bool cancela_desenhos = false;
+    void acompanha_desenho(const std::function<void()>& desenho,
+                           const ProgressoDesenho& progresso) override {
+        linhas_dos_desenhos.push_back(progresso.total);
+        if (cancela_desenhos) *progresso.cancelar = true;
+        desenho();
+    }
 
 private:
     static std::optional<std::string> proximo(std::deque<std::optional<std::string>>& fila) {

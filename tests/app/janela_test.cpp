@@ -100,13 +100,61 @@ TEST_F(JanelaTeste, FatorDeDilatacaoInvalidoParaTudo) {
     }
 }
 
-TEST_F(JanelaTeste, RayTracingNaoFazNada) {
+TEST_F(JanelaTeste, RayTracingLeComoPhongEDesenha) {
     carrega();
-    janela.Mensagem_label.texto = "antes";
+    desenha(0);
     const Bitmap antes = janela.Imagem;
+    janela.Kd_edit.texto = "x";
     desenha(7);
-    EXPECT_EQ(mensagem(), "antes");
+    EXPECT_EQ(mensagem(), "kd em formato inválido.");
     EXPECT_EQ(janela.Imagem.rgb(), antes.rgb());
+    janela.Kd_edit.texto = "0.5";
+    desenha(7);
+    EXPECT_EQ(mensagem(), std::string(44, ' ')); // the light reader's success
+    EXPECT_NE(janela.Imagem.rgb(), antes.rgb());
+}
+
+TEST_F(JanelaTeste, RayTracingCanceladoDeixaOQuadroAnterior) {
+    carrega();
+    desenha(5);
+    const Bitmap antes = janela.Imagem;
+    plataforma.cancela_desenhos = true;
+    desenha(7);
+    EXPECT_EQ(janela.Imagem.rgb(), antes.rgb());
+    // Only the ray tracer counts rows for a progress display.
+    EXPECT_EQ(plataforma.linhas_dos_desenhos, (std::vector<int>{0, LINHAS_TRACADAS}));
+    plataforma.cancela_desenhos = false;
+    desenha(7);
+    EXPECT_NE(janela.Imagem.rgb(), antes.rgb());
+}
+
+// The ray tracer keeps its structure between draws: a new object, or a new Z dilation, must
+// still be drawn as a window that never drew anything else would draw it.
+TEST_F(JanelaTeste, RayTracingSegueOObjetoEAFatorZ) {
+    const std::string outro =
+        "4 4\n-40 -20 0\n30 -10 10\n0 40 -20\n10 0 60\n1 3 2\n1 2 4\n2 3 4\n3 1 4\n";
+    const auto quadro_novo = [&](const std::string& objeto, const std::string& fator) {
+        PastaTemporaria outra_pasta;
+        PlataformaFalsa outra_plataforma;
+        Janela nova(outra_plataforma, outra_pasta.caminho());
+        outra_plataforma.arquivos_para_abrir.push_back(
+            outra_pasta.escreve("objeto.txt", objeto).string());
+        nova.CarregarObj_buttonClick();
+        nova.FatorDilZ.texto = fator;
+        nova.Renderizadores_radio.selecionado = 7;
+        nova.Desenhar_buttonClick();
+        return nova.Imagem.rgb();
+    };
+    carrega();
+    desenha(7);
+    EXPECT_EQ(janela.Imagem.rgb(), quadro_novo(TETRAEDRO, "1.0"));
+    carrega(outro); // as many points and triangles as before
+    desenha(7);
+    EXPECT_EQ(janela.Imagem.rgb(), quadro_novo(outro, "1.0"));
+    janela.FatorDilZ.texto = "1.8";
+    desenha(7);
+    EXPECT_EQ(janela.Imagem.rgb(), quadro_novo(outro, "1.8"));
+    EXPECT_NE(janela.Imagem.rgb(), quadro_novo(outro, "1.0"));
 }
 
 TEST_F(JanelaTeste, DesenharDepoisDeFecharNaoDesenhaNada) {

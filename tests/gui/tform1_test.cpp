@@ -166,12 +166,12 @@ private slots:
         QCOMPARE(j.texto("Mensagem_label"), QStringLiteral("N.x em formato inválido."));
         QCOMPARE(j.imagem(), antes);
 
-        // "Ray Tracing" draws nothing and says nothing.
+        // "Ray Tracing" reads what Phong reads and fills the face too.
         j.digita("Nx_edit", QStringLiteral("0"));
         j.escolhe("Renderizadores_radio", 7);
         j.clica("Desenhar_button");
-        QCOMPARE(j.texto("Mensagem_label"), QStringLiteral("N.x em formato inválido."));
-        QCOMPARE(j.imagem(), antes);
+        QCOMPARE(j.texto("Mensagem_label"), QString(44, QLatin1Char(' ')));
+        QVERIFY(j.pixel(330, 270) != PRETO);
     }
 
     void editorDeFontes() {

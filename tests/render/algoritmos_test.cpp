@@ -21,7 +21,7 @@ TEST(Algoritmos, TabelaNaOrdemDaListaDeEscolhas) {
 
 // Each choice does the set-up its row asks for, and only that: the lights are moved into
 // camera space when it lights the object, the depth buffer exists when it tests depth, and the
-// frame is painted unless it draws nothing or lacks its texture.
+// frame is painted unless it lacks its texture.
 TEST(Algoritmos, PreparoDeCadaEscolha) {
     const Camera camera = teste::camera_inicial();
     const Bitmap textura(1, 1);
@@ -38,7 +38,7 @@ TEST(Algoritmos, PreparoDeCadaEscolha) {
                             cena, profundidade, projecao, com_textura ? &textura : nullptr};
             desenha(a.algoritmo, desenho);
 
-            const bool pinta = a.desenha && (com_textura || !a.textura);
+            const bool pinta = com_textura || !a.textura;
             const std::string nome = std::string(a.nome) + (com_textura ? "+" : "-");
             EXPECT_EQ(tela.pixel(300, 599) != BRANCO, pinta) << nome;
             EXPECT_EQ(profundidade.has_value(), pinta && a.profundidade) << nome;
