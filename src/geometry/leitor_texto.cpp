@@ -1,5 +1,6 @@
 #include "geometry/leitor_texto.hpp"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -11,8 +12,6 @@ namespace quindra {
 
 namespace {
 constexpr std::size_t TAMANHO_BLOCO = 1 << 18;
-constexpr std::size_t LIMITE_INTEIRO = 32;
-constexpr std::size_t LIMITE_REAL = 64;
 constexpr int FIM_DE_TEXTO = 26;
 } // namespace
 
@@ -102,6 +101,28 @@ bool LeitorTexto::le_numero(std::size_t limite, Numero& valor,
     valor = 0;
     falhou_ = true;
     return false;
+}
+
+std::string_view LeitorTexto::resto() {
+    resto_.assign(bloco_.substr(posicao_));
+    if (arquivo_ && !terminou_) {
+        // The size is only a hint: the file may have grown or shrunk since it was opened.
+        std::size_t lidos = resto_.size();
+        resto_.resize(std::max<std::size_t>(lidos + 1, tamanho_));
+        while (true) {
+            lidos += std::fread(resto_.data() + lidos, 1, resto_.size() - lidos, arquivo_.get());
+            if (lidos < resto_.size()) break;
+            resto_.resize(2 * resto_.size());
+        }
+        resto_.resize(lidos);
+    }
+    terminou_ = true;
+    bloco_ = {};
+    posicao_ = 0;
+    if (const std::size_t fim = resto_.find(static_cast<char>(FIM_DE_TEXTO));
+        fim != std::string::npos)
+        resto_.resize(fim);
+    return resto_;
 }
 
 bool LeitorTexto::le_inteiro(int& valor) {

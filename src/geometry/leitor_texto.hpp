@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -17,6 +18,10 @@ enum class Abertura { aberto, ausente, ilegivel };
 
 class LeitorTexto {
 public:
+    /// The longest tokens a whole and a real number may be.
+    static constexpr std::size_t LIMITE_INTEIRO = 32;
+    static constexpr std::size_t LIMITE_REAL = 64;
+
     /// Opens a regular file; anything else (missing, a folder, a device, a FIFO) is not opened,
     /// and nothing waits on it.
     explicit LeitorTexto(const std::filesystem::path& caminho);
@@ -40,6 +45,10 @@ public:
     bool fim_apos_separadores();
     /// True once any read has failed.
     bool falhou() const { return falhou_; }
+    /// Everything not read yet, up to the end of the file or a character of code 26, in
+    /// memory for readers that split it among threads. Nothing is left to read after it; the
+    /// text lives as long as the reader.
+    std::string_view resto();
 
 private:
     static constexpr int FIM = -1;
@@ -64,7 +73,8 @@ private:
     std::string_view bloco_; // the bytes at hand: the last block read, or all of memory
     std::size_t posicao_ = 0;
     bool terminou_ = false, falhou_ = false;
-    char token_[65];
+    char token_[LIMITE_REAL + 1];
+    std::string resto_;
 };
 
 } // namespace quindra

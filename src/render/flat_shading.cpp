@@ -4,6 +4,7 @@
 
 #include "geometry/arredondamento.hpp"
 #include "render/iluminacao.hpp"
+#include "render/pintor_faixas.hpp"
 
 namespace quindra {
 
@@ -15,18 +16,14 @@ std::uint8_t canal_arredondado(double valor) {
 
 } // namespace
 
-void pinta_poligono_plano(Bitmap& tela, const Camera& camera, const Vetor& normal,
-                          const PoligonoVisivel& poligono, const Material& material,
-                          const Cena& cena) {
+CorPixel cor_plana(const Vetor& normal, const PoligonoVisivel& poligono, const Material& material,
+                   const Cena& cena) {
     double x = 0, y = 0, z = 0;
     for (const Ponto& v : poligono.pontos()) x += v.xv, y += v.yv, z += v.zv;
     Ponto centro;
     centro.atribui_vista(x / poligono.quantos, y / poligono.quantos, z / poligono.quantos);
     const Cor cor = ilumina(centro, normal, material, cena);
-    const CorPixel pixel{canal_arredondado(cor.r), canal_arredondado(cor.g),
-                         canal_arredondado(cor.b)};
-    tela.define_caneta(pixel);
-    preenche_poligono(tela, camera, poligono, pixel);
+    return {canal_arredondado(cor.r), canal_arredondado(cor.g), canal_arredondado(cor.b)};
 }
 
 Bitmap& desenha_flat(Bitmap& tela, Malha& malha, const Camera& camera, const Material& material,
@@ -34,23 +31,31 @@ Bitmap& desenha_flat(Bitmap& tela, Malha& malha, const Camera& camera, const Mat
     tela.define_caneta(AMARELO);
     limpa_tela(tela, PRETO);
     ordena_para_pintor(malha);
+    projeta_pontos(malha, camera);
 
-    Vetor trabalho;
-    Material do_tetraedro = material;
-    for (auto t = malha.Triangulos.rbegin(); t != malha.Triangulos.rend(); ++t) {
+    const auto prepara = [&](Triangulo& t, PartesTriangulo<PoligonoTela>& partes) {
+        Material do_tetraedro;
         const Material* superficie = &material;
         if (modo.ligado && modo.tabela) {
             // A triangle beyond the table's 80 entries keeps the material's own colours.
-            if (const EntradaTetraedro* entrada = entrada_tetraedro(*modo.tabela, t->tetraedro)) {
-                if (!entrada->habilitado) continue;
+            if (const EntradaTetraedro* entrada = entrada_tetraedro(*modo.tabela, t.tetraedro)) {
+                if (!entrada->habilitado) return;
+                do_tetraedro = material;
                 do_tetraedro.Od1 = do_tetraedro.Od2 = entrada->cor;
                 superficie = &do_tetraedro;
             }
         }
-        t->calcula_normal(malha.Pontos, trabalho);
-        const PoligonoVisivel poligono = poligono_visivel(*t, malha.Pontos, camera.d);
-        if (poligono.quantos > 0)
-            pinta_poligono_plano(tela, camera, t->normal, poligono, *superficie, cena);
+        Vetor trabalho;
+        t.calcula_normal(malha.Pontos, trabalho);
+        const PoligonoVisivel poligono = poligono_visivel(t, malha.Pontos, camera.d);
+        if (poligono.quantos == 0) return;
+        const CorPixel cor = cor_plana(t.normal, poligono, *superficie, cena);
+        partes.adiciona(projeta_poligono(camera, poligono, cor, cor));
+    };
+    // Each polygon is outlined in its own colour; the pen and the brush keep the last one's.
+    if (const auto ultimo = pinta_do_fundo<PoligonoTela>(tela, malha, prepara)) {
+        tela.define_caneta(ultimo->caneta);
+        tela.define_pincel(ultimo->pincel);
     }
     return tela;
 }

@@ -20,10 +20,9 @@ struct ModoTetraedro {
 Bitmap& desenha_flat(Bitmap& tela, Malha& malha, const Camera& camera, const Material& material,
                      const Cena& cena, const ModoTetraedro& modo);
 
-/// Lights the polygon once at the plain mean of its vertices and fills it, outline included,
-/// in that colour rounded half to even.
-void pinta_poligono_plano(Bitmap& tela, const Camera& camera, const Vetor& normal,
-                          const PoligonoVisivel& poligono, const Material& material,
-                          const Cena& cena);
+/// The polygon's colour: the illumination model once at the plain mean of its vertices,
+/// rounded half to even.
+CorPixel cor_plana(const Vetor& normal, const PoligonoVisivel& poligono, const Material& material,
+                   const Cena& cena);
 
 } // namespace quindra

@@ -5,8 +5,13 @@
 #include <cstdint>
 
 #include "geometry/arredondamento.hpp"
+#include <tbb/parallel_for.h>
+
 #include "render/iluminacao.hpp"
+#include "render/lote_faixas.hpp"
 #include "render/pintor.hpp"
+#include "render/pintor_faixas.hpp"
+#include "render/pixels_pontos.hpp"
 #include "render/preparo_malha.hpp"
 #include "render/varredura_profundidade.hpp"
 #include "view/coordenadas.hpp"
@@ -69,12 +74,14 @@ void cria_cores_vertices(Malha& malha) { malha.CoresVertices.assign(malha.Pontos
 void calcula_cores_vertices(Malha& malha, const Material& material, const Cena& cena) {
     const std::size_t n =
         std::min({malha.CoresVertices.size(), malha.Pontos.size(), malha.NormaisVertices.size()});
-    for (std::size_t i = 0; i < n; ++i)
+    // Each point's colour depends on that point alone.
+    tbb::parallel_for(std::size_t{0}, n, [&](std::size_t i) {
         malha.CoresVertices[i] = ilumina(malha.Pontos[i], malha.NormaisVertices[i], material, cena);
+    });
 }
 
 void preenche_triangulo_gouraud(Bitmap& tela, const VerticesTela& vertices,
-                                const std::array<Cor, 3>& cores) {
+                                const std::array<Cor, 3>& cores, const FaixaLinhas& faixa) {
     if (fora_de_alcance(vertices)) return;
     const TrianguloTela t = ordena_por_altura(vertices);
     const auto x1 = static_cast<double>(t.v[0].x), y1 = static_cast<double>(t.v[0].y);
@@ -88,59 +95,131 @@ void preenche_triangulo_gouraud(Bitmap& tela, const VerticesTela& vertices,
     };
     const Cor &k1 = cor(0), &k2 = cor(1), &k3 = cor(2);
 
-    percorre_linhas(t, [&](const LinhaVarredura& linha) {
-        // A part's first line rounds its edges half to even; the later ones add a half and
-        // truncate. The span only bounds the search: the weights decide each pixel.
-        std::int64_t xl = linha.primeira ? arredonda(linha.esquerda) : trunca(linha.esquerda + 0.5);
-        std::int64_t xr = linha.primeira ? arredonda(linha.direita) : trunca(linha.direita + 0.5);
-        xl = std::max<std::int64_t>(xl, 0);
-        xr = std::min(xr, ULTIMA_LINHA);
-        const auto y = static_cast<double>(linha.y);
-        for (std::int64_t x = xl; x <= xr; ++x) {
-            const Baricentricas w =
-                baricentricas_det(det, x1, y1, x2, y2, x3, y3, static_cast<double>(x), y);
-            if (w.a >= TOLERANCIA_ARESTA && w.b >= TOLERANCIA_ARESTA && w.c >= TOLERANCIA_ARESTA)
-                tela.define_pixel(x, LADO_TELA - linha.y, cor_misturada(k1, k2, k3, w));
-        }
-    });
+    percorre_linhas(
+        t,
+        [&](const LinhaVarredura& linha) {
+            // A part's first line rounds its edges half to even; the later ones add a half and
+            // truncate. The span only bounds the search: the weights decide each pixel.
+            std::int64_t xl =
+                linha.primeira ? arredonda(linha.esquerda) : trunca(linha.esquerda + 0.5);
+            std::int64_t xr =
+                linha.primeira ? arredonda(linha.direita) : trunca(linha.direita + 0.5);
+            xl = std::max<std::int64_t>(xl, 0);
+            xr = std::min(xr, ULTIMA_LINHA);
+            const auto y = static_cast<double>(linha.y);
+            for (std::int64_t x = xl; x <= xr; ++x) {
+                const Baricentricas w =
+                    baricentricas_det(det, x1, y1, x2, y2, x3, y3, static_cast<double>(x), y);
+                if (w.a >= TOLERANCIA_ARESTA && w.b >= TOLERANCIA_ARESTA &&
+                    w.c >= TOLERANCIA_ARESTA)
+                    tela.define_pixel(x, LADO_TELA - linha.y, cor_misturada(k1, k2, k3, w));
+            }
+        },
+        faixa);
 }
+
+namespace {
+
+// A (sub-)triangle set up for the depth-buffered fill, with the colours of its vertices.
+struct TrianguloGouraudZ {
+    TrianguloProfundidade forma;
+    std::array<Cor, 3> cores;
+
+    void preenche(Bitmap& tela, ZBuffer& z, const FaixaLinhas& faixa = {}) const {
+        forma.preenche(
+            z,
+            [&](int x, int y, const Baricentricas& w) {
+                tela.define_pixel(x, LADO_TELA - y, cor_misturada(cores[0], cores[1], cores[2], w));
+            },
+            faixa);
+    }
+};
+
+} // namespace
 
 void preenche_triangulo_gouraud_z(Bitmap& tela, ZBuffer& z, const Camera& camera, const Vetor& face,
                                   const std::array<Ponto, 3>& pontos,
                                   const std::array<Cor, 3>& cores) {
-    TrianguloProfundidade triangulo;
-    if (!triangulo.prepara(camera, pontos[0], pontos[1], pontos[2], face)) return;
-    triangulo.preenche(z, [&](int x, int y, const Baricentricas& w) {
-        tela.define_pixel(x, LADO_TELA - y, cor_misturada(cores[0], cores[1], cores[2], w));
-    });
+    TrianguloGouraudZ triangulo{{}, cores};
+    if (triangulo.forma.prepara(camera, pontos[0], pontos[1], pontos[2], face))
+        triangulo.preenche(tela, z);
 }
+
+namespace {
+
+// A sub-triangle on the screen with the colours of its vertices, for the painter's bands.
+struct TrianguloGouraud {
+    VerticesTela vertices;
+    std::array<Cor, 3> cores;
+
+    std::int64_t primeira_linha() const {
+        return std::min({vertices[0].y, vertices[1].y, vertices[2].y});
+    }
+    std::int64_t ultima_linha() const {
+        return std::max({vertices[0].y, vertices[1].y, vertices[2].y});
+    }
+    void pinta(Bitmap& tela, const FaixaLinhas& faixa) const {
+        preenche_triangulo_gouraud(tela, vertices, cores, faixa);
+    }
+};
+
+} // namespace
 
 Bitmap& desenha_gouraud_pintor(Bitmap& tela, Malha& malha, const Camera& camera,
                                const Material& material, const Cena& cena) {
     if (!prepara_desenho(tela, malha, material, cena, AMARELO, PRETO)) return tela;
-    for (auto t = malha.Triangulos.rbegin(); t != malha.Triangulos.rend(); ++t) {
-        para_cada_parte(malha, *t, camera.d,
-                        [&](const std::array<Ponto, 3>& p, const std::array<Cor, 3>& k) {
-                            preenche_triangulo_gouraud(tela,
-                                                       {projeta_vertice(camera, p[0]),
-                                                        projeta_vertice(camera, p[1]),
-                                                        projeta_vertice(camera, p[2])},
-                                                       k);
-                        });
-    }
+    projeta_pontos(malha, camera);
+    const auto prepara = [&](const Triangulo& t, PartesTriangulo<TrianguloGouraud>& partes) {
+        // What fora_de_alcance turns away the fill would leave unpainted.
+        if (const auto tela_vertices = vertices_alem(malha, t)) {
+            if (fora_de_alcance(*tela_vertices)) return;
+            const auto [i1, i2, i3] = t.indices();
+            const auto& k = malha.CoresVertices;
+            partes.adiciona({*tela_vertices, {k[i1], k[i2], k[i3]}});
+            return;
+        }
+        para_cada_parte(
+            malha, t, camera.d, [&](const std::array<Ponto, 3>& p, const std::array<Cor, 3>& k) {
+                const VerticesTela v{projeta_vertice(camera, p[0]), projeta_vertice(camera, p[1]),
+                                     projeta_vertice(camera, p[2])};
+                if (!fora_de_alcance(v)) partes.adiciona({v, k});
+            });
+    };
+    pinta_do_fundo<TrianguloGouraud>(tela, malha, prepara);
     return tela;
 }
 
 Bitmap& desenha_gouraud_zbuffer(Bitmap& tela, Malha& malha, const Camera& camera,
                                 const Material& material, const Cena& cena, ZBuffer& z) {
     if (!prepara_desenho(tela, malha, material, cena, PRETO, BRANCO)) return tela;
+    projeta_pontos(malha, camera);
+    LoteFaixas<TrianguloGouraudZ> lote;
+    const auto preenche = [&](const TrianguloGouraudZ& t, const FaixaLinhas& faixa) {
+        t.preenche(tela, z, faixa);
+    };
+    TrianguloGouraudZ item;
     // Nearest first: the strict depth test then turns most hidden pixels away uncoloured.
     for (const Triangulo& t : malha.Triangulos) {
-        para_cada_parte(malha, t, camera.d,
-                        [&](const std::array<Ponto, 3>& p, const std::array<Cor, 3>& k) {
-                            preenche_triangulo_gouraud_z(tela, z, camera, t.normal, p, k);
-                        });
+        if (const auto tela_vertices = vertices_alem(malha, t)) {
+            // Drawn whole: straight from the mesh, with the positions already projected.
+            const auto [i1, i2, i3] = t.indices();
+            const auto& p = malha.Pontos;
+            if (!item.forma.prepara(camera, p[i1], p[i2], p[i3], t.normal, *tela_vertices))
+                continue;
+            const auto& k = malha.CoresVertices;
+            item.cores = {k[i1], k[i2], k[i3]};
+            lote.adiciona(item, item.forma.base(), item.forma.topo());
+        } else {
+            para_cada_parte(malha, t, camera.d,
+                            [&](const std::array<Ponto, 3>& p, const std::array<Cor, 3>& k) {
+                                if (!item.forma.prepara(camera, p[0], p[1], p[2], t.normal)) return;
+                                item.cores = k;
+                                lote.adiciona(item, item.forma.base(), item.forma.topo());
+                            });
+        }
+        if (lote.cheio()) lote.esvazia(preenche);
     }
+    lote.esvazia(preenche);
     return tela;
 }
 

@@ -30,9 +30,10 @@ void cria_cores_vertices(Malha& malha);
 void calcula_cores_vertices(Malha& malha, const Material& material, const Cena& cena);
 
 /// Fills the screen triangle (heights counted upwards) with the colours blended by the pixel's
-/// weights and truncated: a pixel is painted when its centre lies inside or on an edge.
+/// weights and truncated: a pixel is painted when its centre lies inside or on an edge. Only
+/// the heights of the band are filled.
 void preenche_triangulo_gouraud(Bitmap& tela, const VerticesTela& vertices,
-                                const std::array<Cor, 3>& cores);
+                                const std::array<Cor, 3>& cores, const FaixaLinhas& faixa = {});
 
 /// Fills the camera-space (sub-)triangle lying in the plane with normal face, blending depth
 /// and colours by the weights of the point each pixel's ray meets.

@@ -6,7 +6,9 @@
 
 #include "geometry/arredondamento.hpp"
 #include "render/iluminacao.hpp"
+#include "render/lote_faixas.hpp"
 #include "render/pintor.hpp"
+#include "render/pixels_pontos.hpp"
 #include "render/preparo_malha.hpp"
 #include "render/varredura_profundidade.hpp"
 #include "view/corte.hpp"
@@ -15,7 +17,7 @@ namespace quindra {
 
 namespace {
 
-// What one Phong draw reads and keeps while it runs.
+// What one Phong draw reads while it runs.
 struct DesenhoPhong {
     Bitmap& tela;
     ZBuffer& z;
@@ -26,8 +28,16 @@ struct DesenhoPhong {
     const ProjecaoTextura* projecao = nullptr;
     const Bitmap* textura = nullptr;
     FaixaTextura faixa{1, 0};
-    // The weighed colours of the side seen of the triangle being drawn (OdAtual, OsAtual).
+};
+
+// A (sub-)triangle set up for the per-pixel lighting, with the vertex normals as they stood
+// when the walk of the list reached it and the weighed colours of the side seen (OdAtual,
+// OsAtual). Holding copies lets the bands fill it later, on any thread, exactly as then.
+struct TrianguloPhong {
+    TrianguloProfundidade forma;
+    std::array<Vetor, 3> normais;
     Refletancias lado{};
+    bool texturizado = false;
 };
 
 // The lit colour's channels are in 0..255 for any valid material; a stray value keeps its low
@@ -43,41 +53,65 @@ void corrige_normal(Vetor& normal, const Ponto& p) {
         normal.atribui(normal.x - vn * olho.x, normal.y - vn * olho.y, normal.z - vn * olho.z);
 }
 
-void rasteriza_triangulo(DesenhoPhong& e, const std::array<Vetor*, 3>& normais,
-                         const std::array<const Ponto*, 3>& pontos, const Vetor& face,
-                         bool texturizado) {
+// Sets the triangle up, screen positions given when already projected; false when it covers
+// no pixel, and then its normals are left alone. Runs in list order: the corrections it writes
+// into shared vertex normals are seen by the triangles after it.
+bool prepara_triangulo(const DesenhoPhong& e, TrianguloPhong& item,
+                       const std::array<Vetor*, 3>& normais,
+                       const std::array<const Ponto*, 3>& pontos, const Vetor& face,
+                       bool texturizado, const VerticesTela* tela) {
     const Ponto &a = *pontos[0], &b = *pontos[1], &c = *pontos[2];
-    TrianguloProfundidade triangulo;
-    if (!triangulo.prepara(e.camera, a, b, c, face)) return;
+    const bool alcanca = tela ? item.forma.prepara(e.camera, a, b, c, face, *tela)
+                              : item.forma.prepara(e.camera, a, b, c, face);
+    if (!alcanca) return false;
 
     // The side is chosen once for the whole face, by the eye direction at its first vertex.
     const bool verso = para_o_olho(a).produto_escalar(face) < 0;
     const Cor& OsAtual = verso ? e.material.Os1 : e.material.Os2;
     const Cor& OdAtual = verso ? e.material.Od1 : e.material.Od2; // the texel's, if textured
-    e.lado = refletancias(OdAtual, OsAtual, e.material, e.cena);
+    item.lado = refletancias(OdAtual, OsAtual, e.material, e.cena);
     if (!texturizado)
         for (std::size_t k = 0; k < 3; ++k) corrige_normal(*normais[k], *pontos[k]);
-    const Vetor &na = *normais[0], &nb = *normais[1], &nc = *normais[2];
-    Ponto ponto;
-    Vetor normal;
-    triangulo.preenche(e.z, [&](int x, int y, const Baricentricas& w) {
-        ponto.atribui_vista(w.a * a.xv + w.b * b.xv + w.c * c.xv,
-                            w.a * a.yv + w.b * b.yv + w.c * c.yv,
-                            w.a * a.zv + w.b * b.zv + w.c * c.zv);
-        normal.atribui(w.a * na.x + w.b * nb.x + w.c * nc.x, w.a * na.y + w.b * nb.y + w.c * nc.y,
-                       w.a * na.z + w.b * nb.z + w.c * nc.z);
-        if (texturizado) {
-            const CorPixel t = texel(*e.textura, coordenadas_textura(*e.projecao, ponto));
-            e.lado.difusa = pondera_difusa(Cor(t.r, t.g, t.b), e.material);
-        }
-        const Cor cor = ilumina_phong(ponto, normal, e.lado, e.material, e.cena);
-        e.tela.define_pixel(x, LADO_TELA - y,
-                            {canal_baixo(cor.r), canal_baixo(cor.g), canal_baixo(cor.b)});
-    });
+    item.normais = {*normais[0], *normais[1], *normais[2]};
+    item.texturizado = texturizado;
+    return true;
 }
 
-// Draws the list in its current order.
-void desenha_lista(DesenhoPhong& e, Malha& malha) {
+void preenche_triangulo(const DesenhoPhong& e, const TrianguloPhong& t, const FaixaLinhas& faixa) {
+    const auto& [a, b, c] = t.forma.pontos();
+    const auto& [na, nb, nc] = t.normais;
+    Refletancias lado = t.lado;
+    Ponto ponto;
+    Vetor normal;
+    t.forma.preenche(
+        e.z,
+        [&](int x, int y, const Baricentricas& w) {
+            ponto.atribui_vista(w.a * a.xv + w.b * b.xv + w.c * c.xv,
+                                w.a * a.yv + w.b * b.yv + w.c * c.yv,
+                                w.a * a.zv + w.b * b.zv + w.c * c.zv);
+            normal.atribui(w.a * na.x + w.b * nb.x + w.c * nc.x,
+                           w.a * na.y + w.b * nb.y + w.c * nc.y,
+                           w.a * na.z + w.b * nb.z + w.c * nc.z);
+            if (t.texturizado) {
+                const CorPixel k = texel(*e.textura, coordenadas_textura(*e.projecao, ponto));
+                lado.difusa = pondera_difusa(Cor(k.r, k.g, k.b), e.material);
+            }
+            const Cor cor = ilumina_phong(ponto, normal, lado, e.material, e.cena);
+            e.tela.define_pixel(x, LADO_TELA - y,
+                                {canal_baixo(cor.r), canal_baixo(cor.g), canal_baixo(cor.b)});
+        },
+        faixa);
+}
+
+// Draws the list in its current order: each triangle is set up in turn, and the bands of rows
+// fill batches of them in parallel.
+void desenha_lista(const DesenhoPhong& e, Malha& malha) {
+    projeta_pontos(malha, e.camera);
+    LoteFaixas<TrianguloPhong> lote;
+    const auto preenche = [&e](const TrianguloPhong& t, const FaixaLinhas& faixa) {
+        preenche_triangulo(e, t, faixa);
+    };
+    TrianguloPhong item;
     // A crossing point's normal is blended along its edge; these two are reused throughout.
     std::array<Vetor, 2> normais_corte;
     std::int64_t posicao = 0;
@@ -85,21 +119,37 @@ void desenha_lista(DesenhoPhong& e, Malha& malha) {
         ++posicao;
         const bool texturizado = e.textura && e.faixa.PrimeiraFaceTextura <= posicao &&
                                  posicao <= e.faixa.UltimaFaceTextura;
-        const CorteTriangulo corte(t, malha.Pontos, e.camera.d);
-        if (corte.quantas_partes() == 0) continue;
-        std::array<Vetor*, 5> normais{};
-        for (std::size_t i = 0; i < 3; ++i) normais[i] = &malha.NormaisVertices[corte.indices[i]];
-        normais_corte = interpola_cortes<Vetor>(corte, [&](int slot) -> const Vetor& {
-            return *normais[static_cast<std::size_t>(slot)];
-        });
-        normais[3] = &normais_corte[0], normais[4] = &normais_corte[1];
-        for (int n = 0; n < corte.quantas_partes(); ++n) {
-            const auto [i, j, k] = corte.parte(n);
-            rasteriza_triangulo(e, {normais[i], normais[j], normais[k]},
-                                {&corte.pontos[i], &corte.pontos[j], &corte.pontos[k]}, t.normal,
-                                texturizado);
+        const auto adiciona = [&](const std::array<Vetor*, 3>& normais,
+                                  const std::array<const Ponto*, 3>& pontos,
+                                  const VerticesTela* tela) {
+            if (prepara_triangulo(e, item, normais, pontos, t.normal, texturizado, tela))
+                lote.adiciona(item, item.forma.base(), item.forma.topo());
+        };
+        if (const auto tela_vertices = vertices_alem(malha, t)) {
+            // Drawn whole: straight from the mesh, with the positions already projected.
+            const auto [i1, i2, i3] = t.indices();
+            auto& n = malha.NormaisVertices;
+            const auto& p = malha.Pontos;
+            adiciona({&n[i1], &n[i2], &n[i3]}, {&p[i1], &p[i2], &p[i3]}, &*tela_vertices);
+        } else {
+            const CorteTriangulo corte(t, malha.Pontos, e.camera.d);
+            if (corte.quantas_partes() == 0) continue;
+            std::array<Vetor*, 5> normais{};
+            for (std::size_t i = 0; i < 3; ++i)
+                normais[i] = &malha.NormaisVertices[corte.indices[i]];
+            normais_corte = interpola_cortes<Vetor>(corte, [&](int slot) -> const Vetor& {
+                return *normais[static_cast<std::size_t>(slot)];
+            });
+            normais[3] = &normais_corte[0], normais[4] = &normais_corte[1];
+            for (int n = 0; n < corte.quantas_partes(); ++n) {
+                const auto [i, j, k] = corte.parte(n);
+                adiciona({normais[i], normais[j], normais[k]},
+                         {&corte.pontos[i], &corte.pontos[j], &corte.pontos[k]}, nullptr);
+            }
         }
+        if (lote.cheio()) lote.esvazia(preenche);
     }
+    lote.esvazia(preenche);
 }
 
 // Clears the frame; false when the mesh names points it does not have (nothing more is drawn).
@@ -116,8 +166,7 @@ Bitmap& desenha_phong(Bitmap& tela, Malha& malha, const Camera& camera, const Ma
     if (!limpa_e_confere(tela, malha)) return tela;
     ordena_para_pintor(malha);
     recalcula_normais(malha);
-    DesenhoPhong desenho{tela, z, camera, material, cena};
-    desenha_lista(desenho, malha);
+    desenha_lista({tela, z, camera, material, cena}, malha);
     return tela;
 }
 
@@ -129,8 +178,7 @@ Bitmap& desenha_phong_textura(Bitmap& tela, Malha& malha, const Camera& camera,
     // The depth keys are computed but the list keeps its order: the face range refers to it.
     calcula_distancias(malha);
     recalcula_normais(malha);
-    DesenhoPhong desenho{tela, z, camera, material, cena, &projecao, &Textura, faixa};
-    desenha_lista(desenho, malha);
+    desenha_lista({tela, z, camera, material, cena, &projecao, &Textura, faixa}, malha);
     return tela;
 }
 

@@ -1,5 +1,7 @@
 #include "render/pintor.hpp"
 
+#include <algorithm>
+
 #include "view/coordenadas.hpp"
 #include "view/corte.hpp"
 
@@ -19,15 +21,28 @@ PoligonoVisivel poligono_visivel(const Triangulo& triangulo, ListaDePontos& pont
     return poligono;
 }
 
-void preenche_poligono(Bitmap& tela, const Camera& camera, const PoligonoVisivel& poligono,
-                       CorPixel cor) {
-    std::array<PontoPixel, 4> pixels;
-    for (int i = 0; i < poligono.quantos; ++i) {
-        const auto [xn, yn] = projeta(camera, poligono.vertices[static_cast<std::size_t>(i)]);
-        pixels[static_cast<std::size_t>(i)] = {projeta_coluna(xn), projeta_linha(yn)};
+PoligonoTela projeta_poligono(const Camera& camera, const PoligonoVisivel& poligono,
+                              CorPixel pincel, CorPixel caneta) {
+    PoligonoTela tela{{}, poligono.quantos, pincel, caneta};
+    for (std::size_t i = 0; i < static_cast<std::size_t>(poligono.quantos); ++i) {
+        const auto [xn, yn] = projeta(camera, poligono.vertices[i]);
+        tela.pixels[i] = {projeta_coluna(xn), projeta_linha(yn)};
     }
-    tela.define_pincel(cor);
-    tela.poligono({pixels.data(), static_cast<std::size_t>(poligono.quantos)});
+    return tela;
+}
+
+std::int64_t PoligonoTela::primeira_linha() const {
+    std::int64_t linha = LIMITE_PIXEL;
+    for (int i = 0; i < quantos; ++i)
+        linha = std::min(linha, pixels[static_cast<std::size_t>(i)].y);
+    return linha;
+}
+
+std::int64_t PoligonoTela::ultima_linha() const {
+    std::int64_t linha = -LIMITE_PIXEL;
+    for (int i = 0; i < quantos; ++i)
+        linha = std::max(linha, pixels[static_cast<std::size_t>(i)].y);
+    return linha;
 }
 
 } // namespace quindra

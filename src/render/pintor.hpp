@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <span>
 
 #include "scene/camera.hpp"
@@ -29,9 +30,23 @@ struct PoligonoVisivel {
 /// triangle is wholly nearer. May push a vertex lying on the plane slightly nearer.
 PoligonoVisivel poligono_visivel(const Triangulo& triangulo, ListaDePontos& pontos, double d);
 
-/// Fills the polygon through the pixels of its vertices with the brush colour cor and outlines
-/// it with the current pen. Vertices off the frame are passed on: only the inside is painted.
-void preenche_poligono(Bitmap& tela, const Camera& camera, const PoligonoVisivel& poligono,
-                       CorPixel cor);
+/// A polygon's pixels and colours, ready for the bands to paint.
+struct PoligonoTela {
+    std::array<PontoPixel, 4> pixels;
+    int quantos = 0;
+    CorPixel pincel, caneta;
+
+    /// Fills it with pincel and outlines it with caneta, in the rows of the band.
+    void pinta(Bitmap& tela, const FaixaLinhas& linhas = {}) const {
+        tela.pinta_poligono({pixels.data(), static_cast<std::size_t>(quantos)}, pincel, caneta,
+                            linhas);
+    }
+    std::int64_t primeira_linha() const;
+    std::int64_t ultima_linha() const;
+};
+
+/// The polygon's pixels, with the colours it is to be painted in.
+PoligonoTela projeta_poligono(const Camera& camera, const PoligonoVisivel& poligono,
+                              CorPixel pincel, CorPixel caneta);
 
 } // namespace quindra

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include <tbb/parallel_for.h>
+
 namespace quindra {
 
 bool malha_desenhavel(const Malha& malha) {
@@ -14,9 +16,12 @@ bool malha_desenhavel(const Malha& malha) {
 }
 
 void recalcula_normais(Malha& malha) {
-    Vetor trabalho;
-    for (auto t = malha.Triangulos.rbegin(); t != malha.Triangulos.rend(); ++t)
-        t->calcula_normal(malha.Pontos, trabalho);
+    // Each triangle's normal depends on its own points alone, so the order is free.
+    auto& lista = malha.Triangulos;
+    tbb::parallel_for(std::size_t{0}, lista.size(), [&](std::size_t k) {
+        Vetor trabalho;
+        lista[k].calcula_normal(malha.Pontos, trabalho);
+    });
     cria_normais_vertices(malha);
     calcula_normais_vertices(malha);
 }

@@ -10,8 +10,8 @@ namespace quindra {
 /// loader only makes such meshes; anything else is drawn as an empty frame.
 bool malha_desenhavel(const Malha& malha);
 
-/// Every triangle's normal for the current camera coordinates (from the last triangle to the
-/// first), then the vertex normals rebuilt from them.
+/// Every triangle's normal for the current camera coordinates, then the vertex normals rebuilt
+/// from them.
 void recalcula_normais(Malha& malha);
 
 } // namespace quindra

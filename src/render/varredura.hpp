@@ -4,6 +4,7 @@
 // right edges. Only heights inside the frame are visited, however large the triangle.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cassert>
 #include <cstdint>
@@ -64,7 +65,7 @@ double inclinacao(const VerticeTela& de, const VerticeTela& para);
 
 template <class Visita>
 void percorre_parte(std::int64_t topo, std::int64_t base, Aresta& esquerda, Aresta& direita,
-                    Visita& visita) {
+                    const FaixaLinhas& faixa, Visita& visita) {
     if (topo > ULTIMA_LINHA) {
         // Start where the edges cross the top of the frame, as if walked from their vertices.
         for (Aresta* a : {&esquerda, &direita})
@@ -72,10 +73,12 @@ void percorre_parte(std::int64_t topo, std::int64_t base, Aresta& esquerda, Ares
                    a->inclinacao * static_cast<double>(a->topo.y - ULTIMA_LINHA);
         topo = ULTIMA_LINHA;
     }
-    if (base < 0) base = 0;
+    // Lines above the band are stepped through, not visited: an edge's position at a line is
+    // the sum of every step from its start, the same in every band.
+    base = std::max(base, faixa.primeira);
     bool primeira = true;
     for (std::int64_t y = topo; y >= base; --y) {
-        visita(LinhaVarredura{y, esquerda.x, direita.x, primeira});
+        if (y <= faixa.ultima) visita(LinhaVarredura{y, esquerda.x, direita.x, primeira});
         primeira = false;
         esquerda.x += esquerda.inclinacao;
         direita.x += direita.inclinacao;
@@ -84,10 +87,11 @@ void percorre_parte(std::int64_t topo, std::int64_t base, Aresta& esquerda, Ares
 
 } // namespace detalhe
 
-/// Calls visita(LinhaVarredura) for every scan line of the ordered triangle at heights 0..599,
-/// from the top down; the line of the middle vertex is visited by both parts. The triangle must
-/// have passed fora_de_alcance.
-template <class Visita> void percorre_linhas(const TrianguloTela& t, Visita&& visita) {
+/// Calls visita(LinhaVarredura) for every scan line of the ordered triangle at the heights of
+/// the band (0..599 by default), from the top down; the line of the middle vertex is visited by
+/// both parts. The triangle must have passed fora_de_alcance.
+template <class Visita>
+void percorre_linhas(const TrianguloTela& t, Visita&& visita, const FaixaLinhas& faixa = {}) {
     using detalhe::Aresta;
     const VerticeTela &a = t.v[0], &b = t.v[1], &c = t.v[2];
     assert(a.y > c.y);
@@ -99,11 +103,11 @@ template <class Visita> void percorre_linhas(const TrianguloTela& t, Visita&& vi
     if (a.y == b.y) { // flat top: one part, between the edges a-c and b-c
         Aresta esquerda{ax, m13, a}, direita{bx, m23, b};
         if (m13 < m23) esquerda = {bx, m23, b}, direita = {ax, m13, a};
-        detalhe::percorre_parte(a.y, c.y, esquerda, direita, visita);
+        detalhe::percorre_parte(a.y, c.y, esquerda, direita, faixa, visita);
         return;
     }
     Aresta esquerda{ax, m12 < m13 ? m12 : m13, a}, direita{ax, m12 < m13 ? m13 : m12, a};
-    detalhe::percorre_parte(a.y, b.y, esquerda, direita, visita);
+    detalhe::percorre_parte(a.y, b.y, esquerda, direita, faixa, visita);
     if (b.y == c.y) return;
     // One step back leaves both edges at the middle vertex's height, where the lower part
     // starts; the edge ending at b gives way to b-c.
@@ -116,7 +120,7 @@ template <class Visita> void percorre_linhas(const TrianguloTela& t, Visita&& vi
         esquerda.inclinacao = m23, esquerda.topo = b;
         direita.inclinacao = m13, direita.topo = a;
     }
-    detalhe::percorre_parte(b.y, c.y, esquerda, direita, visita);
+    detalhe::percorre_parte(b.y, c.y, esquerda, direita, faixa, visita);
 }
 
 } // namespace quindra

@@ -4,8 +4,13 @@ namespace quindra {
 
 bool TrianguloProfundidade::prepara(const Camera& camera, const Ponto& p1, const Ponto& p2,
                                     const Ponto& p3, const Vetor& face) {
-    const VerticesTela v{projeta_vertice(camera, p1), projeta_vertice(camera, p2),
-                         projeta_vertice(camera, p3)};
+    return prepara(
+        camera, p1, p2, p3, face,
+        {projeta_vertice(camera, p1), projeta_vertice(camera, p2), projeta_vertice(camera, p3)});
+}
+
+bool TrianguloProfundidade::prepara(const Camera& camera, const Ponto& p1, const Ponto& p2,
+                                    const Ponto& p3, const Vetor& face, const VerticesTela& v) {
     if (fora_de_alcance(v)) return false;
     d_ = camera.d, hx_ = camera.hx, hy_ = camera.hy;
     p_ = {p1, p2, p3};

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "render/pintor.hpp"
+#include "render/pintor_faixas.hpp"
 #include "view/coordenadas.hpp"
 #include "view/corte.hpp"
 
@@ -82,8 +83,13 @@ Bitmap& desenha_arame_oculto(Bitmap& tela, Malha& malha, const Camera& camera) {
     tela.define_caneta(AMARELO);
     limpa_tela(tela, PRETO);
     ordena_para_pintor(malha);
-    for (auto t = malha.Triangulos.rbegin(); t != malha.Triangulos.rend(); ++t)
-        preenche_poligono(tela, camera, poligono_visivel(*t, malha.Pontos, camera.d), PRETO);
+    projeta_pontos(malha, camera);
+    pinta_do_fundo<PoligonoTela>(
+        tela, malha, [&](const Triangulo& t, PartesTriangulo<PoligonoTela>& partes) {
+            const PoligonoVisivel poligono = poligono_visivel(t, malha.Pontos, camera.d);
+            if (poligono.quantos > 0)
+                partes.adiciona(projeta_poligono(camera, poligono, PRETO, AMARELO));
+        });
     return tela;
 }
 

@@ -1,49 +1,58 @@
 #include "scene/objeto.hpp"
 
-#include <algorithm>
+#include <cstddef>
+#include <string_view>
+#include <utility>
+#include <vector>
 
+#include "geometry/leitor_texto.hpp"
+#include "geometry/numero_texto.hpp"
+#include "geometry/tokens_em_blocos.hpp"
 #include "scene/malha_lida.hpp"
 
 namespace quindra {
 
 namespace {
 
-// The fewest bytes a record can take ("0 0 0" and a separator): reserving no more than the
-// file can hold keeps a huge declared count from allocating anything.
-constexpr std::uintmax_t MENOR_REGISTRO = 6;
+// The points and the triangles are read from the text in memory by blocks on every core; each
+// number lands in its place, and any invalid one fails its part, as a reading from the first
+// number to the last would. Counts beyond what the text holds fail before anything is sized.
 
-std::size_t reserva_limitada(std::int32_t declarados, const LeitorTexto& leitor) {
-    return static_cast<std::size_t>(std::min<std::uintmax_t>(
-        static_cast<std::uintmax_t>(declarados), leitor.tamanho() / MENOR_REGISTRO + 1));
-}
-
-bool le_pontos(LeitorTexto& leitor, std::int32_t quantos, MalhaLida& lida) {
-    lida.reserva(reserva_limitada(quantos, leitor), 0);
-    for (std::int32_t i = 0; i < quantos; ++i) {
-        double x, y, z;
-        const bool lido = leitor.le_real(x) && leitor.le_real(y) && leitor.le_real(z);
+bool le_pontos(std::string_view texto, const TokensEmBlocos& tokens, std::int32_t quantos,
+               MalhaLida& lida) {
+    const std::size_t numeros = 3 * static_cast<std::size_t>(quantos);
+    if (tokens.total() < numeros) return false;
+    lida.reserva(static_cast<std::size_t>(quantos), 0);
+    lida.pontos.resize(static_cast<std::size_t>(quantos));
+    const std::size_t falha = tokens.le(0, numeros, [&](std::size_t i, std::string_view token) {
+        double valor;
+        if (token.size() > LeitorTexto::LIMITE_REAL || !le_real_decimal(token, valor)) return false;
+        Ponto& p = lida.pontos[i / 3];
+        (i % 3 == 0 ? p.x : i % 3 == 1 ? p.y : p.z) = valor;
         // The file must go on after every point: at least the triangles follow.
-        if (!lido || leitor.fim()) return false;
-        lida.pontos.emplace_back(x, y, z);
-    }
-    return true;
+        return i + 1 < numeros || token.data() + token.size() < texto.data() + texto.size();
+    });
+    return falha == TokensEmBlocos::NENHUM;
 }
 
-bool le_triangulos(LeitorTexto& leitor, std::int32_t quantos, std::int32_t num_pontos,
+bool le_triangulos(const TokensEmBlocos& tokens, std::size_t primeiro, std::int32_t quantos,
                    MalhaLida& lida) {
-    const auto valido = [num_pontos](std::int32_t indice) {
-        return indice >= 1 && indice <= num_pontos;
+    // An index asked for past the end of the file reads as 0 and fails the range test, which
+    // instala_malha makes.
+    const std::size_t numeros = 3 * static_cast<std::size_t>(quantos);
+    if (tokens.total() - primeiro < numeros) return false;
+    lida.reserva(0, static_cast<std::size_t>(quantos));
+    lida.triangulos.resize(static_cast<std::size_t>(quantos));
+    const auto le = [&](std::size_t i, std::string_view token) {
+        int indice;
+        if (token.size() > LeitorTexto::LIMITE_INTEIRO || !le_inteiro_decimal(token, indice))
+            return false;
+        Triangulo& t = lida.triangulos[(i - primeiro) / 3];
+        const std::size_t vertice = (i - primeiro) % 3;
+        (vertice == 0 ? t.vertice1 : vertice == 1 ? t.vertice2 : t.vertice3) = indice;
+        return true;
     };
-    lida.reserva(0, reserva_limitada(quantos, leitor));
-    for (std::int32_t k = 1; k <= quantos; ++k) {
-        std::int32_t i, j, l;
-        // An index asked for past the end of the file reads as 0 and fails the range test, so
-        // a file that ends right after its last index still loads whole.
-        if (!leitor.le_inteiro(i) || !leitor.le_inteiro(j) || !leitor.le_inteiro(l)) return false;
-        if (!valido(i) || !valido(j) || !valido(l)) return false;
-        lida.triangulos.emplace_back(i, j, l);
-    }
-    return true;
+    return tokens.le(primeiro, primeiro + numeros, le) == TokensEmBlocos::NENHUM;
 }
 
 } // namespace
@@ -61,9 +70,13 @@ std::string carrega_objeto(Malha& malha, LeitorTexto& leitor) {
     // A negative triangle count is no object either.
     if (num_pontos < 3 || num_triangulos <= 0) return OBJETO_SEM_FACES;
 
+    const std::string_view texto = leitor.resto();
+    const TokensEmBlocos tokens(texto);
     MalhaLida lida;
-    if (!le_pontos(leitor, num_pontos, lida)) return INCONSISTENCIAS_PONTOS;
-    if (!le_triangulos(leitor, num_triangulos, num_pontos, lida)) return INCONSISTENCIAS_TRIANGULOS;
+    if (!le_pontos(texto, tokens, num_pontos, lida)) return INCONSISTENCIAS_PONTOS;
+    const std::size_t primeiro_indice = 3 * static_cast<std::size_t>(num_pontos);
+    if (!le_triangulos(tokens, primeiro_indice, num_triangulos, lida))
+        return INCONSISTENCIAS_TRIANGULOS;
     return instala_malha(malha, std::move(lida));
 }
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include <tbb/parallel_for.h>
+
 namespace quindra {
 
 namespace {
@@ -33,15 +35,20 @@ void cria_normais_vertices(Malha& malha) {
 
 void calcula_normais_vertices(Malha& malha) {
     auto& normais = malha.NormaisVertices;
+    // The order of the sums fixes their rounding: they stay one walk of the list.
     for (auto t = malha.Triangulos.rbegin(); t != malha.Triangulos.rend(); ++t) {
         for (std::size_t i : t->indices()) normais[i].soma(t->normal);
     }
-    for (Vetor& normal : normais) normal.normaliza();
+    tbb::parallel_for(std::size_t{0}, normais.size(),
+                      [&](std::size_t i) { normais[i].normaliza(); });
 }
 
 void calcula_distancias(Malha& malha) {
-    Vetor a, b, centroide;
-    for (Triangulo& t : malha.Triangulos) {
+    auto& lista = malha.Triangulos;
+    // Each key depends on its own triangle alone.
+    tbb::parallel_for(std::size_t{0}, lista.size(), [&](std::size_t k) {
+        Vetor a, b, centroide;
+        Triangulo& t = lista[k];
         const auto [i1, i2, i3] = t.indices();
         const Ponto &p1 = malha.Pontos[i1], &p2 = malha.Pontos[i2], &p3 = malha.Pontos[i3];
         a.diferenca(p1, p3);
@@ -52,7 +59,7 @@ void calcula_distancias(Malha& malha) {
         centroide.soma(a);
         centroide.soma(b);
         t.distancia = centroide.produto_escalar(centroide);
-    }
+    });
 }
 
 int compara_distancias(const Triangulo& a, const Triangulo& b) {
@@ -70,9 +77,16 @@ void ordena_triangulos(Malha& malha) {
     };
     auto& lista = malha.Triangulos;
     // Drawn again from the same place, the list is already in order: a stable sort would
-    // leave it as it is, at the cost of a full merge.
-    if (!std::is_sorted(lista.begin(), lista.end(), mais_perto))
-        std::stable_sort(lista.begin(), lista.end(), mais_perto);
+    // leave it as it is.
+    if (std::is_sorted(lista.begin(), lista.end(), mais_perto)) return;
+    // The radix sort orders the keys exactly as mais_perto does and is stable, so the list
+    // comes out as a stable merge sort would leave it.
+    const auto ordem = malha.trabalho.radix.ordena(
+        lista.size(), [&lista](std::size_t i) { return lista[i].distancia; });
+    auto& troca = malha.trabalho.troca;
+    troca.resize(lista.size());
+    for (std::size_t i = 0; i < ordem.size(); ++i) troca[i] = lista[ordem[i]];
+    lista.swap(troca);
 }
 
 } // namespace quindra

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "geometry/instrumental_basico.hpp"
+#include "scene/ordem_radix.hpp"
 
 namespace quindra {
 
@@ -48,6 +49,21 @@ struct Malha {
     std::vector<Cor> CoresVertices;
     std::optional<Ponto> CentroObjeto;
     double FatorDilatacaoZ = 1.0;
+
+    /// A point's pixel in the current Draw, column from the left and height from the bottom;
+    /// meaningful only when alem: the point lies beyond the focal plane by more than the cut's
+    /// tolerance, so no cut ever moves it.
+    struct PixelPonto {
+        std::int64_t x = 0, y = 0;
+        bool alem = false;
+    };
+    /// Working space of the renderers, kept so that a Draw allocates nothing once it has grown:
+    /// the painter's sort, and one pixel per point.
+    struct Trabalho {
+        OrdemRadix radix;
+        std::vector<Triangulo> troca;
+        std::vector<PixelPonto> pixels;
+    } trabalho;
 
     // The loader refuses counts beyond the int32 range, so the narrowing never loses.
     std::int32_t NumPontos() const { return static_cast<std::int32_t>(Pontos.size()); }

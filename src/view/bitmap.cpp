@@ -20,22 +20,49 @@ PontoPixel limita(PontoPixel p) { return {limita(p.x), limita(p.y)}; }
 std::int64_t modulo(std::int64_t valor) { return valor < 0 ? -valor : valor; }
 
 /// ceil(n / d) for d > 0.
-Inteiro128 divide_para_cima(Inteiro128 n, Inteiro128 d) {
-    const Inteiro128 q = n / d;
+template <class Inteiro> Inteiro divide_para_cima(Inteiro n, Inteiro d) {
+    const Inteiro q = n / d;
     return (n % d != 0 && n > 0) ? q + 1 : q;
 }
 
 /// floor(n / d) for d > 0.
-Inteiro128 divide_para_baixo(Inteiro128 n, Inteiro128 d) {
-    const Inteiro128 q = n / d;
+template <class Inteiro> Inteiro divide_para_baixo(Inteiro n, Inteiro d) {
+    const Inteiro q = n / d;
     return (n % d != 0 && n < 0) ? q - 1 : q;
 }
 
-/// The steps i >= 0 for which origem + sentido * i lies in 0..lado - 1 (possibly none).
+/// The steps i >= 0 for which origem + sentido * i lies in primeira..ultima (possibly none).
 std::pair<std::int64_t, std::int64_t> passos_dentro(std::int64_t origem, std::int64_t sentido,
-                                                    std::int64_t lado) {
-    if (sentido > 0) return {-origem, lado - 1 - origem};
-    return {origem - (lado - 1), origem};
+                                                    std::int64_t primeira, std::int64_t ultima) {
+    if (sentido > 0) return {primeira - origem, ultima - origem};
+    return {origem - ultima, origem - primeira};
+}
+
+/// Where the outline of a polygon meets row y: its leftmost and rightmost pixel positions
+/// (an empty range when it misses the row). Inteiro holds the products of two coordinates.
+template <class Inteiro>
+std::pair<std::int64_t, std::int64_t> cruzamentos(std::span<const PontoPixel> vertices,
+                                                  std::int64_t y) {
+    const std::size_t n = vertices.size();
+    std::int64_t esquerda = LIMITE_PIXEL + 1, direita = -LIMITE_PIXEL - 1;
+    for (std::size_t k = 0; k < n; ++k) {
+        const PontoPixel p = limita(vertices[k]), q = limita(vertices[(k + 1) % n]);
+        if (y < std::min(p.y, q.y) || y > std::max(p.y, q.y)) continue;
+        if (p.y == q.y) {
+            esquerda = std::min({esquerda, p.x, q.x});
+            direita = std::max({direita, p.x, q.x});
+            continue;
+        }
+        // the edge meets the row at p.x + (y - p.y)(q.x - p.x) / (q.y - p.y), kept exact
+        Inteiro deslocamento = Inteiro{y - p.y} * (q.x - p.x);
+        Inteiro altura_aresta = q.y - p.y;
+        if (altura_aresta < 0) deslocamento = -deslocamento, altura_aresta = -altura_aresta;
+        esquerda = std::min(esquerda, p.x + static_cast<std::int64_t>(
+                                                divide_para_cima(deslocamento, altura_aresta)));
+        direita = std::max(direita, p.x + static_cast<std::int64_t>(
+                                              divide_para_baixo(deslocamento, altura_aresta)));
+    }
+    return {esquerda, direita};
 }
 
 std::size_t tamanho_rgb(int largura, int altura) {
@@ -76,7 +103,7 @@ void Bitmap::move_para(std::int64_t x, std::int64_t y) { posicao_ = limita(Ponto
 
 void Bitmap::linha_para(std::int64_t x, std::int64_t y) {
     const PontoPixel fim = limita(PontoPixel{x, y});
-    traca(posicao_, fim);
+    traca(posicao_, fim, caneta_);
     posicao_ = fim;
 }
 
@@ -85,7 +112,7 @@ void Bitmap::linha_para(std::int64_t x, std::int64_t y) {
 // start, a tie going to the pixel farther from the start: offset floor((2ia + b) / 2b) with
 // a = |dminor|, b = |dmajor|. Because the offset is known for any i, the walk starts at the
 // first visible step and stops after the last, so off-bitmap parts cost nothing.
-void Bitmap::traca(PontoPixel inicio, PontoPixel fim) {
+void Bitmap::traca(PontoPixel inicio, PontoPixel fim, CorPixel cor, const FaixaLinhas& linhas) {
     const std::int64_t dx = fim.x - inicio.x, dy = fim.y - inicio.y;
     const bool em_x = modulo(dx) >= modulo(dy);
     const std::int64_t u0 = em_x ? inicio.x : inicio.y, v0 = em_x ? inicio.y : inicio.x;
@@ -94,14 +121,21 @@ void Bitmap::traca(PontoPixel inicio, PontoPixel fim) {
     if (b == 0) return; // the end point itself is never painted
     const std::int64_t su = du > 0 ? 1 : -1, sv = dv >= 0 ? 1 : -1;
 
-    // steps whose major coordinate is inside the bitmap, among steps 0..b-1
-    const auto [u_min, u_max] = passos_dentro(u0, su, em_x ? largura_ : altura_);
+    // the columns and the rows of the bitmap that the band lets the line paint
+    const std::int64_t linha_min = std::max<std::int64_t>(linhas.primeira, 0);
+    const std::int64_t linha_max = std::min<std::int64_t>(linhas.ultima, altura_ - 1);
+    const std::int64_t u_lo = em_x ? 0 : linha_min, u_hi = em_x ? largura_ - 1 : linha_max;
+    const std::int64_t v_lo = em_x ? linha_min : 0, v_hi = em_x ? linha_max : largura_ - 1;
+    if (linha_min > linha_max) return;
+
+    // steps whose major coordinate is inside, among steps 0..b-1
+    const auto [u_min, u_max] = passos_dentro(u0, su, u_lo, u_hi);
     Inteiro128 primeiro = std::max<std::int64_t>(u_min, 0);
     Inteiro128 ultimo = std::min(u_max, b - 1);
 
     // minor offsets inside the bitmap; the offset never falls as i grows, so the steps with an
     // offset in range form one interval, found by solving for its two ends
-    const auto [m_min, m_max] = passos_dentro(v0, sv, em_x ? altura_ : largura_);
+    const auto [m_min, m_max] = passos_dentro(v0, sv, v_lo, v_hi);
     if (m_max < 0 || (a == 0 && m_min > 0)) return;
     const Inteiro128 dois_a = Inteiro128{2} * a, dois_b = Inteiro128{2} * b;
     if (a > 0) {
@@ -119,46 +153,36 @@ void Bitmap::traca(PontoPixel inicio, PontoPixel fim) {
     for (auto passos = static_cast<std::int64_t>(ultimo - primeiro); passos >= 0; --passos) {
         const std::int64_t x = em_x ? u : v, y = em_x ? v : u;
         assert(dentro(x, y)); // the bounds above keep every walked step visible
-        define_pixel(x, y, caneta_);
+        define_pixel(x, y, cor);
         u += su;
         resto += 2 * a;
         if (resto >= 2 * b) resto -= 2 * b, v += sv;
     }
 }
 
-void Bitmap::poligono(std::span<const PontoPixel> vertices) {
+void Bitmap::pinta_poligono(std::span<const PontoPixel> vertices, CorPixel pincel, CorPixel caneta,
+                            const FaixaLinhas& linhas) {
     if (vertices.empty()) return;
-    const std::size_t n = vertices.size();
-    std::int64_t y_min = LIMITE_PIXEL, y_max = -LIMITE_PIXEL;
-    for (const PontoPixel& v : vertices) {
-        y_min = std::min(y_min, limita(v.y));
-        y_max = std::max(y_max, limita(v.y));
+    std::int64_t y_min = LIMITE_PIXEL, y_max = -LIMITE_PIXEL, maior = 0;
+    for (const PontoPixel& vertice : vertices) {
+        const PontoPixel v = limita(vertice);
+        y_min = std::min(y_min, v.y), y_max = std::max(y_max, v.y);
+        maior = std::max({maior, modulo(v.x), modulo(v.y)});
     }
     // Each visible row is filled between the leftmost and the rightmost point where the outline
-    // meets it; for a convex polygon every pixel position in between is inside.
-    const std::int64_t ultima_linha = std::min<std::int64_t>(y_max, altura_ - 1);
-    for (std::int64_t y = std::max<std::int64_t>(y_min, 0); y <= ultima_linha; ++y) {
-        std::int64_t esquerda = LIMITE_PIXEL + 1, direita = -LIMITE_PIXEL - 1;
-        for (std::size_t k = 0; k < n; ++k) {
-            const PontoPixel p = limita(vertices[k]), q = limita(vertices[(k + 1) % n]);
-            if (y < std::min(p.y, q.y) || y > std::max(p.y, q.y)) continue;
-            if (p.y == q.y) {
-                esquerda = std::min({esquerda, p.x, q.x});
-                direita = std::max({direita, p.x, q.x});
-                continue;
-            }
-            // the edge meets the row at p.x + (y - p.y)(q.x - p.x) / (q.y - p.y), kept exact
-            Inteiro128 deslocamento = Inteiro128{y - p.y} * (q.x - p.x);
-            Inteiro128 altura_aresta = q.y - p.y;
-            if (altura_aresta < 0) deslocamento = -deslocamento, altura_aresta = -altura_aresta;
-            esquerda = std::min(esquerda, p.x + static_cast<std::int64_t>(
-                                                    divide_para_cima(deslocamento, altura_aresta)));
-            direita = std::max(direita, p.x + static_cast<std::int64_t>(
-                                                  divide_para_baixo(deslocamento, altura_aresta)));
-        }
-        preenche(esquerda, y, direita, y, pincel_);
+    // meets it; for a convex polygon every pixel position in between is inside. Coordinates
+    // below 2^30 keep every product within 64 bits, where the division is much cheaper.
+    const bool pequeno = maior < (std::int64_t{1} << 30);
+    const std::int64_t ultima_linha = std::min({y_max, std::int64_t{altura_} - 1, linhas.ultima});
+    for (std::int64_t y = std::max({y_min, std::int64_t{0}, linhas.primeira}); y <= ultima_linha;
+         ++y) {
+        const auto [esquerda, direita] =
+            pequeno ? cruzamentos<std::int64_t>(vertices, y) : cruzamentos<Inteiro128>(vertices, y);
+        preenche(esquerda, y, direita, y, pincel);
     }
-    for (std::size_t k = 0; k < n; ++k) traca(limita(vertices[k]), limita(vertices[(k + 1) % n]));
+    const std::size_t n = vertices.size();
+    for (std::size_t k = 0; k < n; ++k)
+        traca(limita(vertices[k]), limita(vertices[(k + 1) % n]), caneta, linhas);
 }
 
 } // namespace quindra

@@ -5,6 +5,7 @@
 
 #include <cassert>
 #include <cstdint>
+#include <limits>
 #include <span>
 #include <vector>
 
@@ -20,6 +21,15 @@ struct CorPixel {
 inline constexpr CorPixel PRETO{0, 0, 0};
 inline constexpr CorPixel AMARELO{255, 255, 0};
 inline constexpr CorPixel BRANCO{255, 255, 255};
+
+/// A band of a frame's lines, both ends included: the lines one thread paints. The renderers
+/// count them as they walk them, rows from the top or heights from the bottom.
+struct FaixaLinhas {
+    std::int64_t primeira = 0;
+    std::int64_t ultima = std::numeric_limits<std::int64_t>::max();
+
+    friend bool operator==(const FaixaLinhas&, const FaixaLinhas&) = default;
+};
 
 /// A pixel position: column x from the left, row y from the top.
 struct PontoPixel {
@@ -55,7 +65,14 @@ public:
     /// Fills a convex polygon with the brush (every pixel whose position lies inside or on the
     /// outline), then draws the closed outline with the pen. The pen position does not change.
     /// Any other outline is filled row by row from its leftmost to its rightmost crossing.
-    void poligono(std::span<const PontoPixel> vertices);
+    void poligono(std::span<const PontoPixel> vertices) {
+        pinta_poligono(vertices, pincel_, caneta_);
+    }
+    /// The same in the given colours, leaving pen and brush as they are, and only in the rows of
+    /// the band, each exactly as the whole polygon paints it: threads may paint the bands of one
+    /// bitmap side by side.
+    void pinta_poligono(std::span<const PontoPixel> vertices, CorPixel pincel, CorPixel caneta,
+                        const FaixaLinhas& linhas = {});
 
     /// Outside the bitmap: ignored.
     void define_pixel(std::int64_t x, std::int64_t y, CorPixel cor) {
@@ -85,8 +102,9 @@ private:
     }
     /// Paints the box of columns x1..x2 and rows y1..y2 (inclusive), clipped to the bitmap.
     void preenche(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, CorPixel cor);
-    /// The pen's line from a towards b, b not painted, walking only its visible steps.
-    void traca(PontoPixel a, PontoPixel b);
+    /// A line from a towards b in the colour cor, b not painted, walking only its visible steps
+    /// in the rows of the band.
+    void traca(PontoPixel a, PontoPixel b, CorPixel cor, const FaixaLinhas& linhas = {});
 
     int largura_;
     int altura_;

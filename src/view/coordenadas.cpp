@@ -1,5 +1,7 @@
 #include "view/coordenadas.hpp"
 
+#include <tbb/parallel_for.h>
+
 namespace quindra {
 
 void transforma_ponto(Ponto& p, const Camera& camera, double fator_z) {
@@ -12,7 +14,10 @@ void transforma_ponto(Ponto& p, const Camera& camera, double fator_z) {
 }
 
 void transforma_pontos(Malha& malha, const Camera& camera) {
-    for (Ponto& p : malha.Pontos) transforma_ponto(p, camera, malha.FatorDilatacaoZ);
+    auto& pontos = malha.Pontos;
+    tbb::parallel_for(std::size_t{0}, pontos.size(), [&](std::size_t i) {
+        transforma_ponto(pontos[i], camera, malha.FatorDilatacaoZ);
+    });
 }
 
 void transforma_fontes(Cena& cena, const Camera& camera, double fator_z) {

@@ -80,7 +80,7 @@ CasoCorte classifica_triangulo(const Triangulo& triangulo, ListaDePontos& pontos
     const auto [i1, i2, i3] = triangulo.indices();
     Ponto &p1 = pontos[i1], &p2 = pontos[i2], &p3 = pontos[i3];
     for (Ponto* p : {&p1, &p2, &p3})
-        if (std::fabs(p->zv - d) < 1e-8) p->zv -= 1e-8;
+        if (std::fabs(p->zv - d) < TOLERANCIA_CORTE) p->zv -= TOLERANCIA_CORTE;
 
     const bool perto1 = p1.zv < d, perto2 = p2.zv < d, perto3 = p3.zv < d;
     if (perto1 && perto2 && perto3) return CasoCorte::TodoPerto;

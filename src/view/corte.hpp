@@ -27,6 +27,9 @@ bool recorta_segmento(double& x1, double& y1, double& x2, double& y2);
 /// Which of a triangle's vertices lie nearer than the focal plane: the cases the cut tells apart.
 enum class CasoCorte { TodoPerto, TodoAlem, Perto1, Perto12, Perto13, Perto2, Perto23, Perto3 };
 
+/// How close to the focal plane a vertex counts as lying on it.
+inline constexpr double TOLERANCIA_CORTE = 1e-8;
+
 /// Classifies the triangle against the plane zv = d. A vertex within 1e-8 of the plane is pushed
 /// 1e-8 nearer, in the shared point itself, so that no vertex lies on the plane.
 CasoCorte classifica_triangulo(const Triangulo& triangulo, ListaDePontos& pontos, double d);

@@ -12,9 +12,11 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "apoio/cena_teste.hpp"
+#include "apoio/malhas_geradas.hpp"
 #include "apoio/pasta_temporaria.hpp"
 #include "apoio/plataforma_falsa.hpp"
 #include "app/janela.hpp"
@@ -46,11 +48,24 @@ const Vista VISTAS[] = {
     {"dentro", {"0", "0", "0", "0", "0", "-1", "0", "1", "0", "1", "1", "1"}},
     {"cortado", {"0", "0", "200", "0", "0", "-1", "0", "1", "0", "160", "80", "80"}},
     {"obliquo", {"30", "20", "90", "-0.3", "-0.2", "-1", "0.2", "1", "0", "40", "40", "35"}},
-    {"dilatado", {"60", "80", "160", "-60", "-80", "-160", "0", "0", "1", "1", "0.6", "0.6"},
+    {"dilatado",
+     {"60", "80", "160", "-60", "-80", "-160", "0", "0", "1", "1", "0.6", "0.6"},
      "1.7"},
 };
 
-const char* const OBJETOS[] = {"esfera", "toro", "cubo", "tetraedro", "tetraedros"};
+const char* const AMOSTRAS[] = {"esfera", "toro", "cubo", "tetraedro", "tetraedros"};
+
+// The samples, then two objects of about 20k triangles written into pasta.
+std::vector<std::pair<std::string, fs::path>> objetos(const fs::path& pasta) {
+    std::vector<std::pair<std::string, fs::path>> lista;
+    for (const char* nome : AMOSTRAS)
+        lista.emplace_back(nome, fs::path(QUINDRA_AMOSTRAS) / (std::string(nome) + ".txt"));
+    lista.emplace_back("esfera_fina", pasta / "esfera_fina.txt");
+    teste::escreve_esfera_fina(lista.back().second);
+    lista.emplace_back("terreno", pasta / "terreno.txt");
+    teste::escreve_terreno(lista.back().second);
+    return lista;
+}
 
 // Every choice but ray tracing, and flat again in tetrahedron mode. The ray tracer's frames
 // rest on Embree's single-precision arithmetic, whose kernels differ with the processor's
@@ -65,9 +80,8 @@ std::map<std::string, std::uint64_t> desenha_tudo() {
     janela.Button2Click();
 
     std::map<std::string, std::uint64_t> assinaturas;
-    for (const char* objeto : OBJETOS) {
-        plataforma.arquivos_para_abrir.push_back(std::string(QUINDRA_AMOSTRAS) + "/" + objeto +
-                                                 ".txt");
+    for (const auto& [objeto, arquivo] : objetos(pasta.caminho())) {
+        plataforma.arquivos_para_abrir.push_back(arquivo.string());
         janela.CarregarObj_buttonClick();
         janela.altera_texto(janela.tFacei_edit, "2");
         janela.altera_texto(janela.tFacef_edit, janela.Label58.texto);
@@ -88,8 +102,7 @@ std::map<std::string, std::uint64_t> desenha_tudo() {
                 EXPECT_TRUE(mensagem_de_sucesso(janela.Mensagem_label.texto))
                     << objeto << " " << vista.nome << " " << escolha << ": "
                     << janela.Mensagem_label.texto;
-                const std::string chave =
-                    std::string(objeto) + "/" + vista.nome + "/" + std::to_string(escolha);
+                const std::string chave = objeto + "/" + vista.nome + "/" + std::to_string(escolha);
                 assinaturas[chave] = fnv1a(janela.Imagem.rgb());
                 teste::guarda_para_olhar(janela.Imagem, objeto + std::string("_") + vista.nome +
                                                             "_" + std::to_string(escolha));

@@ -177,3 +177,32 @@ TEST(GouraudZ, PlanoAoLongoDaVisaoEPlanoPeloOlho) {
 
 } // namespace
 } // namespace quindra
+
+namespace quindra {
+namespace {
+
+// The painter's bands fill a triangle's heights apart: band by band the pixels must be exactly
+// those of the whole fill, with the edges stepped from the top vertex even when it lies above
+// the frame or the band starts below the middle vertex (flat tops and bottoms, slivers).
+TEST(GouraudPintor, FaixasDeAlturasIgualAoTrianguloInteiro) {
+    const std::array<Cor, 3> cores{Cor(250, 10, 10), Cor(10, 250, 10), Cor(10, 10, 250)};
+    const VerticesTela triangulos[] = {
+        {{{100, 100}, {400, 130}, {250, 500}}}, {{{-300, 900}, {700, 650}, {310, -40}}},
+        {{{50, 580}, {550, 580}, {300, 20}}},   {{{50, 20}, {550, 20}, {300, 580}}},
+        {{{299, 0}, {301, 599}, {300, 300}}},
+    };
+    for (const VerticesTela& v : triangulos) {
+        Bitmap inteiro = teste::tela_nova();
+        preenche_triangulo_gouraud(inteiro, v, cores);
+        for (std::int64_t altura_faixa : {1, 25, 97, 300}) {
+            Bitmap faixas = teste::tela_nova();
+            for (std::int64_t base = 0; base < LADO_TELA; base += altura_faixa)
+                preenche_triangulo_gouraud(faixas, v, cores, {base, base + altura_faixa - 1});
+            EXPECT_EQ(faixas.rgb(), inteiro.rgb())
+                << v[0].x << "," << v[0].y << " / " << altura_faixa;
+        }
+    }
+}
+
+} // namespace
+} // namespace quindra

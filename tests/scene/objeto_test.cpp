@@ -1,7 +1,11 @@
 #include "scene/objeto.hpp"
 
 #include <gtest/gtest.h>
+
+#include <charconv>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "apoio/pasta_temporaria.hpp"
 
@@ -135,6 +139,92 @@ TEST(Amostras, CarregamTodas) {
         EXPECT_EQ(carrega_objeto(malha, std::string(QUINDRA_AMOSTRAS) + "/" + nome),
                   MENSAGEM_SUCESSO_OBJETO)
             << nome;
+    }
+}
+
+} // namespace
+} // namespace quindra
+
+namespace quindra {
+namespace {
+
+// A file of several hundred kilobytes is read in blocks on every core; wherever the blocks
+// fall, the values must land in their places and the first failure in file order must decide
+// the message, as when the numbers were read one after another.
+class ObjetoGrande : public CarregaObjeto {
+protected:
+    static constexpr int PONTOS = 40000, TRIANGULOS = 40000;
+
+    // Point i is (i / 2, -i, i / 4); triangle k joins points k + 1, k + 2, k + 3 (wrapping).
+    static std::vector<std::string> numeros() {
+        std::vector<std::string> n{std::to_string(PONTOS), std::to_string(TRIANGULOS)};
+        for (int i = 0; i < PONTOS; ++i)
+            for (double v : {i / 2.0, -1.0 * i, i / 4.0}) {
+                char texto[32];
+                n.emplace_back(texto, std::to_chars(texto, texto + sizeof texto, v).ptr);
+            }
+        for (int k = 0; k < TRIANGULOS; ++k)
+            for (int j = 1; j <= 3; ++j) n.push_back(std::to_string((k + j - 1) % PONTOS + 1));
+        return n;
+    }
+    static std::string junta(const std::vector<std::string>& n) {
+        std::string texto;
+        for (std::size_t i = 0; i < n.size(); ++i) texto += n[i] + (i % 3 == 1 ? "\n" : " ");
+        return texto;
+    }
+};
+
+TEST_F(ObjetoGrande, ValoresNoLugarECentroNaOrdemDoArquivo) {
+    malha.FatorDilatacaoZ = 2;
+    ASSERT_EQ(carrega(junta(numeros())), MENSAGEM_SUCESSO_OBJETO);
+    ASSERT_EQ(malha.NumPontos(), PONTOS);
+    ASSERT_EQ(malha.NumTriangulos(), TRIANGULOS);
+    double cx = 0, cy = 0, cz = 0;
+    for (int i = 0; i < PONTOS; ++i) {
+        const Ponto& p = malha.Pontos[static_cast<std::size_t>(i)];
+        ASSERT_TRUE(p.x == i / 2.0 && p.y == -i && p.z == i / 4.0 * 2) << i;
+        cx += p.x, cy += p.y, cz += p.z;
+    }
+    EXPECT_EQ(malha.CentroObjeto->x, cx / PONTOS);
+    EXPECT_EQ(malha.CentroObjeto->y, cy / PONTOS);
+    EXPECT_EQ(malha.CentroObjeto->z, cz / PONTOS);
+    for (int k = 0; k < TRIANGULOS; ++k) {
+        const Triangulo& t = malha.Triangulos[static_cast<std::size_t>(k)];
+        ASSERT_EQ(t.vertice1, k % PONTOS + 1);
+        ASSERT_EQ(t.vertice2, (k + 1) % PONTOS + 1);
+        ASSERT_EQ(t.vertice3, (k + 2) % PONTOS + 1);
+        ASSERT_EQ(t.tetraedro, k / 4 + 1);
+    }
+}
+
+TEST_F(ObjetoGrande, PrimeiraFalhaNaOrdemDoArquivoDecide) {
+    const std::size_t primeiro_indice = 2 + 3 * PONTOS,
+                      ultimo = primeiro_indice + 3 * TRIANGULOS - 1;
+    const std::string real64 = "1." + std::string(62, '0'), real65 = real64 + "0";
+    const struct {
+        std::vector<std::pair<std::size_t, std::string>> trocas; // number position, new text
+        std::string mensagem;
+    } casos[] = {
+        {{{2, "1,5"}}, INCONSISTENCIAS_PONTOS},
+        {{{2 + 3 * (PONTOS / 2), "x"}}, INCONSISTENCIAS_PONTOS},
+        {{{primeiro_indice - 1, "nan"}}, INCONSISTENCIAS_PONTOS},
+        {{{primeiro_indice - 1, real65}}, INCONSISTENCIAS_PONTOS},
+        {{{primeiro_indice - 1, real64}}, MENSAGEM_SUCESSO_OBJETO},
+        {{{primeiro_indice, "0"}}, INCONSISTENCIAS_TRIANGULOS},
+        {{{ultimo, std::to_string(PONTOS + 1)}}, INCONSISTENCIAS_TRIANGULOS},
+        {{{ultimo, std::string(33, '1')}}, INCONSISTENCIAS_TRIANGULOS},
+        // A failure among the triangles does not hide an earlier one among the points.
+        {{{ultimo, "0"}, {primeiro_indice - 2, "?"}}, INCONSISTENCIAS_PONTOS},
+        // Code 26 ends the file: among the triangles, or right after the last point.
+        {{{primeiro_indice + 5, "\x1a"}}, INCONSISTENCIAS_TRIANGULOS},
+        {{{primeiro_indice - 1, "7\x1a"}}, INCONSISTENCIAS_PONTOS},
+        {{{ultimo + 1, "\x1a garbage"}}, MENSAGEM_SUCESSO_OBJETO},
+    };
+    for (const auto& caso : casos) {
+        auto n = numeros();
+        n.emplace_back(""); // room for text after the last index
+        for (const auto& [posicao, texto] : caso.trocas) n[posicao] = texto;
+        EXPECT_EQ(carrega(junta(n)), caso.mensagem) << caso.trocas.front().first;
     }
 }
 

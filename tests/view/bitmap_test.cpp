@@ -10,6 +10,7 @@
 #include <random>
 #include <set>
 #include <stdexcept>
+#include <vector>
 
 #include "geometry/arredondamento.hpp"
 
@@ -269,6 +270,53 @@ TEST(Bitmap, RecorteNaoMudaOsPixelsVisiveis) {
             for (std::int64_t x = 0; x < 40; ++x)
                 if (pequeno.pixel(x, y) != grande.pixel(x + DESLOCAMENTO, y + DESLOCAMENTO))
                     FAIL() << rodada << ": " << x << "," << y;
+    }
+}
+
+} // namespace
+} // namespace quindra
+
+namespace quindra {
+namespace {
+
+// Painting a polygon band by band, in any split of the rows, must give exactly the pixels that
+// painting it whole gives: fill and outline, small coordinates (64-bit crossings) and huge ones
+// (128-bit), lines steep and shallow, vertices off the bitmap on every side.
+TEST(Bitmap, PoligonoPorFaixasIgualAoInteiro) {
+    const std::int64_t enorme = LIMITE_PIXEL * 4;
+    const std::vector<std::vector<PontoPixel>> poligonos = {
+        {{10, 10}, {50, 12}, {30, 45}},
+        {{-20, 5}, {70, -30}, {90, 70}, {5, 79}},
+        {{40, -1000}, {41, 1000}, {39, 500}},
+        {{-enorme, 40}, {enorme, 41}, {3, -enorme}},
+        {{(1LL << 30) - 1, 7}, {-(1LL << 30), 60}, {12, 33}},
+        {{25, 25}, {25, 25}, {25, 25}},
+        {{0, 79}, {79, 0}},
+    };
+    const std::vector<std::vector<std::int64_t>> cortes = {
+        {}, {40}, {0, 1, 2, 41, 78, 79}, {7, 13, 33, 45, 60, 61}};
+    for (std::size_t p = 0; p < poligonos.size(); ++p) {
+        Bitmap inteiro(80, 80);
+        inteiro.pinta_poligono(poligonos[p], VERDE, VERMELHO);
+        for (const auto& corte : cortes) {
+            Bitmap faixas(80, 80);
+            std::int64_t primeira = std::numeric_limits<std::int64_t>::min();
+            for (std::size_t c = 0; c <= corte.size(); ++c) {
+                const std::int64_t ultima = c < corte.size() ? corte[c] : MAXIMO;
+                faixas.pinta_poligono(poligonos[p], VERDE, VERMELHO, {primeira, ultima});
+                if (c < corte.size()) primeira = ultima + 1;
+            }
+            EXPECT_EQ(faixas.rgb(), inteiro.rgb())
+                << "polygon " << p << ", " << corte.size() << " cuts";
+        }
+        // The band is all it paints, and a band that holds no row paints nothing.
+        Bitmap so_faixa(80, 80);
+        so_faixa.pinta_poligono(poligonos[p], VERDE, VERMELHO, {30, 35});
+        for (const auto& [x, y] : com_cor(so_faixa, VERDE)) EXPECT_TRUE(y >= 30 && y <= 35);
+        for (const auto& [x, y] : com_cor(so_faixa, VERMELHO)) EXPECT_TRUE(y >= 30 && y <= 35);
+        Bitmap nada(80, 80);
+        nada.pinta_poligono(poligonos[p], VERDE, VERMELHO, {80, 200});
+        EXPECT_EQ(nada.rgb(), Bitmap(80, 80).rgb());
     }
 }
 
