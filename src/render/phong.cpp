@@ -78,8 +78,9 @@ bool prepara_triangulo(const DesenhoPhong& e, TrianguloPhong& item,
 }
 
 void preenche_triangulo(const DesenhoPhong& e, const TrianguloPhong& t, const FaixaLinhas& faixa) {
-    const auto& [a, b, c] = t.forma.pontos();
-    const auto& [na, nb, nc] = t.normais;
+    // Named references rather than structured bindings, which clang before 16 cannot capture.
+    const Ponto &a = t.forma.pontos()[0], &b = t.forma.pontos()[1], &c = t.forma.pontos()[2];
+    const Vetor &na = t.normais[0], &nb = t.normais[1], &nc = t.normais[2];
     Refletancias lado = t.lado;
     Ponto ponto;
     Vetor normal;
