@@ -17,9 +17,9 @@ namespace formatos {
 
 std::string confere_dimensoes(std::int64_t largura, std::int64_t altura) {
     if (largura <= 0 || altura <= 0) return std::string(DIMENSOES_INVALIDAS);
-    // both sides are below 2^32 here, so the product cannot overflow
-    if (largura * altura <= MAXIMO_PIXELS_IMAGEM && largura <= MAXIMO_LADO_IMAGEM &&
-        altura <= MAXIMO_LADO_IMAGEM)
+    // The sides first: a PNG may claim two sides near 2^32, whose product overflows.
+    if (largura <= MAXIMO_LADO_IMAGEM && altura <= MAXIMO_LADO_IMAGEM &&
+        largura * altura <= MAXIMO_PIXELS_IMAGEM)
         return {};
     return "imagem grande demais: " + formata_inteiro(largura) + " x " + formata_inteiro(altura) +
            " pixels; o limite é de " + formata_inteiro(MAXIMO_PIXELS_IMAGEM / 1'000'000) +

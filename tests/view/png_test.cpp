@@ -126,6 +126,10 @@ TEST(Png, ArquivosHostisSaoRecusadosPeloCabecalhoOuPelosDados) {
         {"bomba de descompressão", arquivo_png({8192, 8192, 8, RGB, false, {}}, ""),
          "imagem grande demais: 8192 x 8192 pixels; o limite é de 40 megapixels e de 65500 "
          "pixels por lado"},
+        // found by the fuzzer: the product of the two sides overflows 64 bits
+        {"lados enormes", arquivo_png({3368645681u, 3264439642u, 8, RGB, false, {}}, ""),
+         "imagem grande demais: 3368645681 x 3264439642 pixels; o limite é de 40 megapixels e "
+         "de 65500 pixels por lado"},
         {"CRC errado", crc_errado, "dados corrompidos"},
         {"dados de menos", arquivo_png(cinza, cru.substr(0, cru.size() - 5)), "dados corrompidos"},
         {"cortado nos dados", bom.substr(0, bom.find("IDAT") + 8), "arquivo truncado"},

@@ -1,6 +1,6 @@
 // Arbitrary bytes as an STL file.
-#include "leitor_fuzz.hpp"
 #include "scene/stl.hpp"
+#include "leitor_malha.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tamanho) {
     return quindra::fuzz::le_e_instala(quindra::le_stl, dados, tamanho);
