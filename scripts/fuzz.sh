@@ -1,19 +1,24 @@
 #!/usr/bin/env bash
-# Builds the fuzz targets (the fuzz preset: clang, libFuzzer, ASan, UBSan) and runs each one
-# for SECONDS seconds (default 60), starting from its seeds in tests/fuzz/NAME. New inputs are
-# kept in build/fuzz/corpus/NAME, the fuzzer's log in build/fuzz/logs/NAME.log, and an input
-# that crashes or breaks a property in build/fuzz/achados/. Exits non-zero on any finding.
+# Usage: fuzz.sh [SECONDS [NAME...]]
+# Builds the fuzz targets (the fuzz preset: clang, libFuzzer, ASan, UBSan) and runs each one,
+# or only the NAMEs given, for SECONDS seconds (default 60), starting from its seeds in
+# tests/fuzz/NAME. New inputs are kept in build/fuzz/corpus/NAME, the fuzzer's log in
+# build/fuzz/logs/NAME.log, and an input that crashes or breaks a property in
+# build/fuzz/achados/. Exits non-zero on any finding.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 segundos=${1:-60}
+shift $(($# > 0 ? 1 : 0))
 
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
 
 mkdir -p build/fuzz/achados build/fuzz/logs
 falhou=0
-for alvo in build/fuzz/fuzz/fuzz_*; do
-    nome=${alvo##*/fuzz_}
+alvos=("$@")
+[ ${#alvos[@]} -eq 0 ] && alvos=($(ls build/fuzz/fuzz/ | sed -n 's/^fuzz_//p'))
+for nome in "${alvos[@]}"; do
+    alvo=build/fuzz/fuzz/fuzz_$nome
     corpus=build/fuzz/corpus/$nome
     registro=build/fuzz/logs/$nome.log
     mkdir -p "$corpus"

@@ -5,6 +5,7 @@
 #include "geometry/arredondamento.hpp"
 #include "render/iluminacao.hpp"
 #include "render/pintor_faixas.hpp"
+#include "render/preparo_malha.hpp"
 
 namespace quindra {
 
@@ -30,6 +31,7 @@ Bitmap& desenha_flat(Bitmap& tela, Malha& malha, const Camera& camera, const Mat
                      const Cena& cena, const ModoTetraedro& modo) {
     tela.define_caneta(AMARELO);
     limpa_tela(tela, PRETO);
+    calcula_normais_faces(malha);
     ordena_para_pintor(malha);
     projeta_pontos(malha, camera);
 
@@ -45,8 +47,6 @@ Bitmap& desenha_flat(Bitmap& tela, Malha& malha, const Camera& camera, const Mat
                 superficie = &do_tetraedro;
             }
         }
-        Vetor trabalho;
-        t.calcula_normal(malha.Pontos, trabalho);
         const PoligonoVisivel poligono = poligono_visivel(t, malha.Pontos, camera.d);
         if (poligono.quantos == 0) return;
         const CorPixel cor = cor_plana(t.normal, poligono, *superficie, cena);

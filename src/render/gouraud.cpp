@@ -42,8 +42,9 @@ bool prepara_desenho(Bitmap& tela, Malha& malha, const Material& material, const
     tela.define_caneta(caneta);
     limpa_tela(tela, pincel);
     if (!malha_desenhavel(malha)) return false;
+    calcula_normais_faces(malha);
     ordena_para_pintor(malha);
-    recalcula_normais(malha);
+    refaz_normais_vertices(malha);
     cria_cores_vertices(malha);
     calcula_cores_vertices(malha, material, cena);
     return true;

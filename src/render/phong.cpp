@@ -165,8 +165,9 @@ bool limpa_e_confere(Bitmap& tela, const Malha& malha) {
 Bitmap& desenha_phong(Bitmap& tela, Malha& malha, const Camera& camera, const Material& material,
                       const Cena& cena, ZBuffer& z) {
     if (!limpa_e_confere(tela, malha)) return tela;
+    calcula_normais_faces(malha);
     ordena_para_pintor(malha);
-    recalcula_normais(malha);
+    refaz_normais_vertices(malha);
     desenha_lista({tela, z, camera, material, cena}, malha);
     return tela;
 }

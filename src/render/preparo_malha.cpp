@@ -15,15 +15,23 @@ bool malha_desenhavel(const Malha& malha) {
     });
 }
 
-void recalcula_normais(Malha& malha) {
+void calcula_normais_faces(Malha& malha) {
     // Each triangle's normal depends on its own points alone, so the order is free.
     auto& lista = malha.Triangulos;
     tbb::parallel_for(std::size_t{0}, lista.size(), [&](std::size_t k) {
         Vetor trabalho;
         lista[k].calcula_normal(malha.Pontos, trabalho);
     });
+}
+
+void refaz_normais_vertices(Malha& malha) {
     cria_normais_vertices(malha);
     calcula_normais_vertices(malha);
+}
+
+void recalcula_normais(Malha& malha) {
+    calcula_normais_faces(malha);
+    refaz_normais_vertices(malha);
 }
 
 } // namespace quindra

@@ -1,4 +1,4 @@
-// What the Gouraud and Phong renderers do to the mesh before they draw it.
+// What the flat, Gouraud and Phong renderers do to the mesh before they draw it.
 #pragma once
 
 #include "scene/triangulo.hpp"
@@ -10,8 +10,15 @@ namespace quindra {
 /// loader only makes such meshes; anything else is drawn as an empty frame.
 bool malha_desenhavel(const Malha& malha);
 
-/// Every triangle's normal for the current camera coordinates, then the vertex normals rebuilt
-/// from them.
+/// Every triangle's normal for the current camera coordinates, on every core. Renderers that
+/// sort compute them before the sort, which carries them along: the list then still reads the
+/// points close to the order they are stored in, not scattered by depth.
+void calcula_normais_faces(Malha& malha);
+
+/// The vertex normals rebuilt from the triangles' normals, summed in list order.
+void refaz_normais_vertices(Malha& malha);
+
+/// Both, one after the other.
 void recalcula_normais(Malha& malha);
 
 } // namespace quindra

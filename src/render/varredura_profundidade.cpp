@@ -1,6 +1,24 @@
 #include "render/varredura_profundidade.hpp"
 
+#include <limits>
+
 namespace quindra {
+
+namespace {
+
+// A pixel's depth blends the vertices' with weights above -0.9 that sum to 1, so at most two
+// are negative and it lies no nearer than the nearest vertex by twice the depth range. The
+// margin covers the rounding of the blend (a few units in the last place); a vertex depth that
+// is not finite leaves no bound.
+double limite_de_perto(double za, double zb, double zc) {
+    if (!(std::isfinite(za) && std::isfinite(zb) && std::isfinite(zc)))
+        return -std::numeric_limits<double>::infinity();
+    const double perto = std::min({za, zb, zc}), longe = std::max({za, zb, zc});
+    return perto - 2 * (longe - perto) - 1e-9 * std::max(std::fabs(perto), std::fabs(longe)) -
+           std::numeric_limits<double>::min();
+}
+
+} // namespace
 
 bool TrianguloProfundidade::prepara(const Camera& camera, const Ponto& p1, const Ponto& p2,
                                     const Ponto& p3, const Vetor& face) {
@@ -18,7 +36,39 @@ bool TrianguloProfundidade::prepara(const Camera& camera, const Ponto& p1, const
     plano_ = face.x * p3.xv + face.y * p3.yv + face.z * p3.zv;
     escolhe_eixos(face);
     tela_ = ordena_por_altura(v);
+    mais_perto_ = limite_de_perto(p1.zv, p2.zv, p3.zv);
     return true;
+}
+
+[[gnu::target_clones("avx2", "default")]] void TrianguloProfundidade::pesa_trecho(const Trecho& trecho, PesosTrecho& pesos) const {
+    // The same operations in the same order as one pixel at a time, so the same bits. Pixel
+    // positions are saturated to +-2^40, so counting columns from x0 and from xl in doubles is
+    // exact. Everything is read into locals first: the stores into pesos could otherwise alias
+    // this triangle's members, and the loop would not vectorise.
+    const double x0 = static_cast<double>(trecho.x0);
+    const double desde_xl = static_cast<double>(trecho.x0 - trecho.xl);
+    const double ys = trecho.ys, oL = trecho.oL, k = trecho.k, d = d_, hx = hx_;
+    const Vetor face = face_;
+    const double plano = plano_, det = determinante_; // not near 0: preenche checked
+    const auto [u1, u2, u3] = u_;
+    const auto [v1, v2, v3] = v_;
+    const double za = p_[0].zv, zb = p_[1].zv, zc = p_[2].zv;
+    // The weighing axes are x and y, y and z, or x and z.
+    const bool u_em_x = eixo_u_ == 0, v_em_y = eixo_v_ == 1;
+    // An int counter: SSE2 converts 32-bit integers to doubles two at a time, 64-bit ones not.
+    for (int i = 0; i < trecho.n; ++i) {
+        const auto passo = static_cast<double>(i);
+        const double xp = (x0 + passo) + oL + (desde_xl + passo) * k;
+        const double xs = (xp / MEIO_LADO - 1) * hx;
+        const double raio = face.x * xs + face.y * ys + face.z * d;
+        const double s = plano / raio; // the ray meets the plane at s * (xs, ys, d)
+        const double u = u_em_x ? s * xs : s * ys;
+        const double v = v_em_y ? s * ys : s * d;
+        const Baricentricas w = baricentricas_com_area(det, u1, v1, u2, v2, u3, v3, u, v);
+        pesos.a[i] = w.a, pesos.b[i] = w.b, pesos.c[i] = w.c;
+        pesos.profundidade[i] = w.a * za + w.b * zb + w.c * zc;
+        pesos.raio[i] = raio;
+    }
 }
 
 void TrianguloProfundidade::escolhe_eixos(const Vetor& face) {

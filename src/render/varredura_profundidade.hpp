@@ -19,6 +19,26 @@ namespace quindra {
 /// pass, and the span between the rounded edges bounds how far out they can lie.
 inline constexpr double TOLERANCIA_PESO = -0.9;
 
+/// Pixels of a scan line weighed together: few enough to stay in the first cache, enough for
+/// the compiler to weigh several at a time.
+inline constexpr int PIXELS_POR_TRECHO = 32;
+
+/// A run of pixels x0 .. x0 + n - 1 of one scan line (n <= PIXELS_POR_TRECHO), with the line's
+/// height on the camera's screen and the span's stretch.
+struct Trecho {
+    std::int64_t x0 = 0;
+    int n = 0;
+    double ys = 0;
+    std::int64_t xl = 0; // the span's rounded left edge
+    double oL = 0, k = 0;
+};
+
+/// Each pixel's weights and depth, and where its ray meets the plane ahead (0 when it runs
+/// parallel to it and never does).
+struct PesosTrecho {
+    std::array<double, PIXELS_POR_TRECHO> a, b, c, profundidade, raio;
+};
+
 /// One (sub-)triangle in camera space, ready to be walked.
 class TrianguloProfundidade {
 public:
@@ -45,6 +65,8 @@ public:
 
 private:
     void escolhe_eixos(const Vetor& face);
+    /// Weighs every pixel of the run, with no test: the plain loop the compiler vectorises.
+    void pesa_trecho(const Trecho& trecho, PesosTrecho& pesos) const;
 
     double d_ = 1, hx_ = 1, hy_ = 1; // of the camera
     std::array<Ponto, 3> p_;
@@ -55,6 +77,7 @@ private:
     int eixo_u_ = 0, eixo_v_ = 1;
     std::array<double, 3> u_{}, v_{}; // the points' coordinates on those axes
     double determinante_ = 0;
+    double mais_perto_ = 0; // no pixel of the triangle gets a nearer depth than this
     TrianguloTela tela_;
 };
 
@@ -63,35 +86,40 @@ void TrianguloProfundidade::preenche(ZBuffer& z, Pinta&& pinta, const FaixaLinha
     // A triangle with no area on its axes covers no pixel (weights of 0 would paint it black at
     // depth 0 over what lies there).
     if (std::fabs(determinante_) < TOLERANCIA_DETERMINANTE) return;
-    const double d = d_, hx = hx_, hy = hy_;
-    const Ponto &a = p_[0], &b = p_[1], &c = p_[2];
-
+    PesosTrecho pesos;
     percorre_linhas(
         tela_,
         [&](const LinhaVarredura& linha) {
-            const double ys = (static_cast<double>(linha.y) / MEIO_LADO - 1) * hy;
             // The stretch of the span comes from the edges as if the frame had no border; the
             // border only limits which columns are visited.
-            const std::int64_t xl = arredonda(linha.esquerda), xr = arredonda(linha.direita);
-            const double oL = linha.esquerda - static_cast<double>(xl);
+            Trecho trecho;
+            trecho.ys = (static_cast<double>(linha.y) / MEIO_LADO - 1) * hy_;
+            trecho.xl = arredonda(linha.esquerda);
+            const std::int64_t xr = arredonda(linha.direita);
+            trecho.oL = linha.esquerda - static_cast<double>(trecho.xl);
             const double oR = linha.direita - static_cast<double>(xr);
-            const double k = xr == xl ? 0.0 : (oR - oL) / static_cast<double>(xr - xl);
+            trecho.k = xr == trecho.xl ? 0.0 : (oR - trecho.oL) / static_cast<double>(xr - trecho.xl);
             const std::int64_t fim = std::min(xr, ULTIMA_LINHA);
-            for (std::int64_t x = std::max<std::int64_t>(xl, 0); x <= fim; ++x) {
-                const double xp = static_cast<double>(x) + oL + static_cast<double>(x - xl) * k;
-                const double xs = (xp / MEIO_LADO - 1) * hx;
-                const double raio = face_.x * xs + face_.y * ys + face_.z * d;
-                if (raio == 0) continue; // the ray runs parallel to the plane and never meets it
-                const double s = plano_ / raio;
-                const double encontro[3] = {s * xs, s * ys, s * d}; // where the ray meets the plane
-                const Baricentricas w =
-                    baricentricas_det(determinante_, u_[0], v_[0], u_[1], v_[1], u_[2], v_[2],
-                                      encontro[eixo_u_], encontro[eixo_v_]);
-                if (!(w.a > TOLERANCIA_PESO && w.b > TOLERANCIA_PESO && w.c > TOLERANCIA_PESO))
+            const int altura = static_cast<int>(linha.y);
+            const double* guardadas = z.linha(altura);
+            for (trecho.x0 = std::max<std::int64_t>(trecho.xl, 0); trecho.x0 <= fim;
+                 trecho.x0 += PIXELS_POR_TRECHO) {
+                trecho.n = static_cast<int>(std::min<std::int64_t>(PIXELS_POR_TRECHO, fim - trecho.x0 + 1));
+                // Where everything stored is at least as near as the triangle can come, the
+                // depth test would turn every pixel away.
+                if (std::all_of(guardadas + trecho.x0, guardadas + trecho.x0 + trecho.n,
+                                [this](double guardada) { return guardada <= mais_perto_; }))
                     continue;
-                const double profundidade = w.a * a.zv + w.b * b.zv + w.c * c.zv;
-                const int coluna = static_cast<int>(x), altura = static_cast<int>(linha.y);
-                if (z.testa_e_grava(coluna, altura, profundidade)) pinta(coluna, altura, w);
+                pesa_trecho(trecho, pesos);
+                for (std::size_t i = 0; i < static_cast<std::size_t>(trecho.n); ++i) {
+                    if (pesos.raio[i] == 0) continue;
+                    const Baricentricas w{pesos.a[i], pesos.b[i], pesos.c[i]};
+                    if (!(w.a > TOLERANCIA_PESO && w.b > TOLERANCIA_PESO && w.c > TOLERANCIA_PESO))
+                        continue;
+                    const auto coluna = static_cast<int>(trecho.x0 + static_cast<std::int64_t>(i));
+                    if (z.testa_e_grava(coluna, altura, pesos.profundidade[i]))
+                        pinta(coluna, altura, w);
+                }
             }
         },
         faixa);

@@ -14,27 +14,34 @@ inline constexpr double PROFUNDIDADE_VAZIA = 1e10;
 
 /// One depth per pixel of the frame, in one block allocated once. Element [x][y] belongs to
 /// column x and to height y counted upwards from the bottom, that is pixel row LADO_TELA - y.
+/// The block is stored height by height, so that a scan line's depths lie side by side.
 struct ZBuffer {
     std::vector<double> valores =
         std::vector<double>(std::size_t{LADO_TELA} * LADO_TELA, PROFUNDIDADE_VAZIA);
 
-    /// The column x, to be indexed by y: z[x][y].
-    double* operator[](int x) {
+    /// The column x, to be indexed by height: z[x][y].
+    template <class Real> struct Coluna {
+        Real* inicio;
+        Real& operator[](int y) const {
+            assert(y >= 0 && y < LADO_TELA);
+            return inicio[static_cast<std::size_t>(y) * LADO_TELA];
+        }
+    };
+    Coluna<double> operator[](int x) {
         assert(x >= 0 && x < LADO_TELA);
-        return valores.data() + static_cast<std::size_t>(x) * LADO_TELA;
+        return {valores.data() + x};
     }
-    const double* operator[](int x) const {
+    Coluna<const double> operator[](int x) const {
         assert(x >= 0 && x < LADO_TELA);
-        return valores.data() + static_cast<std::size_t>(x) * LADO_TELA;
+        return {valores.data() + x};
     }
-    double& em(int x, int y) {
+    /// The depths at height y, column 0 first.
+    double* linha(int y) {
         assert(y >= 0 && y < LADO_TELA);
-        return (*this)[x][y];
+        return valores.data() + static_cast<std::size_t>(y) * LADO_TELA;
     }
-    double em(int x, int y) const {
-        assert(y >= 0 && y < LADO_TELA);
-        return (*this)[x][y];
-    }
+    double& em(int x, int y) { return (*this)[x][y]; }
+    double em(int x, int y) const { return (*this)[x][y]; }
     /// The depth test: stores z and says to paint only when z is strictly nearer than what is
     /// stored, so an equal depth keeps the earlier pixel (and a NaN depth never wins).
     bool testa_e_grava(int x, int y, double z) {
