@@ -8,7 +8,6 @@
 #include <tbb/parallel_for.h>
 
 #include "render/iluminacao.hpp"
-#include "render/lote_faixas.hpp"
 #include "render/pintor.hpp"
 #include "render/pintor_faixas.hpp"
 #include "render/pixels_pontos.hpp"
@@ -126,6 +125,9 @@ struct TrianguloGouraudZ {
     TrianguloProfundidade forma;
     std::array<Cor, 3> cores;
 
+    std::int64_t primeira_linha() const { return forma.base(); }
+    std::int64_t ultima_linha() const { return forma.topo(); }
+
     void preenche(Bitmap& tela, ZBuffer& z, const FaixaLinhas& faixa = {}) const {
         forma.preenche(
             z,
@@ -194,33 +196,32 @@ Bitmap& desenha_gouraud_zbuffer(Bitmap& tela, Malha& malha, const Camera& camera
                                 const Material& material, const Cena& cena, ZBuffer& z) {
     if (!prepara_desenho(tela, malha, material, cena, PRETO, BRANCO)) return tela;
     projeta_pontos(malha, camera);
-    LoteFaixas<TrianguloGouraudZ> lote;
-    const auto preenche = [&](const TrianguloGouraudZ& t, const FaixaLinhas& faixa) {
-        t.preenche(tela, z, faixa);
-    };
-    TrianguloGouraudZ item;
+    using Partes = PartesTriangulo<TrianguloGouraudZ>;
+    const auto& p = malha.Pontos;
+    const auto& k = malha.CoresVertices;
     // Nearest first: the strict depth test then turns most hidden pixels away uncoloured.
-    for (const Triangulo& t : malha.Triangulos) {
-        if (const auto tela_vertices = vertices_alem(malha, t)) {
+    percorre_em_lotes<TrianguloGouraudZ>(
+        malha, Sentido::DoPrimeiro,
+        [&](const Triangulo& t, const VerticesTela& vertices, Partes& partes) {
             // Drawn whole: straight from the mesh, with the positions already projected.
             const auto [i1, i2, i3] = t.indices();
-            const auto& p = malha.Pontos;
-            if (!item.forma.prepara(camera, p[i1], p[i2], p[i3], t.normal, *tela_vertices))
-                continue;
-            const auto& k = malha.CoresVertices;
+            TrianguloGouraudZ& item = partes.proximo();
+            if (!item.forma.prepara(camera, p[i1], p[i2], p[i3], t.normal, vertices)) return;
             item.cores = {k[i1], k[i2], k[i3]};
-            lote.adiciona(item, item.forma.base(), item.forma.topo());
-        } else {
+            partes.mantem();
+        },
+        [&](const Triangulo& t, bool inteiro, Partes& partes) {
+            if (inteiro) return;
             para_cada_parte(malha, t, camera.d,
-                            [&](const std::array<Ponto, 3>& p, const std::array<Cor, 3>& k) {
-                                if (!item.forma.prepara(camera, p[0], p[1], p[2], t.normal)) return;
-                                item.cores = k;
-                                lote.adiciona(item, item.forma.base(), item.forma.topo());
+                            [&](const std::array<Ponto, 3>& q, const std::array<Cor, 3>& cores) {
+                                TrianguloGouraudZ& item = partes.proximo();
+                                if (!item.forma.prepara(camera, q[0], q[1], q[2], t.normal))
+                                    return;
+                                item.cores = cores;
+                                partes.mantem();
                             });
-        }
-        if (lote.cheio()) lote.esvazia(preenche);
-    }
-    lote.esvazia(preenche);
+        },
+        [&](const TrianguloGouraudZ& t, const FaixaLinhas& faixa) { t.preenche(tela, z, faixa); });
     return tela;
 }
 

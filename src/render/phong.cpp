@@ -6,7 +6,7 @@
 
 #include "geometry/arredondamento.hpp"
 #include "render/iluminacao.hpp"
-#include "render/lote_faixas.hpp"
+#include "render/lista_em_lotes.hpp"
 #include "render/pintor.hpp"
 #include "render/pixels_pontos.hpp"
 #include "render/preparo_malha.hpp"
@@ -38,6 +38,9 @@ struct TrianguloPhong {
     std::array<Vetor, 3> normais;
     Refletancias lado{};
     bool texturizado = false;
+
+    std::int64_t primeira_linha() const { return forma.base(); }
+    std::int64_t ultima_linha() const { return forma.topo(); }
 };
 
 // The lit colour's channels are in 0..255 for any valid material; a stray value keeps its low
@@ -53,13 +56,11 @@ void corrige_normal(Vetor& normal, const Ponto& p) {
         normal.atribui(normal.x - vn * olho.x, normal.y - vn * olho.y, normal.z - vn * olho.z);
 }
 
-// Sets the triangle up, screen positions given when already projected; false when it covers
-// no pixel, and then its normals are left alone. Runs in list order: the corrections it writes
-// into shared vertex normals are seen by the triangles after it.
-bool prepara_triangulo(const DesenhoPhong& e, TrianguloPhong& item,
-                       const std::array<Vetor*, 3>& normais,
-                       const std::array<const Ponto*, 3>& pontos, const Vetor& face,
-                       bool texturizado, const VerticesTela* tela) {
+// Sets the triangle's shape and side up, screen positions given when already projected; false
+// when it covers no pixel. Depends on the triangle alone, so it may run on any thread.
+bool prepara_forma(const DesenhoPhong& e, TrianguloPhong& item,
+                   const std::array<const Ponto*, 3>& pontos, const Vetor& face, bool texturizado,
+                   const VerticesTela* tela) {
     const Ponto &a = *pontos[0], &b = *pontos[1], &c = *pontos[2];
     const bool alcanca = tela ? item.forma.prepara(e.camera, a, b, c, face, *tela)
                               : item.forma.prepara(e.camera, a, b, c, face);
@@ -70,11 +71,17 @@ bool prepara_triangulo(const DesenhoPhong& e, TrianguloPhong& item,
     const Cor& OsAtual = verso ? e.material.Os1 : e.material.Os2;
     const Cor& OdAtual = verso ? e.material.Od1 : e.material.Od2; // the texel's, if textured
     item.lado = refletancias(OdAtual, OsAtual, e.material, e.cena);
-    if (!texturizado)
-        for (std::size_t k = 0; k < 3; ++k) corrige_normal(*normais[k], *pontos[k]);
-    item.normais = {*normais[0], *normais[1], *normais[2]};
     item.texturizado = texturizado;
     return true;
+}
+
+// Gives a triangle that covers pixels its vertex normals. Runs in list order: the corrections
+// it writes into shared vertex normals are seen by the triangles after it.
+void fixa_normais(TrianguloPhong& item, const std::array<Vetor*, 3>& normais,
+                  const std::array<const Ponto*, 3>& pontos) {
+    if (!item.texturizado)
+        for (std::size_t k = 0; k < 3; ++k) corrige_normal(*normais[k], *pontos[k]);
+    item.normais = {*normais[0], *normais[1], *normais[2]};
 }
 
 void preenche_triangulo(const DesenhoPhong& e, const TrianguloPhong& t, const FaixaLinhas& faixa) {
@@ -108,49 +115,52 @@ void preenche_triangulo(const DesenhoPhong& e, const TrianguloPhong& t, const Fa
 // fill batches of them in parallel.
 void desenha_lista(const DesenhoPhong& e, Malha& malha) {
     projeta_pontos(malha, e.camera);
-    LoteFaixas<TrianguloPhong> lote;
-    const auto preenche = [&e](const TrianguloPhong& t, const FaixaLinhas& faixa) {
-        preenche_triangulo(e, t, faixa);
+    using Partes = PartesTriangulo<TrianguloPhong>;
+    const auto& p = malha.Pontos;
+    auto& n = malha.NormaisVertices;
+    const auto texturizado = [&](const Triangulo& t) {
+        const std::int64_t posicao = &t - malha.Triangulos.data() + 1;
+        return e.textura && e.faixa.PrimeiraFaceTextura <= posicao &&
+               posicao <= e.faixa.UltimaFaceTextura;
     };
-    TrianguloPhong item;
     // A crossing point's normal is blended along its edge; these two are reused throughout.
     std::array<Vetor, 2> normais_corte;
-    std::int64_t posicao = 0;
-    for (const Triangulo& t : malha.Triangulos) {
-        ++posicao;
-        const bool texturizado = e.textura && e.faixa.PrimeiraFaceTextura <= posicao &&
-                                 posicao <= e.faixa.UltimaFaceTextura;
-        const auto adiciona = [&](const std::array<Vetor*, 3>& normais,
-                                  const std::array<const Ponto*, 3>& pontos,
-                                  const VerticesTela* tela) {
-            if (prepara_triangulo(e, item, normais, pontos, t.normal, texturizado, tela))
-                lote.adiciona(item, item.forma.base(), item.forma.topo());
-        };
-        if (const auto tela_vertices = vertices_alem(malha, t)) {
+    percorre_em_lotes<TrianguloPhong>(
+        malha, Sentido::DoPrimeiro,
+        [&](const Triangulo& t, const VerticesTela& vertices, Partes& partes) {
             // Drawn whole: straight from the mesh, with the positions already projected.
             const auto [i1, i2, i3] = t.indices();
-            auto& n = malha.NormaisVertices;
-            const auto& p = malha.Pontos;
-            adiciona({&n[i1], &n[i2], &n[i3]}, {&p[i1], &p[i2], &p[i3]}, &*tela_vertices);
-        } else {
+            if (prepara_forma(e, partes.proximo(), {&p[i1], &p[i2], &p[i3]}, t.normal,
+                              texturizado(t), &vertices))
+                partes.mantem();
+        },
+        [&](const Triangulo& t, bool inteiro, Partes& partes) {
+            if (inteiro) {
+                const auto [i1, i2, i3] = t.indices();
+                if (partes.quantas > 0)
+                    fixa_normais(partes.itens[0], {&n[i1], &n[i2], &n[i3]},
+                                 {&p[i1], &p[i2], &p[i3]});
+                return;
+            }
             const CorteTriangulo corte(t, malha.Pontos, e.camera.d);
-            if (corte.quantas_partes() == 0) continue;
+            if (corte.quantas_partes() == 0) return;
             std::array<Vetor*, 5> normais{};
-            for (std::size_t i = 0; i < 3; ++i)
-                normais[i] = &malha.NormaisVertices[corte.indices[i]];
+            for (std::size_t i = 0; i < 3; ++i) normais[i] = &n[corte.indices[i]];
             normais_corte = interpola_cortes<Vetor>(corte, [&](int slot) -> const Vetor& {
                 return *normais[static_cast<std::size_t>(slot)];
             });
             normais[3] = &normais_corte[0], normais[4] = &normais_corte[1];
-            for (int n = 0; n < corte.quantas_partes(); ++n) {
-                const auto [i, j, k] = corte.parte(n);
-                adiciona({normais[i], normais[j], normais[k]},
-                         {&corte.pontos[i], &corte.pontos[j], &corte.pontos[k]}, nullptr);
+            for (int parte = 0; parte < corte.quantas_partes(); ++parte) {
+                const auto [i, j, k] = corte.parte(parte);
+                const std::array<const Ponto*, 3> pontos{&corte.pontos[i], &corte.pontos[j],
+                                                         &corte.pontos[k]};
+                TrianguloPhong& item = partes.proximo();
+                if (!prepara_forma(e, item, pontos, t.normal, texturizado(t), nullptr)) continue;
+                fixa_normais(item, {normais[i], normais[j], normais[k]}, pontos);
+                partes.mantem();
             }
-        }
-        if (lote.cheio()) lote.esvazia(preenche);
-    }
-    lote.esvazia(preenche);
+        },
+        [&e](const TrianguloPhong& t, const FaixaLinhas& faixa) { preenche_triangulo(e, t, faixa); });
 }
 
 // Clears the frame; false when the mesh names points it does not have (nothing more is drawn).
