@@ -215,8 +215,7 @@ Bitmap& desenha_gouraud_zbuffer(Bitmap& tela, Malha& malha, const Camera& camera
             para_cada_parte(malha, t, camera.d,
                             [&](const std::array<Ponto, 3>& q, const std::array<Cor, 3>& cores) {
                                 TrianguloGouraudZ& item = partes.proximo();
-                                if (!item.forma.prepara(camera, q[0], q[1], q[2], t.normal))
-                                    return;
+                                if (!item.forma.prepara(camera, q[0], q[1], q[2], t.normal)) return;
                                 item.cores = cores;
                                 partes.mantem();
                             });

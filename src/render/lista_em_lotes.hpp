@@ -23,7 +23,10 @@ template <class Item> struct PartesTriangulo {
     std::array<Item, 2> itens;
     int quantas = 0;
 
-    void adiciona(const Item& item) { proximo() = item; mantem(); }
+    void adiciona(const Item& item) {
+        proximo() = item;
+        mantem();
+    }
     /// The slot of the next item, to set it up in place; mantem() keeps it.
     Item& proximo() { return itens[static_cast<std::size_t>(quantas)]; }
     void mantem() { ++quantas; }

@@ -160,7 +160,9 @@ void desenha_lista(const DesenhoPhong& e, Malha& malha) {
                 partes.mantem();
             }
         },
-        [&e](const TrianguloPhong& t, const FaixaLinhas& faixa) { preenche_triangulo(e, t, faixa); });
+        [&e](const TrianguloPhong& t, const FaixaLinhas& faixa) {
+            preenche_triangulo(e, t, faixa);
+        });
 }
 
 // Clears the frame; false when the mesh names points it does not have (nothing more is drawn).

@@ -98,13 +98,15 @@ void TrianguloProfundidade::preenche(ZBuffer& z, Pinta&& pinta, const FaixaLinha
             const std::int64_t xr = arredonda(linha.direita);
             trecho.oL = linha.esquerda - static_cast<double>(trecho.xl);
             const double oR = linha.direita - static_cast<double>(xr);
-            trecho.k = xr == trecho.xl ? 0.0 : (oR - trecho.oL) / static_cast<double>(xr - trecho.xl);
+            trecho.k =
+                xr == trecho.xl ? 0.0 : (oR - trecho.oL) / static_cast<double>(xr - trecho.xl);
             const std::int64_t fim = std::min(xr, ULTIMA_LINHA);
             const int altura = static_cast<int>(linha.y);
             const double* guardadas = z.linha(altura);
             for (trecho.x0 = std::max<std::int64_t>(trecho.xl, 0); trecho.x0 <= fim;
                  trecho.x0 += PIXELS_POR_TRECHO) {
-                trecho.n = static_cast<int>(std::min<std::int64_t>(PIXELS_POR_TRECHO, fim - trecho.x0 + 1));
+                trecho.n = static_cast<int>(
+                    std::min<std::int64_t>(PIXELS_POR_TRECHO, fim - trecho.x0 + 1));
                 // Where everything stored is at least as near as the triangle can come, the
                 // depth test would turn every pixel away.
                 if (std::all_of(guardadas + trecho.x0, guardadas + trecho.x0 + trecho.n,

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include <tbb/parallel_for.h>
+#include <tbb/task_arena.h>
 
 namespace quindra {
 
@@ -35,10 +36,18 @@ void cria_normais_vertices(Malha& malha) {
 
 void calcula_normais_vertices(Malha& malha) {
     auto& normais = malha.NormaisVertices;
-    // The order of the sums fixes their rounding: they stay one walk of the list.
-    for (auto t = malha.Triangulos.rbegin(); t != malha.Triangulos.rend(); ++t) {
-        for (std::size_t i : t->indices()) normais[i].soma(t->normal);
-    }
+    // The order of the sums fixes their rounding: each vertex adds its triangles' normals in
+    // one walk of the list from its end. The vertices are split among the threads, each
+    // walking the whole list for its own share.
+    const auto partes = static_cast<std::size_t>(tbb::this_task_arena::max_concurrency());
+    tbb::parallel_for(std::size_t{0}, partes, [&](std::size_t parte) {
+        const std::size_t primeiro = normais.size() * parte / partes;
+        const std::size_t fim = normais.size() * (parte + 1) / partes;
+        for (auto t = malha.Triangulos.rbegin(); t != malha.Triangulos.rend(); ++t) {
+            for (std::size_t i : t->indices())
+                if (i >= primeiro && i < fim) normais[i].soma(t->normal);
+        }
+    });
     tbb::parallel_for(std::size_t{0}, normais.size(),
                       [&](std::size_t i) { normais[i].normaliza(); });
 }
@@ -85,7 +94,8 @@ void ordena_triangulos(Malha& malha) {
         lista.size(), [&lista](std::size_t i) { return lista[i].distancia; });
     auto& troca = malha.trabalho.troca;
     troca.resize(lista.size());
-    for (std::size_t i = 0; i < ordem.size(); ++i) troca[i] = lista[ordem[i]];
+    tbb::parallel_for(std::size_t{0}, ordem.size(),
+                      [&](std::size_t i) { troca[i] = lista[ordem[i]]; });
     lista.swap(troca);
 }
 

@@ -51,8 +51,8 @@ inline constexpr double TOLERANCIA_DETERMINANTE = 1e-5;
 
 /// Weights of (x, y) in a triangle whose determinant den the caller computed once and found
 /// not (almost) zero. Without a branch, so that a loop over pixels vectorises.
-inline Baricentricas baricentricas_com_area(double den, double x1, double y1, double x2,
-                                            double y2, double x3, double y3, double x, double y) {
+inline Baricentricas baricentricas_com_area(double den, double x1, double y1, double x2, double y2,
+                                            double x3, double y3, double x, double y) {
     const double a = ((x - x3) * (y2 - y3) - (y - y3) * (x2 - x3)) / den;
     const double b = ((x1 - x3) * (y - y3) - (y1 - y3) * (x - x3)) / den;
     return {a, b, 1 - a - b};

@@ -37,9 +37,9 @@ std::map<Pixel, double> pintados(const TrianguloProfundidade& t, double fundo) {
 TEST(TrianguloProfundidade, ProfundidadeGuardadaRecusaSoOsPixelsMaisLonge) {
     const Camera camera = teste::camera_inicial();
     const std::array<Ponto, 3> casos[] = {
-        {vista(-1, -1, 2), vista(1, -1, 2), vista(0, 1, 20)},       // a steep ramp
+        {vista(-1, -1, 2), vista(1, -1, 2), vista(0, 1, 20)},          // a steep ramp
         {vista(-3, -0.5, 1), vista(0.5, -0.5, 1), vista(0.5, 0.5, 1)}, // reaching off the frame
-        {vista(1, -1, 2), vista(1, 1, 2), vista(1, 0, 5)},          // along the line of sight
+        {vista(1, -1, 2), vista(1, 1, 2), vista(1, 0, 5)},             // along the line of sight
         {vista(-0.02, -0.02, 3), vista(0.03, -0.01, 3.1), vista(0, 0.03, 2.9)}, // a few pixels
     };
     bool alem_dos_vertices = false;
@@ -57,9 +57,9 @@ TEST(TrianguloProfundidade, ProfundidadeGuardadaRecusaSoOsPixelsMaisLonge) {
         std::sort(profundidades.begin(), profundidades.end());
         const double perto = std::min({p[0].zv, p[1].zv, p[2].zv});
         alem_dos_vertices |= profundidades.front() < perto;
-        for (double fundo : {profundidades.front(), profundidades[profundidades.size() / 3],
-                             profundidades.back(), std::nextafter(profundidades.back(), 1e300),
-                             perto, perto - 1, 0.0}) {
+        for (double fundo :
+             {profundidades.front(), profundidades[profundidades.size() / 3], profundidades.back(),
+              std::nextafter(profundidades.back(), 1e300), perto, perto - 1, 0.0}) {
             std::map<Pixel, double> esperados;
             for (const auto& [pixel, profundidade] : livres)
                 if (profundidade < fundo) esperados[pixel] = profundidade;
