@@ -35,7 +35,8 @@ Bitmap& desenha_flat(Bitmap& tela, Malha& malha, const Camera& camera, const Mat
     ordena_para_pintor(malha);
     projeta_pontos(malha, camera);
 
-    const auto prepara = [&](Triangulo& t, PartesTriangulo<PoligonoTela>& partes) {
+    const auto prepara = [&](Triangulo& t, const VerticesTela* inteiro,
+                             PartesTriangulo<PoligonoTela>& partes) {
         Material do_tetraedro;
         const Material* superficie = &material;
         if (modo.ligado && modo.tabela) {
@@ -47,10 +48,12 @@ Bitmap& desenha_flat(Bitmap& tela, Malha& malha, const Camera& camera, const Mat
                 superficie = &do_tetraedro;
             }
         }
-        const PoligonoVisivel poligono = poligono_visivel(t, malha.Pontos, camera.d);
+        const PoligonoVisivel poligono = inteiro ? triangulo_inteiro(t, malha.Pontos)
+                                                 : poligono_visivel(t, malha.Pontos, camera.d);
         if (poligono.quantos == 0) return;
         const CorPixel cor = cor_plana(t.normal, poligono, *superficie, cena);
-        partes.adiciona(projeta_poligono(camera, poligono, cor, cor));
+        partes.adiciona(inteiro ? poligono_inteiro(*inteiro, cor, cor)
+                                : projeta_poligono(camera, poligono, cor, cor));
     };
     // Each polygon is outlined in its own colour; the pen and the brush keep the last one's.
     if (const auto ultimo = pinta_do_fundo<PoligonoTela>(tela, malha, prepara)) {

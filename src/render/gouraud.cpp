@@ -172,13 +172,14 @@ Bitmap& desenha_gouraud_pintor(Bitmap& tela, Malha& malha, const Camera& camera,
                                const Material& material, const Cena& cena) {
     if (!prepara_desenho(tela, malha, material, cena, AMARELO, PRETO)) return tela;
     projeta_pontos(malha, camera);
-    const auto prepara = [&](const Triangulo& t, PartesTriangulo<TrianguloGouraud>& partes) {
+    const auto prepara = [&](const Triangulo& t, const VerticesTela* inteiro,
+                             PartesTriangulo<TrianguloGouraud>& partes) {
         // What fora_de_alcance turns away the fill would leave unpainted.
-        if (const auto tela_vertices = vertices_alem(malha, t)) {
-            if (fora_de_alcance(*tela_vertices)) return;
+        if (inteiro) {
+            if (fora_de_alcance(*inteiro)) return;
             const auto [i1, i2, i3] = t.indices();
             const auto& k = malha.CoresVertices;
-            partes.adiciona({*tela_vertices, {k[i1], k[i2], k[i3]}});
+            partes.adiciona({*inteiro, {k[i1], k[i2], k[i3]}});
             return;
         }
         para_cada_parte(

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <span>
 
+#include "render/varredura.hpp"
 #include "scene/camera.hpp"
 #include "scene/triangulo.hpp"
 #include "view/tela.hpp"
@@ -48,5 +49,11 @@ struct PoligonoTela {
 /// The polygon's pixels, with the colours it is to be painted in.
 PoligonoTela projeta_poligono(const Camera& camera, const PoligonoVisivel& poligono,
                               CorPixel pincel, CorPixel caneta);
+
+/// For a triangle drawn whole (no point near the focal plane), what poligono_visivel and
+/// projeta_poligono give, without the cut and from the positions already projected (heights
+/// from the bottom).
+PoligonoVisivel triangulo_inteiro(const Triangulo& triangulo, const ListaDePontos& pontos);
+PoligonoTela poligono_inteiro(const VerticesTela& vertices, CorPixel pincel, CorPixel caneta);
 
 } // namespace quindra

@@ -85,7 +85,10 @@ Bitmap& desenha_arame_oculto(Bitmap& tela, Malha& malha, const Camera& camera) {
     ordena_para_pintor(malha);
     projeta_pontos(malha, camera);
     pinta_do_fundo<PoligonoTela>(
-        tela, malha, [&](const Triangulo& t, PartesTriangulo<PoligonoTela>& partes) {
+        tela, malha,
+        [&](const Triangulo& t, const VerticesTela* inteiro,
+            PartesTriangulo<PoligonoTela>& partes) {
+            if (inteiro) return partes.adiciona(poligono_inteiro(*inteiro, PRETO, AMARELO));
             const PoligonoVisivel poligono = poligono_visivel(t, malha.Pontos, camera.d);
             if (poligono.quantos > 0)
                 partes.adiciona(projeta_poligono(camera, poligono, PRETO, AMARELO));
