@@ -1,6 +1,7 @@
 #include "view/bitmap.hpp"
 
 #include <algorithm>
+#include <optional>
 #include <stdexcept>
 #include <utility>
 
@@ -107,6 +108,45 @@ void Bitmap::linha_para(std::int64_t x, std::int64_t y) {
     posicao_ = fim;
 }
 
+namespace {
+
+// The visible steps of a line: from step primeiro on, passos + 1 steps, the first at minor
+// offset deslocamento with error term resto.
+struct PassosVisiveis {
+    std::int64_t primeiro, passos, deslocamento, resto;
+};
+
+// Solves for the steps of 0..b-1 (a = |dminor|, b = |dmajor|) whose major and minor
+// coordinates both lie inside; u and v ranges are given as step ranges by passos_dentro.
+// Inteiro holds the products of two coordinates.
+template <class Inteiro>
+std::optional<PassosVisiveis> passos_visiveis(std::int64_t a, std::int64_t b,
+                                              std::pair<std::int64_t, std::int64_t> maiores,
+                                              std::pair<std::int64_t, std::int64_t> menores) {
+    // steps whose major coordinate is inside
+    Inteiro primeiro = std::max<std::int64_t>(maiores.first, 0);
+    Inteiro ultimo = std::min(maiores.second, b - 1);
+    // minor offsets inside the bitmap; the offset never falls as i grows, so the steps with an
+    // offset in range form one interval, found by solving for its two ends
+    const auto [m_min, m_max] = menores;
+    if (m_max < 0 || (a == 0 && m_min > 0)) return std::nullopt;
+    const Inteiro dois_a = Inteiro{2} * a, dois_b = Inteiro{2} * b;
+    if (a > 0) {
+        // offset >= m  <=>  2ia + b >= 2bm ;  offset <= m  <=>  2ia < 2bm + b
+        if (m_min > 0) primeiro = std::max(primeiro, divide_para_cima(dois_b * m_min - b, dois_a));
+        ultimo = std::min(ultimo, divide_para_cima(dois_b * m_max + b, dois_a) - 1);
+    }
+    if (primeiro > ultimo) return std::nullopt;
+    // the error term of the first visible step, computed directly instead of walked to
+    const Inteiro numerador = dois_a * primeiro + b;
+    return PassosVisiveis{static_cast<std::int64_t>(primeiro),
+                          static_cast<std::int64_t>(ultimo - primeiro),
+                          static_cast<std::int64_t>(numerador / dois_b),
+                          static_cast<std::int64_t>(numerador % dois_b)};
+}
+
+} // namespace
+
 // Bresenham's line in closed form: along the major axis (x when |dx| >= |dy|) step i paints
 // the pixel whose minor coordinate is nearest the ideal line, i * |dminor| / |dmajor| from the
 // start, a tie going to the pixel farther from the start: offset floor((2ia + b) / 2b) with
@@ -128,29 +168,20 @@ void Bitmap::traca(PontoPixel inicio, PontoPixel fim, CorPixel cor, const FaixaL
     const std::int64_t v_lo = em_x ? linha_min : 0, v_hi = em_x ? linha_max : largura_ - 1;
     if (linha_min > linha_max) return;
 
-    // steps whose major coordinate is inside, among steps 0..b-1
-    const auto [u_min, u_max] = passos_dentro(u0, su, u_lo, u_hi);
-    Inteiro128 primeiro = std::max<std::int64_t>(u_min, 0);
-    Inteiro128 ultimo = std::min(u_max, b - 1);
+    const auto maiores = passos_dentro(u0, su, u_lo, u_hi);
+    const auto menores = passos_dentro(v0, sv, v_lo, v_hi);
+    // Coordinates below 2^29 keep every product within 64 bits, where the division is much
+    // cheaper; the result is the same either way.
+    const bool pequena = std::max({modulo(inicio.x), modulo(inicio.y), modulo(fim.x),
+                                   modulo(fim.y)}) < (std::int64_t{1} << 29);
+    const auto visiveis = pequena ? passos_visiveis<std::int64_t>(a, b, maiores, menores)
+                                  : passos_visiveis<Inteiro128>(a, b, maiores, menores);
+    if (!visiveis) return;
 
-    // minor offsets inside the bitmap; the offset never falls as i grows, so the steps with an
-    // offset in range form one interval, found by solving for its two ends
-    const auto [m_min, m_max] = passos_dentro(v0, sv, v_lo, v_hi);
-    if (m_max < 0 || (a == 0 && m_min > 0)) return;
-    const Inteiro128 dois_a = Inteiro128{2} * a, dois_b = Inteiro128{2} * b;
-    if (a > 0) {
-        // offset >= m  <=>  2ia + b >= 2bm ;  offset <= m  <=>  2ia < 2bm + b
-        if (m_min > 0) primeiro = std::max(primeiro, divide_para_cima(dois_b * m_min - b, dois_a));
-        ultimo = std::min(ultimo, divide_para_cima(dois_b * m_max + b, dois_a) - 1);
-    }
-    if (primeiro > ultimo) return;
-
-    // the error term of the first visible step, computed directly instead of walked to
-    const Inteiro128 numerador = dois_a * primeiro + b;
-    std::int64_t resto = static_cast<std::int64_t>(numerador % dois_b);
-    std::int64_t u = u0 + su * static_cast<std::int64_t>(primeiro);
-    std::int64_t v = v0 + sv * static_cast<std::int64_t>(numerador / dois_b);
-    for (auto passos = static_cast<std::int64_t>(ultimo - primeiro); passos >= 0; --passos) {
+    std::int64_t resto = visiveis->resto;
+    std::int64_t u = u0 + su * visiveis->primeiro;
+    std::int64_t v = v0 + sv * visiveis->deslocamento;
+    for (std::int64_t passos = visiveis->passos; passos >= 0; --passos) {
         const std::int64_t x = em_x ? u : v, y = em_x ? v : u;
         assert(dentro(x, y)); // the bounds above keep every walked step visible
         define_pixel(x, y, cor);

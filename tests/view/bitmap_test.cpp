@@ -165,6 +165,9 @@ TEST(Bitmap, CoordenadasEnormesSaoRapidasEExatas) {
         {{0, -LIMITE_PIXEL}, {2, LIMITE_PIXEL}, 600, [](auto x, auto) { return x == 1; }},
         // the ideal row is 300 + 4 (x + 2^40) / 2^41 = 302 + x / 2^39: row 302 throughout
         {{-LIMITE_PIXEL, 300}, {LIMITE_PIXEL, 304}, 600, [](auto, auto y) { return y == 302; }},
+        // the same two just below 2^29, the largest the 64-bit arithmetic takes
+        {{0, -(1 << 29) + 1}, {2, (1 << 29) - 1}, 600, [](auto x, auto) { return x == 1; }},
+        {{-(1 << 29) + 1, 300}, {(1 << 29) - 1, 304}, 600, [](auto, auto y) { return y == 302; }},
     };
     for (const Caso& c : linhas) {
         Bitmap b = com_caneta(600, 600, VERDE);
