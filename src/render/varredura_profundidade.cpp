@@ -40,8 +40,7 @@ bool TrianguloProfundidade::prepara(const Camera& camera, const Ponto& p1, const
     return true;
 }
 
-[[gnu::target_clones("avx2", "default")]] void
-TrianguloProfundidade::pesa_trecho(const Trecho& trecho, PesosTrecho& pesos) const {
+void TrianguloProfundidade::pesa_trecho(const Trecho& trecho, PesosTrecho& pesos) const {
     // The same operations in the same order as one pixel at a time, so the same bits. Pixel
     // positions are saturated to +-2^40, so counting columns from x0 and from xl in doubles is
     // exact. Everything is read into locals first: the stores into pesos could otherwise alias

@@ -33,8 +33,8 @@ struct Trecho {
     double oL = 0, k = 0;
 };
 
-/// Each pixel's weights and depth, and where its ray meets the plane ahead (0 when it runs
-/// parallel to it and never does).
+/// Each pixel's weights and depth, and its ray's slant to the plane (0 when the ray runs
+/// parallel to it and never meets it).
 struct PesosTrecho {
     std::array<double, PIXELS_POR_TRECHO> a, b, c, profundidade, raio;
 };
