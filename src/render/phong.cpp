@@ -111,8 +111,8 @@ void preenche_triangulo(const DesenhoPhong& e, const TrianguloPhong& t, const Fa
         faixa);
 }
 
-// Draws the list in its current order: each triangle is set up in turn, and the bands of rows
-// fill batches of them in parallel.
+// Draws the list in its current order: the shapes of the triangles drawn whole are set up side
+// by side, the vertex normals in list order, then the bands of rows fill each batch.
 void desenha_lista(const DesenhoPhong& e, Malha& malha) {
     projeta_pontos(malha, e.camera);
     using Partes = PartesTriangulo<TrianguloPhong>;
