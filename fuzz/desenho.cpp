@@ -8,8 +8,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <variant>
 #include <vector>
 
+#include "app/controle.hpp"
 #include "app/janela.hpp"
 #include "exige.hpp"
 #include "geometry/instrumental_basico.hpp"
@@ -81,22 +83,10 @@ void carrega_malha(FuzzedDataProvider& dados, Janela& janela) {
 }
 
 void digita_campos(FuzzedDataProvider& dados, Janela& janela) {
-    for (CampoTexto* campo : {&janela.Nx_edit,      &janela.Ny_edit,       &janela.Nz_edit,
-                              &janela.Vx_edit,      &janela.Vy_edit,       &janela.Vz_edit,
-                              &janela.Cx_edit,      &janela.Cy_edit,       &janela.Cz_edit,
-                              &janela.d_edit,       &janela.hx_edit,       &janela.hy_edit,
-                              &janela.OdiRed_edit,  &janela.OdiGreen_edit, &janela.OdiBlue_edit,
-                              &janela.OdeRed_edit,  &janela.OdeGreen_edit, &janela.OdeBlue_edit,
-                              &janela.OsiRed_edit,  &janela.OsiGreen_edit, &janela.OsiBlue_edit,
-                              &janela.OseRed_edit,  &janela.OseGreen_edit, &janela.OseBlue_edit,
-                              &janela.Kd_edit,      &janela.Ks_edit,       &janela.rugosidade_edit,
-                              &janela.IaRed_edit,   &janela.IaGreen_edit,  &janela.IaBlue_edit,
-                              &janela.Ka_edit,      &janela.IlRed_edit,    &janela.IlGreen_edit,
-                              &janela.IlBlue_edit,  &janela.Plx_edit,      &janela.Ply_edit,
-                              &janela.Plz_edit,     &janela.FatorDilZ,     &janela.tFacei_edit,
-                              &janela.tFacef_edit,  &janela.Centrox_edit,  &janela.Centroy_edit,
-                              &janela.Centroz_edit, &janela.Angulo_edit}) {
-        campo->texto = texto(dados, campo->texto);
+    for (const Controle& controle : Janela::controles()) {
+        if (!controle.e<CampoTexto>()) continue;
+        CampoTexto& campo = janela.*std::get<CampoTexto Janela::*>(controle.membro);
+        campo.texto = texto(dados, campo.texto);
     }
     // More lights, typed straight into the list as the light editor would store them.
     for (int luz = dados.ConsumeIntegralInRange(0, 3); luz > 0; --luz)
