@@ -9,16 +9,24 @@ VerticeTela projeta_vertice(const Camera& camera, const Ponto& p) {
     return {projeta_coluna(xn), projeta_altura(yn)};
 }
 
-bool fora_de_alcance(const VerticesTela& v) {
-    const auto todos = [&v](auto condicao) {
-        return condicao(v[0]) && condicao(v[1]) && condicao(v[2]);
-    };
-    return todos([&](const VerticeTela& p) { return p.x == v[0].x; }) ||
-           todos([&](const VerticeTela& p) { return p.y == v[0].y; }) ||
-           todos([](const VerticeTela& p) { return p.x < 0; }) ||
-           todos([](const VerticeTela& p) { return p.x > LADO_TELA; }) ||
-           todos([](const VerticeTela& p) { return p.y < 0; }) ||
-           todos([](const VerticeTela& p) { return p.y > LADO_TELA; });
+namespace {
+
+template <class Condicao> bool todos(const VerticesTela& v, Condicao condicao) {
+    return condicao(v[0]) && condicao(v[1]) && condicao(v[2]);
+}
+
+} // namespace
+
+bool em_linha(const VerticesTela& v) {
+    return todos(v, [&](const VerticeTela& p) { return p.x == v[0].x; }) ||
+           todos(v, [&](const VerticeTela& p) { return p.y == v[0].y; });
+}
+
+bool fora_do_quadro(const VerticesTela& v) {
+    return todos(v, [](const VerticeTela& p) { return p.x < 0; }) ||
+           todos(v, [](const VerticeTela& p) { return p.x > LADO_TELA; }) ||
+           todos(v, [](const VerticeTela& p) { return p.y < 0; }) ||
+           todos(v, [](const VerticeTela& p) { return p.y > LADO_TELA; });
 }
 
 TrianguloTela ordena_por_altura(const VerticesTela& v) {

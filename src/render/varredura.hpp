@@ -30,9 +30,15 @@ using VerticesTela = std::array<VerticeTela, 3>;
 /// even; a position that overflows lands far off the frame instead of being undefined.
 VerticeTela projeta_vertice(const Camera& camera, const Ponto& p);
 
-/// True when the three positions cannot make a scan walk: all in one column, all at one height,
-/// or all left of column 0, right of column 600, below height 0 or above height 600.
-bool fora_de_alcance(const VerticesTela& v);
+/// True when the three positions lie wholly off one side of the frame: all left of column 0,
+/// right of column 600, below height 0 or above height 600.
+bool fora_do_quadro(const VerticesTela& v);
+
+/// True when the three positions lie in one column or at one height: no scan walk spans them.
+bool em_linha(const VerticesTela& v);
+
+/// True when the three positions cannot make a scan walk: in one line, or off the frame.
+inline bool fora_de_alcance(const VerticesTela& v) { return em_linha(v) || fora_do_quadro(v); }
 
 /// The vertices from the highest down; origem[i] is the index, as passed, of v[i].
 struct TrianguloTela {

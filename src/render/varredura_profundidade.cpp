@@ -18,6 +18,18 @@ double limite_de_perto(double za, double zb, double zc) {
            std::numeric_limits<double>::min();
 }
 
+// A determinant that small beside the triangle's own edges means its points lie in a line on
+// the weighing axes. The tolerance is the absolute 1e-5 for a triangle of the usual size and
+// shrinks with the edges below it, so a model measured in metres keeps its area.
+bool tem_area(const std::array<double, 3>& u, const std::array<double, 3>& v, double det) {
+    if (det == 0) return false;
+    if (std::fabs(det) >= TOLERANCIA_DETERMINANTE) return true; // no tolerance is larger
+    const double du1 = u[0] - u[2], dv1 = v[0] - v[2];
+    const double du2 = u[1] - u[2], dv2 = v[1] - v[2];
+    const double arestas = std::sqrt(du1 * du1 + dv1 * dv1) * std::sqrt(du2 * du2 + dv2 * dv2);
+    return !(std::fabs(det) < TOLERANCIA_DETERMINANTE * std::min(1.0, arestas));
+}
+
 } // namespace
 
 bool TrianguloProfundidade::prepara(const Camera& camera, const Ponto& p1, const Ponto& p2,
@@ -29,13 +41,14 @@ bool TrianguloProfundidade::prepara(const Camera& camera, const Ponto& p1, const
 
 bool TrianguloProfundidade::prepara(const Camera& camera, const Ponto& p1, const Ponto& p2,
                                     const Ponto& p3, const Vetor& face, const VerticesTela& v) {
-    if (fora_de_alcance(v)) return false;
+    if (fora_do_quadro(v)) return false;
     d_ = camera.d, hx_ = camera.hx, hy_ = camera.hy;
     p_ = {p1, p2, p3};
     face_ = face;
     plano_ = face.x * p3.xv + face.y * p3.yv + face.z * p3.zv;
     escolhe_eixos(face);
     tela_ = ordena_por_altura(v);
+    em_linha_ = em_linha(v);
     mais_perto_ = limite_de_perto(p1.zv, p2.zv, p3.zv);
     return true;
 }
@@ -49,7 +62,7 @@ void TrianguloProfundidade::pesa_trecho(const Trecho& trecho, PesosTrecho& pesos
     const double desde_xl = static_cast<double>(trecho.x0 - trecho.xl);
     const double ys = trecho.ys, oL = trecho.oL, k = trecho.k, d = d_, hx = hx_;
     const Vetor face = face_;
-    const double plano = plano_, det = determinante_; // not near 0: preenche checked
+    const double plano = plano_, det = determinante_; // preenche checked tem_area_
     const auto [u1, u2, u3] = u_;
     const auto [v1, v2, v3] = v_;
     const double za = p_[0].zv, zb = p_[1].zv, zc = p_[2].zv;
@@ -79,9 +92,10 @@ void TrianguloProfundidade::escolhe_eixos(const Vetor& face) {
             u_[i] = q[eixo_u], v_[i] = q[eixo_v];
         }
         determinante_ = determinante_baricentrico(u_[0], v_[0], u_[1], v_[1], u_[2], v_[2]);
+        tem_area_ = tem_area(u_, v_, determinante_);
     };
     coordenadas(0, 1);
-    if (std::fabs(determinante_) >= TOLERANCIA_DETERMINANTE) return;
+    if (tem_area_) return;
     // A plane through the eye is seen edge-on and covers no area on screen either.
     if (std::fabs(plano_) < TOLERANCIA_NULO) return;
     // A plane holding the viewing direction still covers pixels in perspective (a wall beside

@@ -24,7 +24,7 @@ inline constexpr double TOLERANCIA_PESO = -0.9;
 inline constexpr int PIXELS_POR_TRECHO = 32;
 
 /// A run of pixels x0 .. x0 + n - 1 of one scan line (n <= PIXELS_POR_TRECHO), with the line's
-/// height on the camera's screen and the span's stretch.
+/// height on the camera's screen and the span's stretch (none: each pixel through its centre).
 struct Trecho {
     std::int64_t x0 = 0;
     int n = 0;
@@ -43,8 +43,8 @@ struct PesosTrecho {
 class TrianguloProfundidade {
 public:
     /// Projects the points (in the order their weights will refer to) and orders the screen
-    /// positions. False when the triangle is out of reach: then nothing of it is drawn, and the
-    /// renderer runs none of its per-triangle steps either.
+    /// positions. False when the triangle lies wholly off one side of the frame: then nothing of
+    /// it is drawn, and the renderer runs none of its per-triangle steps either.
     bool prepara(const Camera& camera, const Ponto& p1, const Ponto& p2, const Ponto& p3,
                  const Vetor& face);
     /// The same with the points' screen positions already projected.
@@ -65,6 +65,10 @@ public:
 
 private:
     void escolhe_eixos(const Vetor& face);
+    /// Paints the candidate pixels of one scan line from column trecho.xl (at least 0) to fim.
+    template <class Pinta>
+    void pinta_linha(ZBuffer& z, int altura, Trecho trecho, std::int64_t fim, PesosTrecho& pesos,
+                     Pinta& pinta) const;
     /// Weighs every pixel of the run, with no test: the plain loop the compiler vectorises.
     void pesa_trecho(const Trecho& trecho, PesosTrecho& pesos) const;
 
@@ -77,6 +81,8 @@ private:
     int eixo_u_ = 0, eixo_v_ = 1;
     std::array<double, 3> u_{}, v_{}; // the points' coordinates on those axes
     double determinante_ = 0;
+    bool tem_area_ = false;
+    bool em_linha_ = false; // its screen positions share one column or one height
     double mais_perto_ = 0; // no pixel of the triangle gets a nearer depth than this
     TrianguloTela tela_;
 };
@@ -85,8 +91,24 @@ template <class Pinta>
 void TrianguloProfundidade::preenche(ZBuffer& z, Pinta&& pinta, const FaixaLinhas& faixa) const {
     // A triangle with no area on its axes covers no pixel (weights of 0 would paint it black at
     // depth 0 over what lies there).
-    if (std::fabs(determinante_) < TOLERANCIA_DETERMINANTE) return;
+    if (!tem_area_) return;
     PesosTrecho pesos;
+    if (em_linha_) {
+        // Rounded into one column or one height, the triangle spans no scan line; it may still
+        // hold the centre of a pixel it lies on, and where only such triangles cover a pixel
+        // nobody else paints it. Each pixel of that line is tried through its own centre.
+        const auto [esquerda, direita] = std::minmax({tela_.v[0].x, tela_.v[1].x, tela_.v[2].x});
+        Trecho trecho;
+        trecho.xl = std::max<std::int64_t>(esquerda, 0);
+        const std::int64_t topo = std::min({tela_.v[0].y, ULTIMA_LINHA, faixa.ultima});
+        const std::int64_t base = std::max({tela_.v[2].y, std::int64_t{0}, faixa.primeira});
+        for (std::int64_t y = topo; y >= base; --y) {
+            trecho.ys = (static_cast<double>(y) / MEIO_LADO - 1) * hy_;
+            pinta_linha(z, static_cast<int>(y), trecho, std::min(direita, ULTIMA_LINHA), pesos,
+                        pinta);
+        }
+        return;
+    }
     percorre_linhas(
         tela_,
         [&](const LinhaVarredura& linha) {
@@ -100,31 +122,34 @@ void TrianguloProfundidade::preenche(ZBuffer& z, Pinta&& pinta, const FaixaLinha
             const double oR = linha.direita - static_cast<double>(xr);
             trecho.k =
                 xr == trecho.xl ? 0.0 : (oR - trecho.oL) / static_cast<double>(xr - trecho.xl);
-            const std::int64_t fim = std::min(xr, ULTIMA_LINHA);
-            const int altura = static_cast<int>(linha.y);
-            const double* guardadas = z.linha(altura);
-            for (trecho.x0 = std::max<std::int64_t>(trecho.xl, 0); trecho.x0 <= fim;
-                 trecho.x0 += PIXELS_POR_TRECHO) {
-                trecho.n = static_cast<int>(
-                    std::min<std::int64_t>(PIXELS_POR_TRECHO, fim - trecho.x0 + 1));
-                // Where everything stored is at least as near as the triangle can come, the
-                // depth test would turn every pixel away.
-                if (std::all_of(guardadas + trecho.x0, guardadas + trecho.x0 + trecho.n,
-                                [this](double guardada) { return guardada <= mais_perto_; }))
-                    continue;
-                pesa_trecho(trecho, pesos);
-                for (std::size_t i = 0; i < static_cast<std::size_t>(trecho.n); ++i) {
-                    if (pesos.raio[i] == 0) continue;
-                    const Baricentricas w{pesos.a[i], pesos.b[i], pesos.c[i]};
-                    if (!(w.a > TOLERANCIA_PESO && w.b > TOLERANCIA_PESO && w.c > TOLERANCIA_PESO))
-                        continue;
-                    const auto coluna = static_cast<int>(trecho.x0 + static_cast<std::int64_t>(i));
-                    if (z.testa_e_grava(coluna, altura, pesos.profundidade[i]))
-                        pinta(coluna, altura, w);
-                }
-            }
+            pinta_linha(z, static_cast<int>(linha.y), trecho, std::min(xr, ULTIMA_LINHA), pesos,
+                        pinta);
         },
         faixa);
+}
+
+template <class Pinta>
+void TrianguloProfundidade::pinta_linha(ZBuffer& z, int altura, Trecho trecho, std::int64_t fim,
+                                        PesosTrecho& pesos, Pinta& pinta) const {
+    const double* guardadas = z.linha(altura);
+    for (trecho.x0 = std::max<std::int64_t>(trecho.xl, 0); trecho.x0 <= fim;
+         trecho.x0 += PIXELS_POR_TRECHO) {
+        trecho.n = static_cast<int>(std::min<std::int64_t>(PIXELS_POR_TRECHO, fim - trecho.x0 + 1));
+        // Where everything stored is at least as near as the triangle can come, the depth test
+        // would turn every pixel away.
+        if (std::all_of(guardadas + trecho.x0, guardadas + trecho.x0 + trecho.n,
+                        [this](double guardada) { return guardada <= mais_perto_; }))
+            continue;
+        pesa_trecho(trecho, pesos);
+        for (std::size_t i = 0; i < static_cast<std::size_t>(trecho.n); ++i) {
+            if (pesos.raio[i] == 0) continue;
+            const Baricentricas w{pesos.a[i], pesos.b[i], pesos.c[i]};
+            if (!(w.a > TOLERANCIA_PESO && w.b > TOLERANCIA_PESO && w.c > TOLERANCIA_PESO))
+                continue;
+            const auto coluna = static_cast<int>(trecho.x0 + static_cast<std::int64_t>(i));
+            if (z.testa_e_grava(coluna, altura, pesos.profundidade[i])) pinta(coluna, altura, w);
+        }
+    }
 }
 
 } // namespace quindra

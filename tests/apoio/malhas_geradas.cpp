@@ -49,31 +49,42 @@ private:
 
 } // namespace
 
-void escreve_esfera_fina(const std::filesystem::path& arquivo) {
+Malha esfera_fina(double raio) {
     constexpr long pilhas = 70, fatias = 2 * pilhas;
-    constexpr long pontos = 2 + (pilhas - 1) * fatias;
-    constexpr long triangulos = 2 * fatias * (pilhas - 1);
-    constexpr double raio = 50;
-    TextoObjeto texto(pontos, triangulos);
-    texto.ponto(0, raio, 0);
+    Malha esfera;
+    esfera.Pontos.emplace_back(0, raio, 0);
     for (long i = 1; i < pilhas; ++i) {
         const double theta = std::numbers::pi * static_cast<double>(i) / pilhas;
         for (long j = 0; j < fatias; ++j) {
             const double phi = 2 * std::numbers::pi * static_cast<double>(j) / fatias;
-            texto.ponto(raio * std::sin(theta) * std::sin(phi), raio * std::cos(theta),
-                        raio * std::sin(theta) * std::cos(phi));
+            esfera.Pontos.emplace_back(raio * std::sin(theta) * std::sin(phi),
+                                       raio * std::cos(theta),
+                                       raio * std::sin(theta) * std::cos(phi));
         }
     }
-    texto.ponto(0, -raio, 0);
-    const auto anel = [](long i, long j) { return 2 + (i - 1) * fatias + j % fatias; };
-    for (long j = 0; j < fatias; ++j) texto.triangulo(1, anel(1, j), anel(1, j + 1));
+    esfera.Pontos.emplace_back(0, -raio, 0);
+    const auto ultimo = esfera.NumPontos();
+    const auto anel = [](long i, long j) {
+        return static_cast<std::int32_t>(2 + (i - 1) * fatias + j % fatias);
+    };
+    auto& t = esfera.Triangulos;
+    for (long j = 0; j < fatias; ++j) t.emplace_back(1, anel(1, j), anel(1, j + 1));
     for (long i = 1; i < pilhas - 1; ++i)
         for (long j = 0; j < fatias; ++j) {
-            texto.triangulo(anel(i, j), anel(i + 1, j), anel(i + 1, j + 1));
-            texto.triangulo(anel(i, j), anel(i + 1, j + 1), anel(i, j + 1));
+            t.emplace_back(anel(i, j), anel(i + 1, j), anel(i + 1, j + 1));
+            t.emplace_back(anel(i, j), anel(i + 1, j + 1), anel(i, j + 1));
         }
     for (long j = 0; j < fatias; ++j)
-        texto.triangulo(pontos, anel(pilhas - 1, j + 1), anel(pilhas - 1, j));
+        t.emplace_back(ultimo, anel(pilhas - 1, j + 1), anel(pilhas - 1, j));
+    return esfera;
+}
+
+void escreve_esfera_fina(const std::filesystem::path& arquivo) {
+    const Malha esfera = esfera_fina(50);
+    TextoObjeto texto(esfera.NumPontos(), esfera.NumTriangulos());
+    for (const Ponto& p : esfera.Pontos) texto.ponto(p.x, p.y, p.z);
+    for (const Triangulo& t : esfera.Triangulos)
+        texto.triangulo(t.vertice1, t.vertice2, t.vertice3);
     texto.grava(arquivo);
 }
 

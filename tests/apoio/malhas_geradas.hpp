@@ -5,9 +5,14 @@
 
 #include <filesystem>
 
+#include "scene/triangulo.hpp"
+
 namespace quindra::teste {
 
-/// A UV sphere of radius 50 about the origin with 19,800 triangles.
+/// A UV sphere about the origin with 19,800 triangles, in world coordinates.
+Malha esfera_fina(double raio);
+
+/// The sphere of radius 50 as an object file.
 void escreve_esfera_fina(const std::filesystem::path& arquivo);
 
 /// A 100 x 100 height field over x, y in -80..80 (19,602 triangles): a saddle within +-14 plus
