@@ -1,5 +1,8 @@
 #include "app/copias_de_seguranca.hpp"
 
+#include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <optional>
 #include <string>
 
@@ -24,6 +27,17 @@ bool existe(const fs::path& caminho) {
     return fs::exists(fs::symlink_status(caminho, erro));
 }
 
+// Byte for byte; a file that cannot be read is never taken for the same.
+bool mesmo_conteudo(const fs::path& a, const fs::path& b) {
+    std::error_code erro;
+    if (!fs::is_regular_file(b, erro) || fs::file_size(a, erro) != fs::file_size(b, erro) || erro)
+        return false;
+    std::ifstream fa(a, std::ios::binary), fb(b, std::ios::binary);
+    if (!fa || !fb) return false;
+    return std::equal(std::istreambuf_iterator<char>(fa), std::istreambuf_iterator<char>(),
+                      std::istreambuf_iterator<char>(fb), std::istreambuf_iterator<char>());
+}
+
 } // namespace
 
 bool guarda_copia_de_seguranca(const fs::path& arquivo) {
@@ -32,7 +46,8 @@ bool guarda_copia_de_seguranca(const fs::path& arquivo) {
     std::error_code erro;
     const fs::file_status estado = fs::symlink_status(*real, erro);
     if (!fs::exists(estado)) return true;
-    if (fs::is_directory(estado)) return false;
+    if (!fs::is_regular_file(estado)) return false;
+    if (mesmo_conteudo(*real, nome_da_copia(*real, 0))) return true;
 
     // The first free number; the copies below it move up by one to free copy 0.
     int livre = 0;

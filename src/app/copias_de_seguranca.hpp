@@ -10,9 +10,11 @@ namespace quindra {
 inline constexpr int COPIAS_GUARDADAS = 10;
 
 /// Moves the file (through its links, to the file they name) aside as NAME.bak, the earlier
-/// copies each one number older; only when all of them are taken does the oldest give way.
-/// True when the file is out of the way (or was not there at all); false when it could not be
-/// moved and must stay as it is. A folder is never moved.
+/// copies each one number older; only when all of them are taken does the oldest give way. A
+/// file the same, byte for byte, as NAME.bak is already kept: nothing moves, so the copies stay
+/// distinct versions. True when the file's contents are safe and it may be replaced (or it was
+/// not there at all); false when it must stay as it is: anything but a regular file (a folder,
+/// a device, a FIFO) is never moved.
 bool guarda_copia_de_seguranca(const std::filesystem::path& arquivo);
 
 } // namespace quindra

@@ -10,17 +10,13 @@ namespace {
 
 constexpr std::string_view FIM_DE_LINHA = "\r\n";
 
-// Lights that begin where the file has already ended read as six zeros each. A count far
-// beyond what the file holds is a damaged number, not a wish for millions of black lights at
-// the origin: only this many of them are added.
-constexpr int FONTES_ALEM_DO_FIM = 100;
-
 } // namespace
 
 bool le_reais_como_textos(LeitorTexto& leitor, std::span<std::string> textos) {
     for (std::string& texto : textos) {
         double valor = 0;
-        if (!leitor.le_real(valor)) return false;
+        // A file that ends before its last number was cut short: its zeros are not the user's.
+        if (leitor.fim_apos_separadores() || !leitor.le_real(valor)) return false;
         texto = formata_real(valor);
     }
     return true;
@@ -36,10 +32,7 @@ std::optional<ConteudoCena> le_cena(LeitorTexto& leitor) {
     if (!inicio_lido) return std::nullopt;
     cena.fontes.assign(fonte.begin(), fonte.end());
 
-    int alem_do_fim = 0;
     for (std::int64_t k = 2; k <= numero_de_fontes; ++k) {
-        // Blanks after the last number (the usual line break) do not count as more lights.
-        if (leitor.fim_apos_separadores() && ++alem_do_fim > FONTES_ALEM_DO_FIM) break;
         if (!le_reais_como_textos(leitor, fonte)) {
             cena.completo = false;
             break;

@@ -30,19 +30,19 @@ inline constexpr std::array LINHAS_OBJETO{3, 3, 3, 3, 1, 1, 1};
 inline constexpr std::size_t REAIS_CAMERA = 12, REAIS_AMBIENTE = 4, REAIS_OBJETO = 15;
 
 /// Reads textos.size() reals in file order, each as the text a field shows ("1.50" becomes
-/// "1.5"). False when any is malformed; a number missing at the end of the file reads as 0.
+/// "1.5"). False when any is malformed or missing (the file ends before it).
 bool le_reais_como_textos(LeitorTexto& leitor, std::span<std::string> textos);
 
 /// cena.txt as read.
 struct ConteudoCena {
     std::array<std::string, REAIS_AMBIENTE> ambiente; // Ia red, green, blue, Ka
     TextosDasFontes fontes;                           // six texts a light, light 1 first
-    bool completo = true; // false when a light after the first was malformed: the lights
-                          // before it are kept, but the file must give way to its default
+    bool completo = true; // false when a light after the first was malformed or missing: the
+                          // lights before it are kept, but the file must give way to its default
 };
 
 /// The ambient light, the light count L, light 1 and lights 2 to L. None when the ambient
-/// block, L or light 1 is malformed.
+/// block, L or light 1 is malformed or missing.
 std::optional<ConteudoCena> le_cena(LeitorTexto& leitor);
 
 /// The texts separated by single blanks, por_linha[i] of them on line i, each line ended by a

@@ -17,14 +17,32 @@ Janela::Janela(Plataforma& plataforma, std::filesystem::path diretorio, Persiste
     marca(THabil, true);
 }
 
+bool Janela::FormCloseQuery() {
+    if (fechada_ || persistencia_ != Persistencia::le_e_grava || configuracao_resolvida_)
+        return true;
+    while (!grava_configuracao()) {
+        switch (plataforma_.pergunta_apos_falha_ao_gravar(Mensagem_label.texto)) {
+        case RespostaFalhaAoGravar::tentar_de_novo:
+            continue;
+        case RespostaFalhaAoGravar::fechar_sem_gravar:
+            configuracao_resolvida_ = true;
+            return true;
+        case RespostaFalhaAoGravar::continuar_aberta:
+            return false;
+        }
+    }
+    configuracao_resolvida_ = true;
+    return true;
+}
+
 void Janela::FormDestroy() {
     if (fechada_) return;
     fechada_ = true;
     if (persistencia_ != Persistencia::le_e_grava) return;
-    const std::string antes = Mensagem_label.texto;
+    if (!configuracao_resolvida_ && !grava_configuracao())
+        plataforma_.relata_erro(Mensagem_label.texto);
+    configuracao_resolvida_ = true;
     descarrega_configuracao();
-    // Only a failed write touches the message line, which a closing window never shows.
-    if (Mensagem_label.texto != antes) plataforma_.relata_erro(Mensagem_label.texto);
 }
 
 void Janela::altera_texto(CampoTexto& campo, std::string texto) {

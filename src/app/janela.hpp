@@ -50,7 +50,13 @@ enum class SituacaoArquivo { lido, ausente, ilegivel, malformado };
 struct ArquivoLido {
     std::string_view nome; // "camera.txt", "cena.txt" or "objeto.txt"
     SituacaoArquivo situacao = SituacaoArquivo::ausente;
+    // Kept as it stands, never replaced nor written at close: the user made it read-only, or it
+    // could not be read for lack of permission.
+    bool preservado = false;
 };
+
+inline const std::string ERRO_AO_GRAVAR_CONFIGURACAO =
+    "Erro ao se gravar arquivos de configuração.";
 
 class Janela {
 public:
@@ -59,9 +65,14 @@ public:
     Janela(Plataforma& plataforma, std::filesystem::path diretorio,
            Persistencia persistencia = Persistencia::le_e_grava);
 
-    /// Closing the window: writes the configuration files (unless only reading) and reports a
-    /// failed write through the platform, since the message line of a closing window is never
-    /// seen. From then on every user action is refused.
+    /// The user asks to close: writes the configuration files (unless only reading); when that
+    /// fails, the platform asks whether to try again, close without them, or stay open. True
+    /// when the window may close.
+    bool FormCloseQuery();
+    /// Closing the window: writes the configuration files, unless FormCloseQuery settled them,
+    /// and reports a failed write through the platform, since the message line of a closing
+    /// window is never seen (the way out of a signal or the end of the desktop session). From
+    /// then on every user action is refused.
     void FormDestroy();
 
     // --- the window as a toolkit sees it (janela_interacao.cpp) ---------------------------------
@@ -155,6 +166,10 @@ public:
 
     // --- configuration files ----------------------------------------------------------------
     void carrega_configuracao();
+    /// Writes the three files from the fields, each whole or not at all, except those start-up
+    /// found preserved (nothing unless the window writes its configuration); false, with the
+    /// message on Mensagem_label, when any write failed. Not while a draw runs.
+    bool grava_configuracao();
     void descarrega_configuracao();
     /// What start-up made of camera.txt, cena.txt and objeto.txt, in that order.
     const std::array<ArquivoLido, 3>& configuracao_lida() const { return configuracao_lida_; }
@@ -315,7 +330,8 @@ private:
     std::atomic<bool> cancelar_desenho_{false}; // set by the platform while a draw runs
     std::atomic<int> linhas_prontas_{0};
     bool fechada_ = false;
-    bool ocupada_ = false; // a user action is running
+    bool configuracao_resolvida_ = false; // written at close, or the user closed without it
+    bool ocupada_ = false;                // a user action is running
     std::function<void(const Controle&)> observador_;
     std::vector<EstadoControle> mostrado_; // what the widgets show, one state per control
 };

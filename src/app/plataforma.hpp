@@ -19,6 +19,9 @@ struct ProgressoDesenho {
     std::atomic<bool>* cancelar = nullptr;
 };
 
+/// What the user wants when the configuration could not be written at close.
+enum class RespostaFalhaAoGravar { tentar_de_novo, fechar_sem_gravar, continuar_aberta };
+
 class Plataforma {
 public:
     virtual ~Plataforma() = default;
@@ -32,6 +35,13 @@ public:
     /// The general error report, a message box: a file that cannot be opened or created, an
     /// image that is not valid, configuration files that could not be written at close.
     virtual void relata_erro(const std::string& mensagem) = 0;
+    /// Closing failed to write the configuration (mensagem says so): try again, close without
+    /// it, or keep the window open. Where nobody can be asked, the failure is reported and the
+    /// window closes.
+    virtual RespostaFalhaAoGravar pergunta_apos_falha_ao_gravar(const std::string& mensagem) {
+        relata_erro(mensagem);
+        return RespostaFalhaAoGravar::fechar_sem_gravar;
+    }
     /// A text typed into the field named campo that does not convert. Shown without
     /// interrupting the user, since it arrives with every keystroke of an unfinished number.
     virtual void relata_erro_de_digitacao(const std::string& campo,

@@ -3,6 +3,7 @@
 // frames. Writes nothing into the configuration folder.
 #include <charconv>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -137,6 +138,8 @@ int executa(const Opcoes& opcoes) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // A file size limit (ulimit -f) makes a write fail like a full disk, not kill the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     const quindra::cli::Pedido pedido = quindra::cli::interpreta(argc, argv);
     if (!pedido.opcoes) {
         std::fputs(pedido.texto.c_str(), pedido.status == 0 ? stdout : stderr);

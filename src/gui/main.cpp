@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QPushButton>
 #include <QTimer>
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
@@ -14,6 +15,7 @@
 
 #include "geometry/instrumental_basico.hpp"
 #include "gui/plataforma_qt.hpp"
+#include "gui/termino.hpp"
 #include "gui/tform1.hpp"
 
 namespace {
@@ -76,6 +78,9 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (!opcoes) return 2;
+    quindra::gui::adia_sinais_de_termino();
+    // A file size limit (ulimit -f) makes a write fail like a full disk, not kill the program.
+    std::signal(SIGXFSZ, SIG_IGN);
 
     QApplication aplicacao(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quindra"));
@@ -85,6 +90,7 @@ int main(int argc, char** argv) {
     quindra::gui::PlataformaQt plataforma;
     quindra::gui::TForm1 forma(plataforma, std::filesystem::current_path());
     plataforma.define_janela(&forma);
+    quindra::gui::grava_ao_terminar(forma, plataforma);
     if (opcoes->algoritmo) {
         // As if the user had picked it, so that the widget and the model agree.
         forma.findChild<QGroupBox*>(QStringLiteral("Renderizadores_radio"))

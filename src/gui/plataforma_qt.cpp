@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
@@ -70,12 +71,34 @@ void PlataformaQt::relata_erro(const std::string& mensagem) {
     QMessageBox::critical(janela_, QStringLiteral("Erro"), QString::fromStdString(mensagem));
 }
 
+RespostaFalhaAoGravar PlataformaQt::pergunta_apos_falha_ao_gravar(const std::string& mensagem) {
+    QMessageBox pergunta(QMessageBox::Warning, QStringLiteral("Erro"),
+                         QString::fromStdString(mensagem), QMessageBox::NoButton, janela_);
+    pergunta.setInformativeText(
+        QStringLiteral("Os valores digitados ainda não foram gravados. Tentar de novo, fechar "
+                       "sem gravar ou continuar com a janela aberta?"));
+    QPushButton* tentar =
+        pergunta.addButton(QStringLiteral("Tentar de novo"), QMessageBox::AcceptRole);
+    QPushButton* fechar =
+        pergunta.addButton(QStringLiteral("Fechar sem gravar"), QMessageBox::DestructiveRole);
+    QPushButton* continuar =
+        pergunta.addButton(QStringLiteral("Continuar aberta"), QMessageBox::RejectRole);
+    pergunta.setDefaultButton(tentar);
+    pergunta.setEscapeButton(continuar);
+    pergunta.exec();
+    if (pergunta.clickedButton() == tentar) return RespostaFalhaAoGravar::tentar_de_novo;
+    if (pergunta.clickedButton() == fechar) return RespostaFalhaAoGravar::fechar_sem_gravar;
+    return RespostaFalhaAoGravar::continuar_aberta;
+}
+
 void PlataformaQt::acompanha_desenho(const std::function<void()>& desenho,
                                      const ProgressoDesenho& progresso) {
     // The draw runs on a thread of its own while this one keeps the window painted. Until the
     // progress dialog, which is modal, appears, the user's input waits in the queue: nothing
     // may reach the window's state while the draw uses it.
     mostra_ocupado();
+    desenhando_ = true;
+    cancelar_ = progresso.cancelar;
     auto tarefa = std::async(std::launch::async, desenho);
     QElapsedTimer relogio;
     relogio.start();
@@ -97,7 +120,13 @@ void PlataformaQt::acompanha_desenho(const std::function<void()>& desenho,
         QCoreApplication::processEvents(dialogo ? QEventLoop::AllEvents
                                                 : QEventLoop::ExcludeUserInputEvents);
     }
+    desenhando_ = false;
+    cancelar_ = nullptr;
     tarefa.get();
+}
+
+void PlataformaQt::cancela_desenho() {
+    if (cancelar_) *cancelar_ = true;
 }
 
 void PlataformaQt::relata_erro_de_digitacao(const std::string& campo, const std::string& mensagem) {

@@ -17,12 +17,20 @@ public:
     std::optional<std::string> escolhe_arquivo_para_abrir(const DialogoArquivo& dialogo) override;
     std::optional<std::string> escolhe_arquivo_para_salvar(const DialogoArquivo& dialogo) override;
     void relata_erro(const std::string& mensagem) override;
+    RespostaFalhaAoGravar pergunta_apos_falha_ao_gravar(const std::string& mensagem) override;
     void relata_erro_de_digitacao(const std::string& campo, const std::string& mensagem) override;
     void acompanha_desenho(const std::function<void()>& desenho,
                            const ProgressoDesenho& progresso) override;
 
+    /// A draw is running on its own thread (the window's state is in use).
+    bool desenhando() const { return desenhando_; }
+    /// Asks the running draw, if it can be cancelled, to stop at its next band.
+    void cancela_desenho();
+
 private:
     QWidget* janela_ = nullptr;
+    bool desenhando_ = false;
+    std::atomic<bool>* cancelar_ = nullptr; // the running draw's
     QString pasta_abrir_; // shared by objects and textures, like the dialog itself
     QString pasta_salvar_;
 };

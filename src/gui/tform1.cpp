@@ -88,7 +88,8 @@ void TForm1::atalho(const QKeySequence& teclas, const char* botao) {
 void TForm1::closeEvent(QCloseEvent* evento) {
     // Not while a draw uses the state that closing frees; cancelling it comes first.
     if (janela_.ocupada()) return evento->ignore();
-    // A failed write is reported in a message box before the window goes.
+    // A failed write asks the user whether to try again, close anyway or stay.
+    if (!janela_.FormCloseQuery()) return evento->ignore();
     janela_.FormDestroy();
     evento->accept();
 }

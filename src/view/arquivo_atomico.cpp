@@ -5,6 +5,8 @@
 #include <random>
 #include <string>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace quindra {
@@ -23,7 +25,7 @@ std::FILE* cria_temporario(const fs::path& destino, fs::path& nome) {
     std::random_device aleatorio;
     for (int tentativa = 0; tentativa < TENTATIVAS_DE_NOME; ++tentativa) {
         nome = destino;
-        nome += ".tmp" + std::to_string(aleatorio());
+        nome += std::string(SUFIXO_TEMPORARIO) + std::to_string(aleatorio());
         if (std::FILE* arquivo = std::fopen(nome.c_str(), "wbx")) return arquivo;
         if (errno != EEXIST) break;
     }
@@ -55,7 +57,34 @@ bool grava_temporario(std::FILE* arquivo, const fs::path& temporario, const fs::
     return std::fclose(arquivo) == 0 && ok;
 }
 
+// A device or a FIFO takes the bytes where it is. O_NONBLOCK makes a FIFO nobody reads fail at
+// once (ENXIO) instead of waiting for a reader; the writes themselves then block as usual.
+bool grava_no_lugar(const fs::path& destino, std::string_view conteudo) {
+    const int descritor = ::open(destino.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (descritor < 0) return false;
+    bool ok = ::fcntl(descritor, F_SETFL, ::fcntl(descritor, F_GETFL) & ~O_NONBLOCK) == 0;
+    while (ok && !conteudo.empty()) {
+        const ssize_t escritos = ::write(descritor, conteudo.data(), conteudo.size());
+        if (escritos < 0 && errno == EINTR) continue;
+        ok = escritos > 0;
+        if (ok) conteudo.remove_prefix(static_cast<std::size_t>(escritos));
+    }
+    return ::close(descritor) == 0 && ok;
+}
+
+bool somente_leitura(const fs::path& arquivo, const struct stat& estado) {
+    constexpr mode_t BITS_DE_ESCRITA = S_IWUSR | S_IWGRP | S_IWOTH;
+    return (estado.st_mode & BITS_DE_ESCRITA) == 0 ||
+           ::faccessat(AT_FDCWD, arquivo.c_str(), W_OK, AT_EACCESS) != 0;
+}
+
 } // namespace
+
+bool somente_leitura(const fs::path& arquivo) {
+    struct stat estado {};
+    return ::stat(arquivo.c_str(), &estado) == 0 && S_ISREG(estado.st_mode) &&
+           somente_leitura(arquivo, estado);
+}
 
 std::optional<fs::path> destino_final(const fs::path& caminho) {
     fs::path atual = caminho;
@@ -70,6 +99,15 @@ std::optional<fs::path> destino_final(const fs::path& caminho) {
 }
 
 bool grava_arquivo_atomico(const fs::path& destino, std::string_view conteudo) {
+    // The system follows the links itself, /proc's too (/dev/stdout names a pipe that way).
+    struct stat estado {};
+    if (::stat(destino.c_str(), &estado) == 0) {
+        if (S_ISDIR(estado.st_mode)) return false;
+        if (!S_ISREG(estado.st_mode)) return grava_no_lugar(destino, conteudo);
+        if (somente_leitura(destino, estado)) return false;
+    } else if (errno != ENOENT) {
+        return false;
+    }
     const std::optional<fs::path> alvo = destino_final(destino);
     if (!alvo) return false;
     fs::path temporario;

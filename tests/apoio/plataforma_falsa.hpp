@@ -30,6 +30,17 @@ public:
         return proximo(arquivos_para_salvar);
     }
     void relata_erro(const std::string& mensagem) override { erros.push_back(mensagem); }
+    /// What the next questions after a failed write at close answer, in order; when none is
+    /// left, the failure is reported and the window closes, as where nobody can be asked.
+    std::deque<RespostaFalhaAoGravar> respostas_a_falha;
+    std::vector<std::string> perguntas;
+    RespostaFalhaAoGravar pergunta_apos_falha_ao_gravar(const std::string& mensagem) override {
+        perguntas.push_back(mensagem);
+        if (respostas_a_falha.empty()) return Plataforma::pergunta_apos_falha_ao_gravar(mensagem);
+        const RespostaFalhaAoGravar resposta = respostas_a_falha.front();
+        respostas_a_falha.pop_front();
+        return resposta;
+    }
     void relata_erro_de_digitacao(const std::string&, const std::string& mensagem) override {
         erros_de_digitacao.push_back(mensagem);
     }

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <string>
 #include <vector>
 
+#include "apoio/limites_do_sistema.hpp"
 #include "apoio/pasta_temporaria.hpp"
 #include "apoio/plataforma_falsa.hpp"
 #include "app/janela.hpp"
@@ -89,7 +91,8 @@ TEST(Configuracao, Leitura) {
     } casos[] = {
         {"camera.txt", "0 0 -1.50\r\n0.0 1 0\r\n10 20 30\r\n2\r\n0.5\r\n1E3", CAMERA,
          "0 0 -1.5 0 1 0 10 20 30 2 0.5 1000", "255 255 255 0 0 0", false},
-        {"camera.txt", "1 2 3", CAMERA, "1 2 3 0 0 0 0 0 0 0 0 0", "255 255 255 0 0 0", false},
+        // cut short: the zeros of what is missing are not the user's
+        {"camera.txt", "1 2 3", CAMERA, "0 0 -1 0 1 0 0 0 200 1 1 1", "255 255 255 0 0 0", true},
         {"camera.txt", "5 5 5 0 1 0 x", CAMERA, "0 0 -1 0 1 0 0 0 200 1 1 1", "255 255 255 0 0 0",
          true},
         {"objeto.txt", "1 2 3\n4 5 6\n7 8 9\n10 11 12\n13\n14\n15", OBJETO,
@@ -97,7 +100,10 @@ TEST(Configuracao, Leitura) {
         {"objeto.txt", "9 9 9 9,5", OBJETO, "255 255 0 255 255 0 255 255 255 255 255 255 0.5 0.5 1",
          "255 255 255 0 0 0", true},
         {"cena.txt", "1 2 3\r\n0.250\r\n3\r\n1 1 1 \r\n-1 -1 -1 \r\n2 2 2 \r\n-2 -2 -2 \r\n", CENA,
-         "1 2 3 0.25 1 1 1 -1 -1 -1", "1 1 1 -1 -1 -1 2 2 2 -2 -2 -2 0 0 0 0 0 0", false},
+         "1 2 3 0.25 1 1 1 -1 -1 -1", "1 1 1 -1 -1 -1 2 2 2 -2 -2 -2", true},
+        {"cena.txt", "1 2 3 0.25 2000000000 1 1 1 -1 -1 -1\r\n \r\n", CENA,
+         "1 2 3 0.25 1 1 1 -1 -1 -1", "1 1 1 -1 -1 -1", true},
+        {"cena.txt", "1 2 3 0.25", CENA, INICIAIS_CENA, "255 255 255 0 0 0", true},
         {"cena.txt", "1 2 3 0.25 0 1 1 1 -1 -1 -1 2 2 2 -2 -2 -2", CENA,
          "1 2 3 0.25 1 1 1 -1 -1 -1", "1 1 1 -1 -1 -1", false},
         {"cena.txt", "1 2 3 0.25 2 1 1 1 -1 -1 -1 2 x 2 -2 -2 -2", CENA,
@@ -119,26 +125,16 @@ TEST(Configuracao, Leitura) {
                                                          : OBJETO_PADRAO;
         EXPECT_EQ(conteudo(arquivo), caso.substituido ? padrao : caso.conteudo);
         EXPECT_EQ(conteudo(arquivo.string() + ".bak"), caso.substituido ? caso.conteudo : "");
+        const std::string nome = caso.nome;
+        EXPECT_EQ(janela.Mensagem_label.texto,
+                  caso.substituido ? nome + " com problemas: guardado como " + nome + ".bak."
+                                   : " ");
         for (const ArquivoLido& lido : janela.configuracao_lida()) {
             const SituacaoArquivo esperada = lido.nome != caso.nome ? SituacaoArquivo::ausente
                                              : caso.substituido     ? SituacaoArquivo::malformado
                                                                     : SituacaoArquivo::lido;
             EXPECT_EQ(lido.situacao, esperada) << lido.nome << " " << caso.conteudo;
         }
-    }
-}
-
-TEST(Configuracao, ContagemEnormeDeFontesNaoCriaBilhoesDelas) {
-    // A hundred lights of zeros past the end of the file, whether or not a line break ends it.
-    for (const char* fim : {"", "\r\n", " \r\n\r\n"}) {
-        PastaTemporaria pasta;
-        PlataformaFalsa plataforma;
-        pasta.escreve("cena.txt", std::string("1 2 3 0.25 2000000000 1 1 1 -1 -1 -1") + fim);
-        Janela janela(plataforma, pasta.caminho());
-        const TextosDasFontes& fontes = janela.sistema.ListaDeFontes;
-        ASSERT_EQ(fontes.size(), 6u * 101) << fim;
-        EXPECT_EQ(textos({fontes.begin(), fontes.begin() + 6}), "1 1 1 -1 -1 -1");
-        EXPECT_EQ(std::count(fontes.begin() + 6, fontes.end(), "0"), std::ssize(fontes) - 6);
     }
 }
 
@@ -221,16 +217,73 @@ TEST(Configuracao, CopiasDeSegurancaSeAcumulam) {
                   ruim(12 - i));
     EXPECT_EQ(quantos_arquivos(pasta), 3 + 10);
 
-    // A gap left by a copy the user removed is filled; nothing older moves.
+    // A gap left by a copy the user removed is filled; nothing older moves. The same bad file
+    // again, start after start, is kept once: the copies stay distinct versions.
     fs::remove(pasta.caminho() / "camera.txt.bak.4");
-    pasta.escreve("camera.txt", ruim(13));
-    Janela janela(plataforma, pasta.caminho());
+    for (int vez = 0; vez < 3; ++vez) {
+        pasta.escreve("camera.txt", ruim(13));
+        Janela janela(plataforma, pasta.caminho());
+        EXPECT_EQ(janela.Mensagem_label.texto,
+                  "camera.txt com problemas: guardado como camera.txt.bak.");
+    }
     for (int i = 0; i <= 9; ++i) {
         const std::string sufixo = i == 0 ? "" : "." + std::to_string(i);
         EXPECT_EQ(conteudo(pasta.caminho() / ("camera.txt.bak" + sufixo)),
                   ruim(i <= 4 ? 13 - i : 12 - i))
             << i;
     }
+}
+
+// A file the user made read-only, or one this user may not read, is the user's to keep: it is
+// neither backed up nor replaced at start, nor written at close, and the window says so.
+TEST(Configuracao, ArquivosPreservados) {
+    PastaTemporaria pasta;
+    PlataformaFalsa plataforma;
+    const std::string camera = "0 0 -1\r\n0 1 0\r\n0 0 90\r\n1\r\n1\r\n1\r\n";
+    const fs::path somente_leitura = pasta.escreve("camera.txt", camera);
+    fs::permissions(somente_leitura,
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const fs::path ilegivel = pasta.escreve("objeto.txt", "1 2 3");
+    fs::permissions(ilegivel, fs::perms::none);
+    fs::permissions(pasta.caminho(), fs::perms::all); // "nobody" may write the folder
+    {
+        teste::SemPrivilegios sem_privilegios;
+        Janela janela(plataforma, pasta.caminho());
+        EXPECT_EQ(janela.Cz_edit.texto, "90");
+        EXPECT_EQ(janela.Kd_edit.texto, "0.5"); // the window's own
+        EXPECT_EQ(janela.Mensagem_label.texto,
+                  "camera.txt é somente leitura: ele não será gravado ao fechar. Sem permissão "
+                  "para ler objeto.txt: ele não será gravado ao fechar.");
+        janela.Cz_edit.texto = "300";
+        janela.Kd_edit.texto = "0.125";
+        janela.Ka_edit.texto = "0.75";
+        EXPECT_TRUE(janela.FormCloseQuery());
+        janela.FormDestroy();
+    }
+    EXPECT_TRUE(plataforma.erros.empty());
+    EXPECT_EQ(conteudo(somente_leitura), camera);
+    EXPECT_EQ(fs::status(ilegivel).permissions(), fs::perms::none);
+    EXPECT_EQ(conteudo(ilegivel), "1 2 3");
+    EXPECT_NE(conteudo(pasta.caminho() / "cena.txt").find("\r\n0.75\r\n"), std::string::npos);
+    EXPECT_EQ(quantos_arquivos(pasta), 3); // no backup
+}
+
+// A write killed midway leaves NAME.tmpDIGITS behind; the next start removes ours once they are
+// old enough not to be another window's write in progress, and nothing else.
+TEST(Configuracao, TemporariosEsquecidosSaoRemovidos) {
+    PastaTemporaria pasta;
+    PlataformaFalsa plataforma;
+    const auto velho = fs::file_time_type::clock::now() - std::chrono::hours(1);
+    for (const char* nome : {"camera.txt.tmp123", "cena.txt.tmp9", "objeto.txt.tmpx1",
+                             "outro.txt.tmp1", "camera.txt.tmp"})
+        fs::last_write_time(pasta.escreve(nome, "resto"), velho);
+    pasta.escreve("objeto.txt.tmp77", "uma gravação em curso");
+    Janela janela(plataforma, pasta.caminho());
+    for (const char* nome : {"camera.txt.tmp123", "cena.txt.tmp9"})
+        EXPECT_FALSE(fs::exists(pasta.caminho() / nome)) << nome;
+    for (const char* nome :
+         {"objeto.txt.tmpx1", "outro.txt.tmp1", "camera.txt.tmp", "objeto.txt.tmp77"})
+        EXPECT_TRUE(fs::exists(pasta.caminho() / nome)) << nome;
 }
 
 } // namespace

@@ -2,14 +2,18 @@
 // that vanish and a disk that fills up. None of them may hang, crash or lose a user's file.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <thread>
 #include <unistd.h>
 
 #include "apoio/limites_do_sistema.hpp"
 #include "apoio/pasta_temporaria.hpp"
 #include "apoio/plataforma_falsa.hpp"
 #include "app/janela.hpp"
+#include "view/imagem_arquivo.hpp"
 
 namespace quindra {
 namespace {
@@ -55,8 +59,10 @@ TEST(FalhasDeArquivo, LigacoesEPermissoes) {
         EXPECT_EQ(conteudo(real / "cena.txt.bak"), "x");
         janela.Ka_edit.texto = "0.75";
         janela.Kd_edit.texto = "0.25";
+        EXPECT_EQ(janela.Mensagem_label.texto,
+                  "cena.txt com problemas: guardado como cena.txt.bak.");
         janela.FormDestroy();
-        EXPECT_EQ(janela.Mensagem_label.texto, " ");
+        EXPECT_TRUE(plataforma.erros.empty());
     }
     EXPECT_EQ(conteudo(camera), CAMERA);
     EXPECT_EQ(permissoes(camera), fs::perms::owner_read | fs::perms::owner_write);
@@ -109,9 +115,9 @@ TEST(FalhasDeArquivo, FifoNaoTrava) {
     alarm(20); // a hang becomes a failure
     Janela janela(plataforma, pasta.caminho());
     EXPECT_EQ(janela.configuracao_lida()[0].situacao, SituacaoArquivo::ilegivel);
-    EXPECT_EQ(fs::status(pasta.caminho() / "camera.txt.bak").type(), fs::file_type::fifo);
-    EXPECT_EQ(conteudo(pasta.caminho() / "camera.txt"),
-              "0 0 1\r\n0 1 0\r\n0 0 0\r\n1\r\n1\r\n1 \r\n");
+    // Only a regular file is moved aside and replaced.
+    EXPECT_EQ(fs::status(pasta.caminho() / "camera.txt").type(), fs::file_type::fifo);
+    EXPECT_FALSE(fs::exists(pasta.caminho() / "camera.txt.bak"));
     janela.clica(janela.TModo);
     EXPECT_EQ(janela.Mensagem_label.texto, "Problemas com arquivo de cores.");
     EXPECT_FALSE(janela.sistema.ModoTetraedro);
@@ -159,6 +165,109 @@ TEST(FalhasDeArquivo, DiscoCheio) {
     EXPECT_EQ(conteudo(camera), CAMERA);
     EXPECT_NE(conteudo(pasta.caminho() / "cena.txt").find("\r\n0.125\r\n"), std::string::npos);
     EXPECT_TRUE(so_estes(pasta.caminho(), {"camera.txt", "cena.txt", "objeto.txt"}));
+}
+
+// Everything a FIFO gives until its writer closes it; the FIFO is opened at once, so that a
+// writer that will not wait for a reader finds one.
+class LeitorDeFifo {
+public:
+    explicit LeitorDeFifo(const fs::path& fifo)
+        : descritor_(::open(fifo.c_str(), O_RDONLY | O_NONBLOCK)) {
+        ::fcntl(descritor_, F_SETFL, 0);
+        leitor_ = std::thread([this] {
+            char bloco[4096];
+            for (ssize_t n; (n = ::read(descritor_, bloco, sizeof bloco)) > 0;)
+                lido_.append(bloco, static_cast<std::size_t>(n));
+        });
+    }
+    ~LeitorDeFifo() { ::close(descritor_); }
+    std::string lido() {
+        leitor_.join();
+        return lido_;
+    }
+
+private:
+    int descritor_;
+    std::thread leitor_;
+    std::string lido_;
+};
+
+// A device, a FIFO or a socket in a file's place is written where it is, never replaced by a
+// regular file nor moved aside: not an image's destination, not a configuration file reached
+// through a link. A FIFO nobody reads refuses at once.
+TEST(FalhasDeArquivo, DispositivosNuncaSaoSubstituidos) {
+    PastaTemporaria pasta;
+    PlataformaFalsa plataforma;
+    const Bitmap imagem(2, 2);
+    std::string erro;
+    alarm(20); // a hang becomes a failure
+    const fs::path fifo = pasta.caminho() / "imagem.fifo";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    {
+        LeitorDeFifo leitor(fifo);
+        ASSERT_TRUE(salva_imagem(imagem, fifo, erro)) << erro;
+        EXPECT_EQ(leitor.lido().substr(0, 2), "BM");
+    }
+    EXPECT_FALSE(salva_imagem(imagem, fifo, erro)); // nobody reads it now
+    EXPECT_NE(erro.find(fifo.string()), std::string::npos) << erro;
+    EXPECT_EQ(fs::status(fifo).type(), fs::file_type::fifo);
+
+    // Our own null device, where the system allows making one: written, never replaced.
+    const fs::path nulo = pasta.caminho() / "nulo";
+    if (mknod(nulo.c_str(), S_IFCHR | 0600, makedev(1, 3)) == 0) {
+        EXPECT_TRUE(salva_imagem(imagem, nulo, erro)) << erro;
+        fs::create_symlink(nulo, pasta.caminho() / "camera.txt");
+        {
+            Janela janela(plataforma, pasta.caminho());
+            EXPECT_EQ(janela.configuracao_lida()[0].situacao, SituacaoArquivo::ilegivel);
+            EXPECT_TRUE(janela.FormCloseQuery());
+        }
+        EXPECT_EQ(fs::status(nulo).type(), fs::file_type::character);
+        EXPECT_FALSE(fs::exists(pasta.caminho() / "nulo.bak"));
+        EXPECT_TRUE(plataforma.perguntas.empty());
+    }
+    alarm(0);
+    EXPECT_TRUE(so_estes(
+        pasta.caminho(),
+        fs::exists(nulo) ? std::initializer_list<const char*>{"imagem.fifo", "nulo", "camera.txt",
+                                                              "cena.txt", "objeto.txt"}
+                         : std::initializer_list<const char*>{"imagem.fifo"}));
+}
+
+// Closing with a write that fails asks what to do: try again (and again), stay open with every
+// value kept, or close without writing.
+TEST(FalhasDeArquivo, FecharComFalhaPerguntaOQueFazer) {
+    PastaTemporaria pasta;
+    PlataformaFalsa plataforma;
+    const fs::path camera = pasta.escreve("camera.txt", CAMERA);
+    Janela janela(plataforma, pasta.caminho());
+    janela.Ka_edit.texto = "0.125";
+    const auto gravados = [&] { return conteudo(pasta.caminho() / "cena.txt"); };
+    const std::string antes = gravados();
+    fs::permissions(pasta.caminho(), fs::perms::owner_read | fs::perms::owner_exec);
+    {
+        teste::SemPrivilegios sem_privilegios;
+        using enum RespostaFalhaAoGravar;
+        plataforma.respostas_a_falha = {tentar_de_novo, continuar_aberta};
+        EXPECT_FALSE(janela.FormCloseQuery());
+        EXPECT_EQ(plataforma.perguntas, std::vector<std::string>(2, ERRO_AO_GRAVAR));
+        EXPECT_FALSE(janela.fechada());
+
+        PlataformaFalsa outra;
+        Janela sem_gravar(outra, pasta.caminho());
+        outra.respostas_a_falha = {fechar_sem_gravar};
+        sem_gravar.Ka_edit.texto = "0.5";
+        EXPECT_TRUE(sem_gravar.FormCloseQuery());
+        sem_gravar.FormDestroy(); // settled: no second try, no report
+        EXPECT_EQ(outra.perguntas.size(), 1u);
+        EXPECT_TRUE(outra.erros.empty());
+    }
+    fs::permissions(pasta.caminho(), fs::perms::owner_all);
+    EXPECT_EQ(gravados(), antes);
+    // The folder writable again, trying once more writes everything.
+    EXPECT_TRUE(janela.FormCloseQuery());
+    EXPECT_NE(gravados().find("\r\n0.125\r\n"), std::string::npos);
+    EXPECT_EQ(conteudo(camera), CAMERA);
 }
 
 } // namespace

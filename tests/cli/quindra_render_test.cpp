@@ -15,16 +15,19 @@ using teste::PastaTemporaria;
 
 const std::string AMOSTRAS = QUINDRA_AMOSTRAS;
 
-// Runs quindra-render inside the folder with the given arguments; its status and stderr.
+// Runs quindra-render inside the folder with the given arguments, after the shell words of
+// antes, its standard output sent where those of saida say; its status and stderr.
 struct Execucao {
     int status;
     std::string erro;
 };
 
-Execucao executa(const PastaTemporaria& pasta, const std::string& argumentos) {
+Execucao executa(const PastaTemporaria& pasta, const std::string& argumentos,
+                 const std::string& saida = "> /dev/null", const std::string& antes = "") {
     const auto saida_erro = pasta.caminho() / "stderr.txt";
-    const std::string comando = "cd '" + pasta.caminho().string() + "' && '" QUINDRA_RENDER "' " +
-                                argumentos + " 2> '" + saida_erro.string() + "' > /dev/null";
+    const std::string comando = "cd '" + pasta.caminho().string() + "' && " + antes + "'" +
+                                QUINDRA_RENDER + "' " + argumentos + " 2> '" + saida_erro.string() +
+                                "' " + saida;
     const int bruto = std::system(comando.c_str());
     std::stringstream erro;
     erro << std::ifstream(saida_erro).rdbuf();
@@ -156,6 +159,25 @@ TEST(QuindraRender, TodosNomeiaOAlgoritmoQueFalha) {
     EXPECT_EQ(r.erro, "Phong Shading com Textura Projetada: Não há textura carregada.\n");
     EXPECT_FALSE(std::filesystem::exists(pasta.caminho() / "quadro6.bmp"));
     EXPECT_TRUE(imagem_valida(pasta.caminho() / "quadro8.bmp"));
+}
+
+// -o /dev/stdout sends the image down a pipe or into the file the shell opened; a file size
+// limit makes the save fail like a full disk, with the message and status 1, leaving nothing.
+TEST(QuindraRender, SaidaPadraoELimiteDeTamanho) {
+    PastaTemporaria pasta;
+    const std::string cubo = "'" + AMOSTRAS + "/cubo.txt' -a 0 -o /dev/stdout";
+    EXPECT_EQ(executa(pasta, cubo, "| cat > canal.bmp").status, 0);
+    EXPECT_EQ(executa(pasta, cubo, "> arquivo.bmp").status, 0);
+    for (const char* saida : {"canal.bmp", "arquivo.bmp"})
+        EXPECT_TRUE(imagem_valida(pasta.caminho() / saida)) << saida;
+
+    PastaTemporaria limitada;
+    const auto r = executa(limitada, "'" + AMOSTRAS + "/cubo.txt' -o grande.bmp", "> /dev/null",
+                           "ulimit -f 8 && ");
+    EXPECT_EQ(r.status, 1) << r.erro; // 153 when the signal kills it
+    EXPECT_NE(r.erro.find("grande.bmp"), std::string::npos) << r.erro;
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(limitada.caminho()), {}), 1)
+        << "only stderr.txt is left";
 }
 
 } // namespace

@@ -5,13 +5,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QtTest>
+#include <csignal>
 #include <deque>
 #include <fstream>
+#include <iterator>
 #include <memory>
 
 #include "apoio/pasta_temporaria.hpp"
@@ -110,6 +113,24 @@ std::unique_ptr<QTimer> responde_caixa(QString& texto) {
             texto = caixa->text();
             caixa->accept();
         }
+    });
+    vigia->start(10);
+    return vigia;
+}
+
+// Answers each question box with the next of the buttons named, counting the questions.
+std::unique_ptr<QTimer> responde_pergunta(std::deque<QString>& botoes, int& perguntas) {
+    auto vigia = std::make_unique<QTimer>();
+    QObject::connect(vigia.get(), &QTimer::timeout, [&botoes, &perguntas] {
+        auto* caixa = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!caixa || botoes.empty()) return;
+        ++perguntas;
+        for (QAbstractButton* botao : caixa->buttons())
+            if (botao->text() == botoes.front()) {
+                botoes.pop_front();
+                botao->click();
+                return;
+            }
     });
     vigia->start(10);
     return vigia;
@@ -321,13 +342,46 @@ private slots:
                 QVERIFY(std::filesystem::is_regular_file(j.pasta.caminho() / nome));
             }
         }
-        // A write that fails is shown in a message box before the window goes.
+        // A write that fails asks what to do: tried again, then the window stays open; once the
+        // way is clear, closing writes.
         Janela1 j;
-        std::filesystem::remove(j.pasta.caminho() / "camera.txt");
-        std::filesystem::create_directory(j.pasta.caminho() / "camera.txt");
-        const auto vigia = responde_caixa(caixa);
+        const auto camera = j.pasta.caminho() / "camera.txt";
+        std::filesystem::remove(camera);
+        std::filesystem::create_directory(camera);
+        std::deque<QString> botoes{QStringLiteral("Tentar de novo"),
+                                   QStringLiteral("Continuar aberta")};
+        int perguntas = 0;
+        {
+            const auto vigia = responde_pergunta(botoes, perguntas);
+            j.forma.close();
+        }
+        QCOMPARE(perguntas, 2);
+        QVERIFY(j.forma.isVisible());
+        std::filesystem::remove(camera);
         j.forma.close();
-        QCOMPARE(caixa, QStringLiteral("Erro ao se gravar arquivos de configuração."));
+        QVERIFY(!j.forma.isVisible());
+        QVERIFY(std::filesystem::is_regular_file(camera));
+    }
+
+    // A signal ends the program as a close does: the values it holds are written first. The
+    // window's initial camera replaces the default file it wrote at start.
+    void sinalDeTermino() {
+        teste::PastaTemporaria pasta;
+        QProcess quindra;
+        quindra.setWorkingDirectory(QString::fromStdString(pasta.caminho().string()));
+        quindra.start(QStringLiteral(QUINDRA_JANELA_EXE), {});
+        const auto camera = pasta.caminho() / "camera.txt";
+        for (int espera = 0; espera < 600 && !std::filesystem::exists(camera); ++espera)
+            QTest::qWait(50);
+        QVERIFY(std::filesystem::exists(camera));
+        ::kill(static_cast<pid_t>(quindra.processId()), SIGTERM);
+        QVERIFY(quindra.waitForFinished(30000));
+        QCOMPARE(quindra.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(quindra.exitCode(), 0);
+        std::ifstream arquivo(camera, std::ios::binary);
+        const std::string gravado{std::istreambuf_iterator<char>(arquivo), {}};
+        QCOMPARE(QString::fromStdString(gravado),
+                 QStringLiteral("0 0 -1\r\n0 1 0\r\n0 0 200\r\n1\r\n1\r\n1\r\n"));
     }
 };
 
