@@ -73,9 +73,8 @@ SituacaoArquivo le_campos(Janela& janela, const fs::path& arquivo,
 }
 
 // A file that could not be read is moved aside, with the older copies, before its default
-// takes its place, so that the user's values are never lost. If it cannot be moved it stays.
-// The default inherits the permissions the user gave the file it replaces.
-// True when the old contents are safe in a copy.
+// takes its place, so that the user's values are never lost; true when they are safe in a copy.
+// If it cannot be moved it stays. The default inherits the permissions the user gave the file.
 bool substitui_por_padrao(const fs::path& arquivo, std::string_view padrao) {
     std::error_code erro;
     const fs::file_status anterior = fs::status(arquivo, erro);
