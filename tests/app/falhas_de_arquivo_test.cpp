@@ -167,12 +167,14 @@ TEST(FalhasDeArquivo, DiscoCheio) {
     EXPECT_TRUE(so_estes(pasta.caminho(), {"camera.txt", "cena.txt", "objeto.txt"}));
 }
 
-// Everything a FIFO gives until its writer closes it; the FIFO is opened at once, so that a
-// writer that will not wait for a reader finds one.
+// Everything written into a FIFO until lido(). The FIFO is opened at once, so that a writer
+// that will not wait for a reader finds one, and held open for writing too, so that the reader
+// sees no end before the writer under test has come and gone.
 class LeitorDeFifo {
 public:
     explicit LeitorDeFifo(const fs::path& fifo)
-        : descritor_(::open(fifo.c_str(), O_RDONLY | O_NONBLOCK)) {
+        : descritor_(::open(fifo.c_str(), O_RDONLY | O_NONBLOCK)),
+          guarda_(::open(fifo.c_str(), O_WRONLY | O_NONBLOCK)) {
         ::fcntl(descritor_, F_SETFL, 0);
         leitor_ = std::thread([this] {
             char bloco[4096];
@@ -182,12 +184,13 @@ public:
     }
     ~LeitorDeFifo() { ::close(descritor_); }
     std::string lido() {
+        ::close(guarda_);
         leitor_.join();
         return lido_;
     }
 
 private:
-    int descritor_;
+    int descritor_, guarda_;
     std::thread leitor_;
     std::string lido_;
 };
