@@ -94,6 +94,9 @@ std::string confere_bmp(Bytes dados, CabecalhoBmp& c) {
     c.de_cima_para_baixo = c.altura < 0;
     c.altura = c.altura < 0 ? -c.altura : c.altura;
     if (auto motivo = confere_dimensoes(c.largura, c.altura); !motivo.empty()) return motivo;
+    // the file stays in memory beside the pixels: a big image padded with junk costs both
+    if (auto motivo = confere_memoria(dados.size(), c.largura, c.altura, 0); !motivo.empty())
+        return motivo;
     if (!combinacao_valida(tamanho_info, c.bits, compressao)) return "tipo de BMP não suportado";
     c.rle = compressao == RLE8 || compressao == RLE4;
 

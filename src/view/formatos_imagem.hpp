@@ -1,6 +1,6 @@
 // The file formats behind decodifica_imagem and salva_imagem, one source file each. Every
-// decoder checks the header against the pixel budget and the data's length before it
-// allocates, then decodes into the buffer the Bitmap takes over.
+// decoder checks the header against the pixel and memory budgets and the data's length before
+// it allocates, then decodes into the buffer the Bitmap takes over.
 #pragma once
 
 #include <cstdint>
@@ -24,6 +24,12 @@ inline constexpr std::string_view SEM_MEMORIA = "memória insuficiente";
 
 /// Empty when a largura x altura image is within the budget; otherwise why not, with the limit.
 std::string confere_dimensoes(std::int64_t largura, std::int64_t altura);
+
+/// Empty when decoding a largura x altura image from a file of `arquivo` bytes fits
+/// MAXIMO_MEMORIA_IMAGEM, `decodificador` being what the decoder keeps besides the file and the
+/// final pixels; otherwise why not, with the limit. The dimensions must have been checked.
+std::string confere_memoria(std::size_t arquivo, std::int64_t largura, std::int64_t altura,
+                            std::int64_t decodificador);
 
 /// The pixels of a checked largura x altura image: 3 bytes each, top row first.
 inline std::vector<std::uint8_t> pixels_rgb(std::int64_t largura, std::int64_t altura) {

@@ -26,6 +26,18 @@ std::string confere_dimensoes(std::int64_t largura, std::int64_t altura) {
            " megapixels e de " + formata_inteiro(MAXIMO_LADO_IMAGEM) + " pixels por lado";
 }
 
+std::string confere_memoria(std::size_t arquivo, std::int64_t largura, std::int64_t altura,
+                            std::int64_t decodificador) {
+    // the sides of a checked image and the sizes of buffers in memory: the sum fits 64 bits
+    const std::int64_t total =
+        static_cast<std::int64_t>(arquivo) + largura * altura * 3 + decodificador;
+    if (total <= MAXIMO_MEMORIA_IMAGEM) return {};
+    constexpr std::int64_t MB = 1 << 20;
+    return "imagem grande demais: decodificar " + formata_inteiro(largura) + " x " +
+           formata_inteiro(altura) + " pixels exigiria " + formata_inteiro((total + MB - 1) / MB) +
+           " MB de memória; o limite é de " + formata_inteiro(MAXIMO_MEMORIA_IMAGEM / MB) + " MB";
+}
+
 } // namespace formatos
 
 namespace {

@@ -21,6 +21,11 @@ inline constexpr std::int64_t MAXIMO_PIXELS_IMAGEM = 40'000'000;
 inline constexpr std::int64_t MAXIMO_LADO_IMAGEM = 65'500;
 /// The largest image file read at all: room for a 32-bit BMP of the largest accepted image.
 inline constexpr std::uintmax_t MAXIMO_BYTES_IMAGEM = std::uintmax_t{256} << 20;
+/// The most memory decoding one PNG or JPEG may take: the file held in memory, the decoded RGB
+/// pixels and whatever whole-image buffers the decoder keeps (a progressive JPEG's
+/// coefficients). A header that would need more is refused before anything is allocated, so
+/// that loading a texture stays under 300 MB with the program around it.
+inline constexpr std::int64_t MAXIMO_MEMORIA_IMAGEM = std::int64_t{256} << 20;
 
 /// Decodes a BMP, PNG or JPEG held in memory, recognised by its first bytes. On failure returns
 /// nothing and erro gets the reason in Portuguese ("arquivo truncado"); a corrupt, truncated or

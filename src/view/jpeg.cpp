@@ -20,10 +20,10 @@ static_assert(MAXIMO_LADO_IMAGEM <= JPEG_MAX_DIMENSION);
 // thousands of them keeps a decoder busy for minutes. Encoders write about ten.
 constexpr int MAXIMO_VARREDURAS = 100;
 
-// What libjpeg may hold while decoding, the coefficients of a progressive file foremost: four
-// full-resolution components of two bytes a pixel, plus a quarter for rounding up to whole
-// blocks. A file asking for more (up to ten components) is refused, not swapped to disk.
-constexpr long MAXIMO_MEMORIA = MAXIMO_PIXELS_IMAGEM * 4 * 2 * 5 / 4;
+// What libjpeg may allocate beyond the whole-image buffers counted from the header: a few rows
+// of every component, at the widest side. Its own count stops it there, should the header check
+// ever count short.
+constexpr long MEMORIA_DAS_LINHAS = 32L << 20;
 
 /// One decompression and what its callbacks found out.
 struct Jpeg {
@@ -102,6 +102,19 @@ bool curto_demais(const jpeg_decompress_struct& info, std::size_t bytes) {
     return std::uint64_t{bytes} * 8 < blocos;
 }
 
+/// What libjpeg keeps of the whole image: nothing but rows for a single scan, which it decodes
+/// as it goes; for several scans (progressive, or one component at a time), the coefficients of
+/// every component, two bytes each, padded to whole MCUs.
+std::int64_t coeficientes(jpeg_decompress_struct& info) {
+    if (!jpeg_has_multiple_scans(&info)) return 0;
+    const auto arredonda = [](std::int64_t n, std::int64_t m) { return (n + m - 1) / m * m; };
+    std::int64_t bytes = 0;
+    for (const jpeg_component_info& c : std::span(info.comp_info, info.num_components))
+        bytes += arredonda(c.width_in_blocks, c.h_samp_factor) *
+                 arredonda(c.height_in_blocks, c.v_samp_factor) * std::int64_t{sizeof(JBLOCK)};
+    return bytes;
+}
+
 bool e_cmyk(J_COLOR_SPACE espaco) { return espaco == JCS_CMYK || espaco == JCS_YCCK; }
 
 /// Adobe's convention, the one CMYK files follow: the inks are stored inverted, 255 for none.
@@ -120,18 +133,22 @@ std::optional<Bitmap> decodifica_jpeg(Bytes dados, std::string& motivo) {
         return std::nullopt;
     };
     bool cmyk = false;
+    std::int64_t inteiros = 0; // what libjpeg would keep of the whole image
     const bool leu_cabecalho = protegido(jpeg, [&] {
         jpeg_create_decompress(&jpeg.info);
-        jpeg.info.mem->max_memory_to_use = MAXIMO_MEMORIA;
         jpeg.info.progress = &jpeg.progresso;
         jpeg_mem_src(&jpeg.info, dados.data(), dados.size());
         jpeg_read_header(&jpeg.info, TRUE);
         cmyk = e_cmyk(jpeg.info.jpeg_color_space);
         jpeg.info.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
+        inteiros = coeficientes(jpeg.info);
     });
     if (!leu_cabecalho) return recusa();
     const JDIMENSION largura = jpeg.info.image_width, altura = jpeg.info.image_height;
     if (motivo = confere_dimensoes(largura, altura); !motivo.empty()) return std::nullopt;
+    if (motivo = confere_memoria(dados.size(), largura, altura, inteiros); !motivo.empty())
+        return std::nullopt;
+    jpeg.info.mem->max_memory_to_use = inteiros + MEMORIA_DAS_LINHAS;
     if (curto_demais(jpeg.info, dados.size())) {
         motivo = TRUNCADO;
         return std::nullopt;

@@ -6,6 +6,7 @@
 #include <png.h>
 
 #include "view/formatos_imagem.hpp"
+#include "view/imagem_arquivo.hpp"
 
 namespace quindra::formatos {
 
@@ -82,11 +83,26 @@ std::uint32_t le32_big_endian(const std::uint8_t* b) {
 }
 
 /// The size from the first chunk, which must be IHDR, checked before libpng sees the file.
+/// Interlaced or not, libpng writes each row (each pass's pixels of it) into the final buffer,
+/// keeping of its own only the current and previous rows, of up to 8 bytes a pixel.
 std::string confere_cabecalho(Bytes dados) {
     constexpr std::size_t ASSINATURA = 8, IHDR = 8 + 13; // chunk length and type, then data
     if (dados.size() < ASSINATURA + IHDR) return std::string(TRUNCADO);
     if (std::memcmp(&dados[ASSINATURA + 4], "IHDR", 4) != 0) return std::string(CORROMPIDO);
-    return confere_dimensoes(le32_big_endian(&dados[16]), le32_big_endian(&dados[20]));
+    const std::uint32_t largura = le32_big_endian(&dados[16]), altura = le32_big_endian(&dados[20]);
+    if (std::string motivo = confere_dimensoes(largura, altura); !motivo.empty()) return motivo;
+    return confere_memoria(dados.size(), largura, altura, std::int64_t{largura} * 2 * 8);
+}
+
+/// Reads only the chunks the pixels need (IHDR, PLTE, tRNS, IDAT, IEND), stepping over every
+/// other one without keeping it: a few kilobytes of compressed text each inflating to megabytes
+/// would otherwise all be held. None may be longer than MAXIMO_BLOCO, and no side longer than
+/// MAXIMO_LADO_IMAGEM.
+void so_os_blocos_da_imagem(png_structp png) {
+    constexpr png_alloc_size_t MAXIMO_BLOCO = 8 << 20;
+    png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, nullptr, -1);
+    png_set_chunk_malloc_max(png, MAXIMO_BLOCO);
+    png_set_user_limits(png, MAXIMO_LADO_IMAGEM, MAXIMO_LADO_IMAGEM);
 }
 
 /// Asks libpng for 8-bit RGB whatever the file holds: palettes and grey expanded, 16 bits
@@ -120,6 +136,7 @@ std::optional<Bitmap> decodifica_png(Bytes dados, std::string& motivo) {
         return std::nullopt;
     };
     png_set_read_fn(leitura.png, &origem, le);
+    so_os_blocos_da_imagem(leitura.png);
     png_uint_32 largura = 0, altura = 0;
     int passagens = 0;
     const bool leu_cabecalho = protegido(leitura.png, [&] {

@@ -15,6 +15,7 @@
 
 #include "apoio/jpeg_teste.hpp"
 #include "apoio/pasta_temporaria.hpp"
+#include "view/formatos_imagem.hpp"
 
 namespace quindra {
 namespace {
@@ -386,6 +387,27 @@ TEST_F(ArquivoImagem, DiscoCheioDeixaOArquivoAntigoIntacto) {
         EXPECT_EQ(lida->rgb(), ruido.rgb()) << nome;
         std::filesystem::remove(arquivo);
     }
+}
+
+TEST(MemoriaDaImagem, OArquivoOsPixelsEOQueODecodificadorGuardaContam) {
+    constexpr auto RESTO = MAXIMO_MEMORIA_IMAGEM - 6000 * 6000 * 3; // beside 6000 x 6000 RGB
+    const std::string alem = "imagem grande demais: decodificar 6000 x 6000 pixels exigiria 257 "
+                             "MB de memória; o limite é de 256 MB";
+    const struct {
+        std::string nome;
+        std::size_t arquivo;
+        std::int64_t decodificador;
+        std::string motivo;
+    } casos[] = {
+        {"no limite", 0, RESTO, ""},
+        {"um byte além", 1, RESTO, alem}, // rounded up to whole megabytes
+        // held in memory while the image is decoded, it counts as much as the decoder's buffers
+        {"o arquivo", RESTO + 1, 0, alem},
+    };
+    for (const auto& caso : casos)
+        EXPECT_EQ(formatos::confere_memoria(caso.arquivo, 6000, 6000, caso.decodificador),
+                  caso.motivo)
+            << caso.nome;
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 
 #include "apoio/imagens_recusadas.hpp"
@@ -92,6 +93,59 @@ TEST(Jpeg, ArquivosHostisSaoRecusadosSemDecodificarAoAcaso) {
         std::string erro;
         EXPECT_TRUE(decodifica(arquivo, erro)) << erro;
     }
+}
+
+TEST(Jpeg, OQueODecodificadorGuardariaDaImagemCabeNaMemoria) {
+    using enum teste::EspacoJpeg;
+    using enum teste::VarredurasJpeg;
+    const std::string tinta("\xFF\x80\x00\xC8", 4); // (200, 100, 0) in Adobe's inverted CMYK
+    const auto plano = [&](int largura, int altura, teste::EspacoJpeg espaco,
+                           teste::VarredurasJpeg varreduras) {
+        return teste::codifica_jpeg_plano(largura, altura, espaco,
+                                          tinta.substr(0, espaco == Rgb ? 3 : 4), varreduras);
+    };
+    // A small file given larger sides: within the budget the decoder goes on, and finds the data
+    // too short for the image.
+    const auto com_lados_de = [&](std::uint16_t lado, teste::EspacoJpeg espaco,
+                                  teste::VarredurasJpeg varreduras) {
+        return com_lados(plano(64, 48, espaco, varreduras), lado, lado);
+    };
+    const auto exigiria = [](const std::string& lados, const std::string& mb) {
+        return "imagem grande demais: decodificar " + lados + " pixels exigiria " + mb +
+               " MB de memória; o limite é de 256 MB";
+    };
+    const teste::ImagemRecusada casos[] = {
+        // 40 megapixels of four components of two-byte coefficients, besides the final pixels
+        {"progressivo CMYK", com_lados_de(6320, Cmyk, Progressivas),
+         exigiria("6320 x 6320", "420")},
+        // sequential, yet one component a scan: the same whole-image buffers
+        {"uma varredura por componente", com_lados_de(6320, Cmyk, UmaPorComponente),
+         exigiria("6320 x 6320", "420")},
+        {"progressivo CMYK no limite", com_lados_de(4936, Cmyk, Progressivas), "arquivo truncado"},
+        // 4937 pixels take 618 whole blocks a side, a block more than 4936 do
+        {"progressivo CMYK um pixel além", com_lados_de(4937, Cmyk, Progressivas),
+         exigiria("4937 x 4937", "257")},
+        // a single scan is decoded as it is read: only the final pixels are whole
+        {"CMYK numa varredura", com_lados_de(6320, Cmyk, Uma), "arquivo truncado"},
+        // chroma at half resolution each way: coefficients of 1.5 components
+        {"progressivo com crominância reduzida", com_lados_de(6320, Rgb, Progressivas),
+         "arquivo truncado"},
+    };
+    teste::confere_recusas(casos);
+
+    // what fits is decoded whole, the whole-image buffers included, converted from CMYK
+    std::string erro;
+    const auto imagem = decodifica(plano(3000, 2000, Cmyk, Progressivas), erro);
+    ASSERT_TRUE(imagem) << erro;
+    ASSERT_EQ(imagem->largura(), 3000);
+    ASSERT_EQ(imagem->altura(), 2000);
+    int distantes = 0; // a flat colour survives the lossy coding closely
+    for (int y = 0; y < 2000; y += 97)
+        for (int x = 0; x < 3000; x += 89) {
+            const CorPixel p = imagem->pixel(x, y);
+            distantes += std::abs(p.r - 200) + std::abs(p.g - 100) + std::abs(p.b) > 9;
+        }
+    EXPECT_EQ(distantes, 0);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // built to trip a decoder.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -129,6 +130,36 @@ TEST(Png, ArquivosHostisSaoRecusadosPeloCabecalhoOuPelosDados) {
         {"cortado nos dados", bom.substr(0, bom.find("IDAT") + 8), "arquivo truncado"},
     };
     teste::confere_recusas(casos);
+}
+
+/// Text of `bytes` zeros, compressed the way zTXt, or iTXt with its compression flag, holds it.
+std::string texto_comprimido(const std::string& tipo, std::size_t bytes) {
+    const std::string zeros(bytes, '\0');
+    std::vector<Bytef> comprimido(compressBound(static_cast<uLong>(bytes)));
+    auto tamanho = static_cast<uLongf>(comprimido.size());
+    compress(comprimido.data(), &tamanho, reinterpret_cast<const Bytef*>(zeros.data()),
+             static_cast<uLong>(bytes));
+    // keyword, then method 0; iTXt puts its flag first and an empty language and translation
+    const std::string cabecalho =
+        tipo == "zTXt" ? std::string("Comment\0\0", 9) : std::string("Comment\0\1\0\0\0", 12);
+    return bloco(tipo, cabecalho + std::string(comprimido.begin(), comprimido.begin() + tamanho));
+}
+
+TEST(Png, BlocosAuxiliaresSaoPuladosSemSeremGuardados) {
+    // each inflates 7 KB into 7 MB: libpng used to inflate and keep them all, 420 MB here (6 GB
+    // from a 6 MB file), of text nobody reads
+    const std::string textos =
+        texto_comprimido("zTXt", 7 << 20) + texto_comprimido("iTXt", 7 << 20);
+    Png cinza{3, 2, 8, CINZA, false, {{1}, {2}, {3}, {4}, {5}, {6}}};
+    for (int i = 0; i < 30; ++i) cinza.antes_dos_dados += textos;
+    const std::string arquivo = arquivo_png(cinza, linhas_cruas(cinza));
+
+    const auto inicio = std::chrono::steady_clock::now();
+    std::string erro;
+    const auto imagem = decodifica(arquivo, erro);
+    ASSERT_TRUE(imagem) << erro;
+    EXPECT_LT(std::chrono::steady_clock::now() - inicio, std::chrono::seconds(1));
+    EXPECT_EQ(imagem->pixel(2, 1), (CorPixel{6, 6, 6}));
 }
 
 } // namespace
