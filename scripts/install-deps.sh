@@ -5,7 +5,7 @@ set -euo pipefail
 
 pacotes=(
     g++ cmake ninja-build pkg-config
-    libjpeg62-turbo-dev libpng-dev zlib1g-dev libcli11-dev libassimp-dev
+    libjpeg62-turbo-dev libpng-dev zlib1g-dev libcli11-dev libsimdjson-dev
     libembree-dev libtbb-dev
     libgtest-dev libbenchmark-dev
     clang libclang-rt-dev

@@ -1,5 +1,6 @@
 #include "scene/malha_lida.hpp"
 
+#include <algorithm>
 #include <cassert>
 #include <limits>
 
@@ -12,21 +13,21 @@ static_assert(LIMITE_ELEMENTOS <= std::numeric_limits<std::int32_t>::max(),
               "point numbers and counts are 32-bit");
 
 void MalhaLida::reserva(std::size_t mais_pontos, std::size_t mais_triangulos) {
-    pontos.reserve(pontos.size() + mais_pontos);
-    triangulos.reserve(triangulos.size() + mais_triangulos);
+    // a claim beyond the budget will be refused once the body proves it, not reserved for
+    const auto no_orcamento = [this](std::size_t atuais, std::size_t mais, std::size_t custo) {
+        const std::size_t limite = std::min(LIMITE_ELEMENTOS, orcamento / custo);
+        return atuais >= limite ? 0 : std::min(mais, limite - atuais);
+    };
+    pontos.reserve(pontos.size() + no_orcamento(pontos.size(), mais_pontos, CUSTO_POR_PONTO));
+    triangulos.reserve(triangulos.size() +
+                       no_orcamento(triangulos.size(), mais_triangulos, CUSTO_POR_TRIANGULO));
     pede_paginas_grandes(pontos.data(), pontos.capacity() * sizeof(Ponto));
     pede_paginas_grandes(triangulos.data(), triangulos.capacity() * sizeof(Triangulo));
 }
 
-bool MalhaLida::acrescenta_ponto(double x, double y, double z) {
-    if (pontos.size() >= LIMITE_ELEMENTOS) return false;
-    pontos.emplace_back(x, y, z);
-    return true;
-}
-
 bool MalhaLida::acrescenta_poligono(std::span<const std::int32_t> vertices) {
     assert(vertices.size() >= 3);
-    if (triangulos.size() + (vertices.size() - 2) > LIMITE_ELEMENTOS) return false;
+    if (!cabe(pontos.size(), triangulos.size() + (vertices.size() - 2))) return false;
     for (std::size_t i = 1; i + 1 < vertices.size(); ++i)
         triangulos.emplace_back(vertices[0], vertices[i], vertices[i + 1]);
     return true;
@@ -34,6 +35,8 @@ bool MalhaLida::acrescenta_poligono(std::span<const std::int32_t> vertices) {
 
 std::string instala_malha(Malha& malha, MalhaLida&& lida) {
     if (lida.pontos.size() < 3 || lida.triangulos.empty()) return OBJETO_SEM_FACES;
+    // the last word, for a reader that does not keep to the budget as it reads
+    if (!lida.cabe(lida.pontos.size(), lida.triangulos.size())) return ARQUIVO_GRANDE_DEMAIS;
     assert(lida.pontos.size() <= std::numeric_limits<std::int32_t>::max());
     assert(lida.triangulos.size() <= std::numeric_limits<std::int32_t>::max());
     const auto num_pontos = static_cast<std::int32_t>(lida.pontos.size());

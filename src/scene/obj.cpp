@@ -1,8 +1,6 @@
 #include "scene/obj.hpp"
 
-#include <algorithm>
 #include <cstdint>
-#include <vector>
 
 #include "geometry/numero_texto.hpp"
 #include "scene/mensagens_carga.hpp"
@@ -33,42 +31,53 @@ bool numero_do_canto(std::string_view canto, std::size_t pontos_lidos, std::int3
     return absoluto >= 1;
 }
 
-const std::string* le_face(Palavras& campos, MalhaLida& lida, std::vector<std::int32_t>& poligono) {
-    poligono.clear();
+// Fans the face into triangles as its corners are read, so that no list of them is kept: a
+// line of millions of corners costs only its triangles, which the budget has admitted.
+const std::string* le_face(Palavras& campos, MalhaLida& lida) {
+    std::int32_t primeiro = 0, anterior = 0;
+    std::size_t cantos = 0;
     for (std::string_view canto = campos.proxima(); !canto.empty(); canto = campos.proxima()) {
         std::int32_t numero;
         if (!numero_do_canto(canto, lida.pontos.size(), numero)) return &INCONSISTENCIAS_TRIANGULOS;
-        if (poligono.size() == MAIOR_POLIGONO) return &ARQUIVO_GRANDE_DEMAIS;
-        poligono.push_back(numero);
+        if (cantos >= 2 && !lida.acrescenta_triangulo(primeiro, anterior, numero))
+            return &ARQUIVO_GRANDE_DEMAIS;
+        if (cantos++ == 0) primeiro = numero;
+        anterior = numero;
     }
-    if (poligono.size() < 3) return &INCONSISTENCIAS_TRIANGULOS;
-    return lida.acrescenta_poligono(poligono) ? nullptr : &ARQUIVO_GRANDE_DEMAIS;
+    return cantos < 3 ? &INCONSISTENCIAS_TRIANGULOS : nullptr;
 }
 
-// Sizes the lists once for the "v" and "f" lines the file holds (faces of more than three
-// corners make more triangles, and their list grows past that): a quick pass over the lines
-// costs less than the copies and page faults of lists that grow a step at a time.
-void reserva_pelos_registros(std::string_view bytes, MalhaLida& lida) {
-    std::size_t pontos = 0, faces = 0;
+// The triangles the "f" lines fan into, and the points of the "v" lines, counted in a quick
+// pass: the mesh is refused before it is built when they do not fit the budget, and otherwise
+// its lists are sized once, without the copies and page faults of lists that grow a step at a
+// time. False when they do not fit.
+bool reserva_pelos_registros(std::string_view bytes, MalhaLida& lida) {
+    std::size_t pontos = 0, triangulos = 0;
     for (Palavras texto(bytes); !texto.fim();) {
-        const std::string_view registro = Palavras(texto.linha()).proxima();
+        Palavras campos(texto.linha());
+        const std::string_view registro = campos.proxima();
         pontos += registro == "v";
-        faces += registro == "f";
+        if (registro != "f") continue;
+        std::size_t cantos = 0;
+        while (!campos.proxima().empty()) ++cantos;
+        // a face of fewer corners fails as it is read
+        triangulos += cantos < 3 ? 0 : cantos - 2;
     }
-    lida.reserva(std::min(pontos, LIMITE_ELEMENTOS), std::min(faces, LIMITE_ELEMENTOS));
+    if (!lida.cabe(pontos, triangulos)) return false;
+    lida.reserva(pontos, triangulos);
+    return true;
 }
 
 } // namespace
 
 std::string le_obj(std::string_view bytes, MalhaLida& lida) {
-    reserva_pelos_registros(bytes, lida);
+    if (!reserva_pelos_registros(bytes, lida)) return ARQUIVO_GRANDE_DEMAIS;
     Palavras texto(bytes);
-    std::vector<std::int32_t> poligono;
     while (!texto.fim()) {
         Palavras campos(texto.linha());
         const std::string_view registro = campos.proxima();
         const std::string* falha = registro == "v"   ? le_ponto(campos, lida)
-                                   : registro == "f" ? le_face(campos, lida, poligono)
+                                   : registro == "f" ? le_face(campos, lida)
                                                      : nullptr;
         if (falha) return *falha;
     }

@@ -73,6 +73,12 @@ std::string carrega_objeto(Malha& malha, LeitorTexto& leitor) {
     const std::string_view texto = leitor.resto();
     const TokensEmBlocos tokens(texto);
     MalhaLida lida;
+    // counts the text holds but the budget does not are refused before anything is sized
+    const std::size_t numeros =
+        3 * (static_cast<std::size_t>(num_pontos) + static_cast<std::size_t>(num_triangulos));
+    if (numeros <= tokens.total() &&
+        !lida.cabe(static_cast<std::size_t>(num_pontos), static_cast<std::size_t>(num_triangulos)))
+        return ARQUIVO_GRANDE_DEMAIS;
     if (!le_pontos(texto, tokens, num_pontos, lida)) return INCONSISTENCIAS_PONTOS;
     const std::size_t primeiro_indice = 3 * static_cast<std::size_t>(num_pontos);
     if (!le_triangulos(tokens, primeiro_indice, num_triangulos, lida))

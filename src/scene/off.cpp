@@ -82,11 +82,12 @@ std::string le_off(std::string_view bytes, MalhaLida& lida) {
     Palavras texto(bytes);
     int num_pontos, num_faces;
     if (!le_contagens(texto, num_pontos, num_faces)) return ARQUIVO_COM_PROBLEMAS;
-    if (static_cast<std::size_t>(num_pontos) > LIMITE_ELEMENTOS) return ARQUIVO_GRANDE_DEMAIS;
-
-    // the counts are only claims: nothing is reserved beyond what the file can hold
-    lida.reserva(std::min<std::size_t>(num_pontos, bytes.size() / MENOR_PONTO),
-                 std::min<std::size_t>(num_faces, bytes.size() / MENOR_FACE));
+    // the counts are only claims: nothing is sized beyond what the file can hold
+    const std::size_t pontos = std::min<std::size_t>(num_pontos, bytes.size() / MENOR_PONTO);
+    const std::size_t faces = std::min<std::size_t>(num_faces, bytes.size() / MENOR_FACE);
+    if (static_cast<std::size_t>(num_pontos) > LIMITE_ELEMENTOS || !lida.cabe(pontos, faces))
+        return ARQUIVO_GRANDE_DEMAIS;
+    lida.reserva(pontos, faces);
     if (const std::string* falha = le_pontos(texto, num_pontos, lida)) return *falha;
     if (const std::string* falha = le_faces(texto, num_faces, num_pontos, lida)) return *falha;
     return MENSAGEM_SUCESSO_OBJETO;

@@ -128,10 +128,9 @@ public:
         num_pontos_ = vertices == cabecalho.elementos.end()
                           ? 0
                           : std::min<std::uint64_t>(vertices->quantos, LIMITE_ELEMENTOS);
+        if (const ElementoPly* excessivo = alem_do_corpo(cabecalho))
+            return &falha_do_elemento(*excessivo);
         for (const ElementoPly& elemento : cabecalho.elementos) {
-            // a count is only a claim until the body is shown to hold that many
-            if (elemento.quantos > valores_.restantes() / menor_registro(elemento))
-                return &falha_do_elemento(elemento);
             const bool lido = elemento.nome == "vertex" ? le_pontos(elemento)
                               : elemento.nome == "face" ? le_faces(elemento)
                                                         : pula_elemento(elemento);
@@ -142,11 +141,31 @@ public:
     }
 
 private:
+    // Fails the element with the message of a mesh beyond the budget.
+    bool grande_demais() {
+        falha_ = &ARQUIVO_GRANDE_DEMAIS;
+        return false;
+    }
+
+    // The fewest bytes a record of the element takes: none when it has no properties.
     std::size_t menor_registro(const ElementoPly& elemento) const {
         std::size_t bytes = 0;
         for (const PropriedadePly& p : elemento.propriedades)
             bytes += valores_.menor_tamanho(p.contagem.value_or(p.tipo));
-        return std::max<std::size_t>(bytes, 1);
+        return bytes;
+    }
+
+    // The first element whose count, after those before it, the body cannot hold: counts are
+    // only claims, and none may drive a loop or a reservation beyond what the file holds.
+    const ElementoPly* alem_do_corpo(const CabecalhoPly& cabecalho) const {
+        std::size_t livres = valores_.restantes();
+        for (const ElementoPly& elemento : cabecalho.elementos) {
+            const std::size_t menor = menor_registro(elemento);
+            if (menor == 0) continue;
+            if (elemento.quantos > livres / menor) return &elemento;
+            livres -= static_cast<std::size_t>(elemento.quantos) * menor;
+        }
+        return nullptr;
     }
 
     bool pula(const PropriedadePly& propriedade) {
@@ -157,7 +176,9 @@ private:
         return valores_.pula(propriedade.tipo, static_cast<std::uint64_t>(itens));
     }
 
+    // Time bounded by the bytes the element takes: records without properties take none.
     bool pula_elemento(const ElementoPly& elemento) {
+        if (elemento.propriedades.empty()) return true;
         for (std::uint64_t i = 0; i < elemento.quantos; ++i)
             for (const PropriedadePly& p : elemento.propriedades)
                 if (!pula(p)) return false;
@@ -173,10 +194,8 @@ private:
             if (j == propriedades.size() || propriedades[j].contagem) return false;
             eixo[j] = e;
         }
-        if (elemento.quantos > LIMITE_ELEMENTOS) {
-            falha_ = &ARQUIVO_GRANDE_DEMAIS;
-            return false;
-        }
+        if (!lida_.cabe(lida_.pontos.size() + elemento.quantos, lida_.triangulos.size()))
+            return grande_demais();
         lida_.reserva(elemento.quantos, 0);
         for (std::uint64_t i = 0; i < elemento.quantos; ++i) {
             double xyz[3] = {0, 0, 0};
@@ -185,10 +204,7 @@ private:
                                               : pula(propriedades[j]);
                 if (!lido) return false;
             }
-            if (!lida_.acrescenta_ponto(xyz[0], xyz[1], xyz[2])) {
-                falha_ = &ARQUIVO_GRANDE_DEMAIS;
-                return false;
-            }
+            if (!lida_.acrescenta_ponto(xyz[0], xyz[1], xyz[2])) return grande_demais();
         }
         return true;
     }
@@ -196,10 +212,7 @@ private:
     bool le_poligono(const PropriedadePly& lista) {
         std::int64_t cantos;
         if (!valores_.le_inteiro(*lista.contagem, cantos) || cantos < 3) return false;
-        if (static_cast<std::uint64_t>(cantos) > MAIOR_POLIGONO) {
-            falha_ = &ARQUIVO_GRANDE_DEMAIS;
-            return false;
-        }
+        if (static_cast<std::uint64_t>(cantos) > MAIOR_POLIGONO) return grande_demais();
         poligono_.clear();
         for (std::int64_t k = 0; k < cantos; ++k) {
             std::int64_t indice;
@@ -208,16 +221,18 @@ private:
                 return false;
             poligono_.push_back(static_cast<std::int32_t>(indice + 1));
         }
-        if (lida_.acrescenta_poligono(poligono_)) return true;
-        falha_ = &ARQUIVO_GRANDE_DEMAIS;
-        return false;
+        return lida_.acrescenta_poligono(poligono_) || grande_demais();
     }
 
     bool le_faces(const ElementoPly& elemento) {
         const std::size_t indices = posicao_de(elemento, {"vertex_indices", "vertex_index"});
         const auto& propriedades = elemento.propriedades;
         if (indices == propriedades.size() || !propriedades[indices].contagem) return false;
-        lida_.reserva(0, std::min<std::uint64_t>(elemento.quantos, LIMITE_ELEMENTOS));
+        // every face makes one triangle at least; the points may still come after the faces
+        if (!lida_.cabe(std::max<std::size_t>(lida_.pontos.size(), num_pontos_),
+                        lida_.triangulos.size() + elemento.quantos))
+            return grande_demais();
+        lida_.reserva(0, elemento.quantos);
         for (std::uint64_t i = 0; i < elemento.quantos; ++i)
             for (std::size_t j = 0; j < propriedades.size(); ++j)
                 if (!(j == indices ? le_poligono(propriedades[j]) : pula(propriedades[j])))

@@ -40,7 +40,7 @@ std::string le_stl_binario(std::string_view bytes, MalhaLida& lida) {
     const auto facetas = valor_binario<std::uint32_t>(bytes.data() + 80, std::endian::little);
     if (facetas > (bytes.size() - CABECALHO_BINARIO) / FACETA_BINARIA)
         return INCONSISTENCIAS_TRIANGULOS;
-    if (facetas > LIMITE_ELEMENTOS) return ARQUIVO_GRANDE_DEMAIS;
+    if (!lida.cabe(0, facetas)) return ARQUIVO_GRANDE_DEMAIS;
 
     lida.reserva(0, facetas);
     PontosUnicos unicos(lida, pontos_previstos(facetas));
@@ -60,7 +60,8 @@ std::string le_stl_binario(std::string_view bytes, MalhaLida& lida) {
             numeros[v] = unicos.numero(c.x, c.y, c.z);
             if (numeros[v] == 0) return ARQUIVO_GRANDE_DEMAIS;
         }
-        lida.triangulos.emplace_back(numeros[0], numeros[1], numeros[2]);
+        if (!lida.acrescenta_triangulo(numeros[0], numeros[1], numeros[2]))
+            return ARQUIVO_GRANDE_DEMAIS;
     }
     return MENSAGEM_SUCESSO_OBJETO;
 }
@@ -98,8 +99,8 @@ std::string le_stl_ascii(std::string_view bytes, MalhaLida& lida) {
                 if (const std::string* falha = le_canto_ascii(palavras, unicos, numero))
                     return *falha;
             if (!espera("endloop") || !espera("endfacet")) return INCONSISTENCIAS_TRIANGULOS;
-            if (lida.triangulos.size() == LIMITE_ELEMENTOS) return ARQUIVO_GRANDE_DEMAIS;
-            lida.triangulos.emplace_back(numeros[0], numeros[1], numeros[2]);
+            if (!lida.acrescenta_triangulo(numeros[0], numeros[1], numeros[2]))
+                return ARQUIVO_GRANDE_DEMAIS;
         }
         // a file cut short between two facets ends without its "endsolid"
         if (!mesma_palavra(palavra, "endsolid")) return INCONSISTENCIAS_TRIANGULOS;
