@@ -100,12 +100,12 @@ void TrianguloProfundidade::preenche(ZBuffer& z, Pinta&& pinta, const FaixaLinha
         const auto [esquerda, direita] = std::minmax({tela_.v[0].x, tela_.v[1].x, tela_.v[2].x});
         Trecho trecho;
         trecho.xl = std::max<std::int64_t>(esquerda, 0);
+        const std::int64_t fim = std::min(direita, ULTIMA_LINHA);
         const std::int64_t topo = std::min({tela_.v[0].y, ULTIMA_LINHA, faixa.ultima});
         const std::int64_t base = std::max({tela_.v[2].y, std::int64_t{0}, faixa.primeira});
         for (std::int64_t y = topo; y >= base; --y) {
             trecho.ys = (static_cast<double>(y) / MEIO_LADO - 1) * hy_;
-            pinta_linha(z, static_cast<int>(y), trecho, std::min(direita, ULTIMA_LINHA), pesos,
-                        pinta);
+            pinta_linha(z, static_cast<int>(y), trecho, fim, pesos, pinta);
         }
         return;
     }

@@ -30,6 +30,8 @@ Material laranja() {
     return material;
 }
 
+const Bitmap TEXTURA_LARANJA(1, 1, {200, 100, 0});
+
 // A square patch at depth 100 from the initial camera, x and y in -2.987..3.013 and
 // -2.993..3.007 (columns 291.04..309.04 and heights 291.02..309.02), cut into triangles 0.3
 // pixels across: nearly every one rounds into one column or one height.
@@ -54,11 +56,10 @@ TEST(EscalaEDensidade, TriangulosMenoresQueUmPixelCobremSuaRegiao) {
     const Material material = laranja();
     Cena cena{Cor(101, 101, 101), 0.2, {}, {}};
     teste::poe_luz_branca(cena, Ponto(0, 0, 200), camera);
-    const Bitmap textura(1, 1, {200, 100, 0});
     Malha malha = retalho_fino(camera);
     for (Sombreamento s : PROFUNDIDADE) {
         Bitmap tela = teste::tela_nova();
-        desenha_sombreado(s, tela, malha, camera, material, cena, textura);
+        desenha_sombreado(s, tela, malha, camera, material, cena, TEXTURA_LARANJA);
         teste::guarda_para_olhar(tela, "retalho_fino" + std::to_string(static_cast<int>(s)));
         int buracos = 0;
         for (int x = 292; x <= 308; ++x)
@@ -75,7 +76,6 @@ TEST(EscalaEDensidade, TriangulosMenoresQueUmPixelCobremSuaRegiao) {
 // scaled alike: every coordinate scales exactly, so every pixel must come out the same.
 TEST(EscalaEDensidade, ModeloEmMetrosIgualAoAmpliado) {
     const Material material = laranja();
-    const Bitmap textura(1, 1, {200, 100, 0});
     const auto desenha = [&](double escala, Sombreamento s) {
         const Camera camera({0, 0, -1}, {0, 1, 0}, Ponto(0, 0, 200 * escala), escala, 0.5 * escala,
                             0.5 * escala);
@@ -83,7 +83,7 @@ TEST(EscalaEDensidade, ModeloEmMetrosIgualAoAmpliado) {
         teste::poe_luz_branca(cena, Ponto(100 * escala, 150 * escala, 300 * escala), camera);
         Malha esfera = teste::esfera_fina(50 * escala);
         Bitmap tela = teste::tela_nova();
-        desenha_sombreado(s, tela, esfera, camera, material, cena, textura);
+        desenha_sombreado(s, tela, esfera, camera, material, cena, TEXTURA_LARANJA);
         return tela;
     };
     for (Sombreamento s : PROFUNDIDADE) {

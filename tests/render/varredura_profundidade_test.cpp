@@ -32,10 +32,9 @@ std::map<Pixel, double> pintados(const TrianguloProfundidade& t, double fundo) {
 }
 
 Vetor normal_de(const std::array<Ponto, 3>& p) {
-    const double e1[3] = {p[1].xv - p[0].xv, p[1].yv - p[0].yv, p[1].zv - p[0].zv};
-    const double e2[3] = {p[2].xv - p[0].xv, p[2].yv - p[0].yv, p[2].zv - p[0].zv};
-    return Vetor(e1[1] * e2[2] - e1[2] * e2[1], e1[2] * e2[0] - e1[0] * e2[2],
-                 e1[0] * e2[1] - e1[1] * e2[0]);
+    Vetor normal(p[1].xv - p[0].xv, p[1].yv - p[0].yv, p[1].zv - p[0].zv);
+    normal.produto_vetorial(Vetor(p[2].xv - p[0].xv, p[2].yv - p[0].yv, p[2].zv - p[0].zv));
+    return normal;
 }
 
 // Runs of pixels are skipped where what is stored lies nearer than the triangle can come; the
