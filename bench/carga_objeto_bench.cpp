@@ -4,7 +4,7 @@
 #include <sys/resource.h>
 
 #include "esfera_grande.hpp"
-#include "scene/objeto.hpp"
+#include "malhas/objeto.hpp"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "esfera_grande.hpp"
+#include "malhas/objeto.hpp"
 #include "render/algoritmos.hpp"
-#include "scene/objeto.hpp"
 #include "view/tela.hpp"
 #include "view/textura.hpp"
 #include "view/z_buffer.hpp"

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "esfera_grande.hpp"
-#include "scene/formatos.hpp"
+#include "malhas/formatos.hpp"
 
 namespace {
 

@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "esfera_grande.hpp"
+#include "malhas/objeto.hpp"
 #include "render/algoritmos.hpp"
 #include "render/cena_raios.hpp"
-#include "scene/objeto.hpp"
 #include "toro.hpp"
 #include "view/tela.hpp"
 

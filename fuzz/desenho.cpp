@@ -16,7 +16,7 @@
 #include "exige.hpp"
 #include "geometry/instrumental_basico.hpp"
 #include "geometry/numero_texto.hpp"
-#include "scene/objeto.hpp"
+#include "malhas/objeto.hpp"
 
 using namespace quindra;
 using fuzz::exige;

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "exige.hpp"
-#include "view/imagem_arquivo.hpp"
+#include "imagens/imagem_arquivo.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tamanho) {
     std::string erro;

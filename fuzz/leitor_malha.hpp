@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "scene/formatos.hpp"
+#include "malhas/formatos.hpp"
 
 namespace quindra::fuzz {
 

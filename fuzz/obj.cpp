@@ -1,5 +1,5 @@
 // Arbitrary bytes as an OBJ file.
-#include "scene/obj.hpp"
+#include "malhas/obj.hpp"
 #include "leitor_malha.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tamanho) {

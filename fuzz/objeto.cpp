@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "exige.hpp"
-#include "scene/objeto.hpp"
+#include "malhas/objeto.hpp"
 
 using namespace quindra;
 using fuzz::exige;

@@ -1,5 +1,5 @@
 // Arbitrary bytes as an OFF file.
-#include "scene/off.hpp"
+#include "malhas/off.hpp"
 #include "leitor_malha.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tamanho) {

@@ -1,5 +1,5 @@
 // Arbitrary bytes as a PLY file.
-#include "scene/ply.hpp"
+#include "malhas/ply.hpp"
 #include "leitor_malha.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tamanho) {

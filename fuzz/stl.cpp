@@ -1,5 +1,5 @@
 // Arbitrary bytes as an STL file.
-#include "scene/stl.hpp"
+#include "malhas/stl.hpp"
 #include "leitor_malha.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tamanho) {

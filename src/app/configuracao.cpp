@@ -8,7 +8,7 @@
 #include "app/copias_de_seguranca.hpp"
 #include "app/formato_configuracao.hpp"
 #include "app/janela.hpp"
-#include "view/arquivo_atomico.hpp"
+#include "imagens/arquivo_atomico.hpp"
 
 namespace quindra {
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "view/arquivo_atomico.hpp"
+#include "imagens/arquivo_atomico.hpp"
 
 namespace quindra {
 

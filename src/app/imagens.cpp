@@ -1,6 +1,6 @@
 // Loading the texture and saving the frame.
 #include "app/janela.hpp"
-#include "view/imagem_arquivo.hpp"
+#include "imagens/imagem_arquivo.hpp"
 
 namespace quindra {
 

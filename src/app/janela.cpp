@@ -1,7 +1,7 @@
 #include "app/janela.hpp"
 
 #include "geometry/numero_texto.hpp"
-#include "scene/formatos.hpp"
+#include "malhas/formatos.hpp"
 
 namespace quindra {
 

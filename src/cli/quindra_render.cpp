@@ -12,8 +12,8 @@
 #include "app/janela.hpp"
 #include "cli/argumentos.hpp"
 #include "geometry/numero_texto.hpp"
+#include "imagens/imagem_arquivo.hpp"
 #include "render/algoritmos.hpp"
-#include "view/imagem_arquivo.hpp"
 
 namespace {
 

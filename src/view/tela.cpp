@@ -1,6 +1,6 @@
 #include "view/tela.hpp"
 
-#include "view/imagem_arquivo.hpp"
+#include "imagens/imagem_arquivo.hpp"
 
 namespace quindra {
 

@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "imagens/imagem_arquivo.hpp"
 #include "view/coordenadas.hpp"
-#include "view/imagem_arquivo.hpp"
 
 namespace quindra::teste {
 

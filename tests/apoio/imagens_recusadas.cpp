@@ -5,7 +5,7 @@
 #include <chrono>
 #include <cstdint>
 
-#include "view/imagem_arquivo.hpp"
+#include "imagens/imagem_arquivo.hpp"
 
 namespace quindra::teste {
 

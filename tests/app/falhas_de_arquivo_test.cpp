@@ -13,7 +13,7 @@
 #include "apoio/pasta_temporaria.hpp"
 #include "apoio/plataforma_falsa.hpp"
 #include "app/janela.hpp"
-#include "view/imagem_arquivo.hpp"
+#include "imagens/imagem_arquivo.hpp"
 
 namespace quindra {
 namespace {

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "apoio/cena_teste.hpp"
+#include "malhas/objeto.hpp"
 #include "render/sombreamentos.hpp"
-#include "scene/objeto.hpp"
 #include "view/coordenadas.hpp"
 
 namespace quindra {

@@ -17,8 +17,8 @@
 #include "apoio/cena_teste.hpp"
 #include "apoio/malhas_geradas.hpp"
 #include "apoio/pasta_temporaria.hpp"
+#include "malhas/objeto.hpp"
 #include "render/algoritmos.hpp"
-#include "scene/objeto.hpp"
 #include "view/tela.hpp"
 
 namespace quindra {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "apoio/cena_teste.hpp"
-#include "scene/objeto.hpp"
+#include "malhas/objeto.hpp"
 #include "view/coordenadas.hpp"
 
 namespace quindra {

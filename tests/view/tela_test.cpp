@@ -6,7 +6,7 @@
 #include <iterator>
 
 #include "apoio/pasta_temporaria.hpp"
-#include "view/imagem_arquivo.hpp"
+#include "imagens/imagem_arquivo.hpp"
 
 namespace quindra {
 namespace {
