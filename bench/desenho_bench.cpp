@@ -74,6 +74,7 @@ struct Cenario {
     std::optional<Bitmap> Tela, Textura;
     std::optional<ZBuffer> profundidade;
     ProjecaoTextura projecao;
+    Vista vista;
     Bitmap imagem_textura = textura_xadrez();
     TabelaDeTetraedros tabela{};
     FaixaTextura faixa;
@@ -85,8 +86,8 @@ struct Cenario {
 
     // One press of the Draw button with the algorithm chosen.
     void desenha(Algoritmo algoritmo) {
-        Desenho desenho{*Tela,        malha,    camera,          material, cena,
-                        profundidade, projecao, &imagem_textura, faixa,    {false, &tabela}};
+        Desenho desenho{*Tela,        malha,    vista,           camera, material,        cena,
+                        profundidade, projecao, &imagem_textura, faixa,  {false, &tabela}};
         quindra::desenha(algoritmo, desenho);
     }
 };

@@ -42,6 +42,7 @@ struct Cenario {
     std::optional<Bitmap> Tela, Textura;
     std::optional<ZBuffer> profundidade;
     ProjecaoTextura projecao;
+    Vista vista;
     CenaRaios raios;
 
     Cenario(const std::filesystem::path& arquivo, const Camera& c) : camera(c) {
@@ -49,7 +50,7 @@ struct Cenario {
         cria_tela(Tela, Textura);
     }
     void desenha(Algoritmo algoritmo) {
-        Desenho desenho{*Tela, malha, camera, material, cena, profundidade, projecao};
+        Desenho desenho{*Tela, malha, vista, camera, material, cena, profundidade, projecao};
         desenho.raios = &raios;
         quindra::desenha(algoritmo, desenho);
     }

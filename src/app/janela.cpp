@@ -118,8 +118,13 @@ void Janela::desenha_com(std::optional<Algoritmo> algoritmo) {
     if (!aceita(le_camera(sistema.CameraAtual, textos_camera()))) return;
     if (escolha.iluminacao && !le_iluminacao()) return;
 
-    Desenho desenho{*sistema.Tela,           malha,        *sistema.CameraAtual,
-                    sistema.material,        sistema.cena, sistema.ProfundidadeAtual,
+    Desenho desenho{*sistema.Tela,
+                    malha,
+                    sistema.vista,
+                    *sistema.CameraAtual,
+                    sistema.material,
+                    sistema.cena,
+                    sistema.ProfundidadeAtual,
                     sistema.projecao_textura};
     if (escolha.textura) {
         desenho.textura = &*sistema.Textura;
@@ -152,6 +157,7 @@ void Janela::carrega_objeto_de(const std::string& arquivo) {
     sistema.malha.FatorDilatacaoZ = 1.0;
     if (!aceita(carrega_malha(sistema.malha, arquivo))) return;
     sistema.raios.descarta();
+    sistema.vista.descarta();
     NomeDoArquivo_label.texto = arquivo;
     Desenhar_button.habilitado = true;
     Label58.texto = formata_inteiro(sistema.malha.NumTriangulos());

@@ -6,7 +6,8 @@
 #include <optional>
 
 #include "render/cena_raios.hpp"
-#include "render/phong.hpp"
+#include "render/desenho.hpp"
+#include "render/vista.hpp"
 #include "scene/camera.hpp"
 #include "scene/cena.hpp"
 #include "scene/material.hpp"
@@ -20,6 +21,8 @@ namespace quindra {
 
 struct Sistema {
     Malha malha;
+    /// What the last Draw computed from the mesh, reused by the next.
+    Vista vista;
     std::optional<Camera> CameraAtual;
     Material material;
     Cena cena;

@@ -11,16 +11,17 @@
 
 namespace quindra {
 
-// Bytes a Draw keeps per point besides the point itself: vertex normal, colour, pixel, and the
-// ray tracer's float copy (padded to 16 bytes).
+// Bytes per point: the point as loaded, and what a Draw's view keeps: its camera coordinates,
+// vertex normal, colour and pixel (two 64-bit coordinates and a flag), and the ray tracer's
+// float copy (padded to 16 bytes).
 inline constexpr std::size_t CUSTO_POR_PONTO =
-    sizeof(Ponto) + sizeof(Vetor) + sizeof(Cor) + sizeof(Malha::PixelPonto) + 16;
-// Bytes per triangle: the list and the sort's second list, the radix sort's keys and positions
-// (twice each), the ray tracer's indices and the structure it builds over them (at most about
-// 110 bytes a triangle while it builds).
+    2 * sizeof(Ponto) + sizeof(Vetor) + sizeof(Cor) + 3 * sizeof(std::int64_t) + 16;
+// Bytes per triangle: the triangle as loaded; the view's order, normal and depth key; the radix
+// sort's keys and positions (twice each); the ray tracer's indices and the structure it builds
+// over them (at most about 110 bytes a triangle while it builds).
 inline constexpr std::size_t CUSTO_POR_TRIANGULO =
-    2 * sizeof(Triangulo) + 2 * (sizeof(std::uint64_t) + sizeof(std::uint32_t)) +
-    3 * sizeof(std::uint32_t) + 110;
+    sizeof(Triangulo) + sizeof(std::uint32_t) + sizeof(Vetor) + sizeof(double) +
+    2 * (sizeof(std::uint64_t) + sizeof(std::uint32_t)) + 3 * sizeof(std::uint32_t) + 110;
 
 /// The bytes a mesh of this many points and triangles takes once loaded and drawn; saturates
 /// instead of overflowing.

@@ -7,7 +7,7 @@ namespace quindra {
 namespace {
 
 Vetor diferenca(const Vetor& a, const Vetor& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-Vetor vista(const Ponto& p) { return {p.xv, p.yv, p.zv}; }
+Vetor em_camera(const Ponto& p) { return {p.xv, p.yv, p.zv}; }
 Vetor vetorial(const Vetor& a, const Vetor& b) {
     Vetor resultado(a);
     resultado.produto_vetorial(b);
@@ -19,8 +19,8 @@ Vetor vetorial(const Vetor& a, const Vetor& b) {
 std::optional<Acerto> refina_acerto(const ListaDePontos& pontos,
                                     const std::array<std::uint32_t, 3>& vertices,
                                     const Vetor& origem, const Vetor& direcao) {
-    const Vetor a = vista(pontos[vertices[0]]), b = vista(pontos[vertices[1]]),
-                c = vista(pontos[vertices[2]]);
+    const Vetor a = em_camera(pontos[vertices[0]]), b = em_camera(pontos[vertices[1]]),
+                c = em_camera(pontos[vertices[2]]);
     const Vetor ab = diferenca(b, a), ac = diferenca(c, a);
     // (c - a) x (b - a), as calcula_normal makes the triangle's normal, to the last bit.
     const Vetor n = vetorial(ac, ab);
@@ -49,12 +49,12 @@ std::optional<Acerto> refina_acerto(const ListaDePontos& pontos,
     return acerto;
 }
 
-Vetor normal_suave(const Malha& malha, const Acerto& acerto, const Vetor& origem) {
+Vetor normal_suave(const Vista& vista, const Acerto& acerto, const Vetor& origem) {
     std::array<Vetor, 3> n;
     for (std::size_t k = 0; k < 3; ++k) {
         const std::uint32_t i = acerto.vertices[k];
-        n[k] = malha.NormaisVertices[i];
-        const Ponto& p = malha.Pontos[i];
+        n[k] = vista.NormaisVertices[i];
+        const Ponto& p = vista.Pontos[i];
         Ponto relativo;
         relativo.atribui_vista(p.xv - origem.x, p.yv - origem.y, p.zv - origem.z);
         const Vetor olho = para_o_olho(relativo);
@@ -66,18 +66,18 @@ Vetor normal_suave(const Malha& malha, const Acerto& acerto, const Vetor& origem
             w.a * n[0].z + w.b * n[1].z + w.c * n[2].z};
 }
 
-Vetor origem_afastada(const Malha& malha, const Acerto& acerto, bool verso, double folga) {
+Vetor origem_afastada(const Vista& vista, const Acerto& acerto, bool verso, double folga) {
     const double sentido = verso ? -1.0 : 1.0;
-    const Vetor p = vista(acerto.ponto);
+    const Vetor p = em_camera(acerto.ponto);
     Vetor origem = p;
     const double pesos[3] = {acerto.pesos.a, acerto.pesos.b, acerto.pesos.c};
     for (std::size_t k = 0; k < 3; ++k) {
         const std::uint32_t i = acerto.vertices[k];
-        Vetor normal = malha.NormaisVertices[i];
+        Vetor normal = vista.NormaisVertices[i];
         normal.multiplica(sentido);
         // Below the plane tangent at the vertex, the point is lifted onto it; the lifts are
         // blended by the weights, which makes the smooth surface the vertex normals describe.
-        const double altura = diferenca(p, vista(malha.Pontos[i])).produto_escalar(normal);
+        const double altura = diferenca(p, em_camera(vista.Pontos[i])).produto_escalar(normal);
         if (altura < 0) normal.multiplica(-altura * pesos[k]), origem.soma(normal);
     }
     Vetor afastamento = acerto.face;

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "scene/triangulo.hpp"
+#include "render/vista.hpp"
 #include "view/coordenadas.hpp"
 
 namespace quindra {
@@ -34,12 +34,12 @@ std::optional<Acerto> refina_acerto(const ListaDePontos& pontos,
 /// The normal the shading uses, seen from origem: the vertex normals blended by the weights,
 /// each first turned across the line of sight from origem when it faces away from it (as the
 /// Phong renderer turns them for the eye). Not renormalised.
-Vetor normal_suave(const Malha& malha, const Acerto& acerto, const Vetor& origem);
+Vetor normal_suave(const Vista& vista, const Acerto& acerto, const Vetor& origem);
 
 /// Where rays leaving the hit on the side it is seen from (the back of the face when verso)
 /// start. On a curved surface cut into flat triangles the point is first lifted to where the
 /// smooth surface of the vertex normals would pass, so that a light the smooth normal faces is
 /// not hidden by the triangle's own neighbours; then it is moved folga off the plane.
-Vetor origem_afastada(const Malha& malha, const Acerto& acerto, bool verso, double folga);
+Vetor origem_afastada(const Vista& vista, const Acerto& acerto, bool verso, double folga);
 
 } // namespace quindra

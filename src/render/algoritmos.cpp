@@ -1,9 +1,6 @@
 #include "render/algoritmos.hpp"
 
-#include "render/cena_raios.hpp"
-#include "render/gouraud.hpp"
-#include "render/wireframe.hpp"
-#include "view/coordenadas.hpp"
+#include "render/pixels_pontos.hpp"
 
 namespace quindra {
 
@@ -14,42 +11,17 @@ std::optional<Algoritmo> algoritmo_da_escolha(int indice) {
 
 namespace {
 
-void chama_renderizador(Algoritmo algoritmo, Desenho& d) {
-    switch (algoritmo) {
-    case Algoritmo::Wireframe:
-        desenha_arame(d.tela, d.malha, d.camera);
+void limpa(Bitmap& tela, const Limpeza& limpeza) {
+    switch (limpeza.modo) {
+    case Limpeza::caneta_primeiro:
+        tela.define_caneta(limpeza.caneta);
+        limpa_tela(tela, limpeza.fundo);
         break;
-    case Algoritmo::WireframeOculto:
-        desenha_arame_oculto(d.tela, d.malha, d.camera);
+    case Limpeza::caneta_depois:
+        limpa_tela(tela, limpeza.fundo);
+        tela.define_caneta(limpeza.caneta);
         break;
-    case Algoritmo::Flat:
-        desenha_flat(d.tela, d.malha, d.camera, d.material, d.cena, d.modo);
-        break;
-    case Algoritmo::GouraudPintor:
-        desenha_gouraud_pintor(d.tela, d.malha, d.camera, d.material, d.cena);
-        break;
-    case Algoritmo::GouraudZBuffer:
-        desenha_gouraud_zbuffer(d.tela, d.malha, d.camera, d.material, d.cena, *d.profundidade);
-        break;
-    case Algoritmo::Phong:
-        desenha_phong(d.tela, d.malha, d.camera, d.material, d.cena, *d.profundidade);
-        break;
-    case Algoritmo::PhongTextura:
-        desenha_phong_textura(d.tela, d.malha, d.camera, d.material, d.cena, *d.profundidade,
-                              d.projecao, *d.textura, d.faixa);
-        break;
-    case Algoritmo::RayTracing:
-        if (d.raios) {
-            desenha_ray_tracing(d.tela, d.malha, d.camera, d.material, d.cena, *d.raios,
-                                d.acompanhamento);
-        } else {
-            CenaRaios so_para_este_desenho;
-            desenha_ray_tracing(d.tela, d.malha, d.camera, d.material, d.cena, so_para_este_desenho,
-                                d.acompanhamento);
-        }
-        break;
-    case Algoritmo::WireframeTetraedro:
-        desenha_tetraedro(d.tela, d.malha, d.camera);
+    case Limpeza::quadro_proprio:
         break;
     }
 }
@@ -59,14 +31,30 @@ void chama_renderizador(Algoritmo algoritmo, Desenho& d) {
 void desenha(Algoritmo algoritmo, Desenho& d) {
     const DescricaoAlgoritmo& a = descricao(algoritmo);
     if (a.textura && !d.textura) return;
-    transforma_pontos(d.malha, d.camera);
-    if (a.iluminacao) transforma_fontes(d.cena, d.camera, d.malha.FatorDilatacaoZ);
+    if (!malha_desenhavel(d.malha)) {
+        // Nothing can be drawn of a mesh naming points it lacks: the frame is left cleared.
+        limpa(d.tela, {Limpeza::caneta_primeiro, a.limpeza.fundo, a.limpeza.caneta});
+        return;
+    }
+    limpa(d.tela, a.limpeza);
+    Vista& vista = d.vista;
+    vista.ajusta(d.malha);
+    transforma_pontos(vista, d.malha, d.camera);
+    if (a.iluminacao) transforma_fontes(vista, d.cena, d.camera, d.malha.FatorDilatacaoZ);
+    if (a.normais_faces) calcula_normais_faces(vista, d.malha);
+    if (a.ordem == Ordem::ordenada) {
+        calcula_distancias(vista, d.malha);
+        ordena_triangulos(vista);
+    }
+    if (a.normais_vertices) calcula_normais_vertices(vista, d.malha);
+    if (a.cores_vertices) calcula_cores_vertices(vista, d.material);
+    if (a.em_lotes) projeta_pontos(vista, d.camera);
     if (a.textura) prepara_textura(d.projecao, d.malha, d.camera);
     if (a.profundidade) {
         if (!d.profundidade) d.profundidade.emplace();
         limpa_profundidade(*d.profundidade);
     }
-    chama_renderizador(algoritmo, d);
+    a.renderizador(d);
 }
 
 } // namespace quindra

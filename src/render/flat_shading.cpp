@@ -3,9 +3,10 @@
 #include <algorithm>
 
 #include "geometry/arredondamento.hpp"
+#include <optional>
+
 #include "render/iluminacao.hpp"
-#include "render/pintor_faixas.hpp"
-#include "render/preparo_malha.hpp"
+#include "render/lista_em_lotes.hpp"
 
 namespace quindra {
 
@@ -27,40 +28,56 @@ CorPixel cor_plana(const Vetor& normal, const PoligonoVisivel& poligono, const M
     return {canal_arredondado(cor.r), canal_arredondado(cor.g), canal_arredondado(cor.b)};
 }
 
-Bitmap& desenha_flat(Bitmap& tela, Malha& malha, const Camera& camera, const Material& material,
-                     const Cena& cena, const ModoTetraedro& modo) {
-    tela.define_caneta(AMARELO);
-    limpa_tela(tela, PRETO);
-    calcula_normais_faces(malha);
-    ordena_para_pintor(malha);
-    projeta_pontos(malha, camera);
+namespace {
 
-    const auto prepara = [&](Triangulo& t, const VerticesTela* inteiro,
-                             PartesTriangulo<PoligonoTela>& partes) {
-        Material do_tetraedro;
-        const Material* superficie = &material;
-        if (modo.ligado && modo.tabela) {
-            // A triangle beyond the table's 80 entries keeps the material's own colours.
-            if (const EntradaTetraedro* entrada = entrada_tetraedro(*modo.tabela, t.tetraedro)) {
-                if (!entrada->habilitado) return;
-                do_tetraedro = material;
-                do_tetraedro.Od1 = do_tetraedro.Od2 = entrada->cor;
-                superficie = &do_tetraedro;
-            }
-        }
-        const PoligonoVisivel poligono = inteiro ? triangulo_inteiro(t, malha.Pontos)
-                                                 : poligono_visivel(t, malha.Pontos, camera.d);
-        if (poligono.quantos == 0) return;
-        const CorPixel cor = cor_plana(t.normal, poligono, *superficie, cena);
-        partes.adiciona(inteiro ? poligono_inteiro(*inteiro, cor, cor)
-                                : projeta_poligono(camera, poligono, cor, cor));
-    };
-    // Each polygon is outlined in its own colour; the pen and the brush keep the last one's.
-    if (const auto ultimo = pinta_do_fundo<PoligonoTela>(tela, malha, prepara)) {
-        tela.define_caneta(ultimo->caneta);
-        tela.define_pincel(ultimo->pincel);
+// Each polygon in the colour the model gives at its centre, far to near.
+struct Flat {
+    using Item = PoligonoTela;
+    const Desenho& d;
+
+    // The material of a triangle: in tetrahedron mode its group's table colour as both diffuse
+    // colours, or none when the group is disabled; a triangle beyond the table's 80 entries
+    // keeps the material's own colours.
+    std::optional<Material> superficie(std::uint32_t triangulo) const {
+        const ModoTetraedro& modo = d.modo;
+        if (!modo.ligado || !modo.tabela) return d.material;
+        const EntradaTetraedro* entrada =
+            entrada_tetraedro(*modo.tabela, d.malha.Triangulos[triangulo].tetraedro);
+        if (!entrada) return d.material;
+        if (!entrada->habilitado) return std::nullopt;
+        Material do_tetraedro = d.material;
+        do_tetraedro.Od1 = do_tetraedro.Od2 = entrada->cor;
+        return do_tetraedro;
     }
-    return tela;
+    std::optional<CorPixel> cor(const TrianguloDaLista& t, const PoligonoVisivel& poligono) const {
+        const auto material = superficie(t.indice);
+        if (!material) return std::nullopt;
+        return cor_plana(d.vista.normal[t.indice], poligono, *material, d.vista.cena);
+    }
+    void inteiro(const TrianguloDaLista& t, const VerticesTela& tela,
+                 PartesTriangulo<Item>& partes) const {
+        if (const auto k = cor(t, triangulo_inteiro(t.vertices, d.vista.Pontos)))
+            partes.adiciona(poligono_inteiro(tela, *k, *k));
+    }
+    void cortado(const TrianguloDaLista& t, const CorteTriangulo& corte,
+                 PartesTriangulo<Item>& partes) const {
+        const PoligonoVisivel poligono = poligono_visivel(corte);
+        if (const auto k = cor(t, poligono))
+            partes.adiciona(projeta_poligono(d.camera, poligono, *k, *k));
+    }
+    void preenche(const Item& item, const FaixaLinhas& faixa) const { item.pinta(d.tela, faixa); }
+};
+
+} // namespace
+
+void desenha_flat(const Desenho& d) {
+    Flat flat{d};
+    // Each polygon is outlined in its own colour; the pen and the brush keep the last one's.
+    if (const auto ultimo =
+            percorre_em_lotes(d.malha, d.vista, d.camera.d, Sentido::DoUltimo, flat)) {
+        d.tela.define_caneta(ultimo->caneta);
+        d.tela.define_pincel(ultimo->pincel);
+    }
 }
 
 } // namespace quindra

@@ -5,13 +5,8 @@
 #include <cstdint>
 
 #include "geometry/arredondamento.hpp"
-#include <tbb/parallel_for.h>
 
-#include "render/iluminacao.hpp"
-#include "render/pintor.hpp"
-#include "render/pintor_faixas.hpp"
-#include "render/pixels_pontos.hpp"
-#include "render/preparo_malha.hpp"
+#include "render/lista_em_lotes.hpp"
 #include "render/varredura_profundidade.hpp"
 #include "view/coordenadas.hpp"
 #include "view/corte.hpp"
@@ -34,51 +29,7 @@ CorPixel cor_misturada(const Cor& k1, const Cor& k2, const Cor& k3, const Barice
             canal_truncado(w.a * k1.b + w.b * k2.b + w.c * k3.b)};
 }
 
-// Clears the frame, then lights every mesh point: what both renderers blend. False when the
-// mesh names points it does not have; the frame then stays empty.
-bool prepara_desenho(Bitmap& tela, Malha& malha, const Material& material, const Cena& cena,
-                     CorPixel caneta, CorPixel pincel) {
-    tela.define_caneta(caneta);
-    limpa_tela(tela, pincel);
-    if (!malha_desenhavel(malha)) return false;
-    calcula_normais_faces(malha);
-    ordena_para_pintor(malha);
-    refaz_normais_vertices(malha);
-    cria_cores_vertices(malha);
-    calcula_cores_vertices(malha, material, cena);
-    return true;
-}
-
-// Calls desenha(points, colours) for each sub-triangle of the part of t beyond the focal plane;
-// a crossing point's colour is blended along its edge like its position.
-template <class Desenha>
-void para_cada_parte(Malha& malha, const Triangulo& t, double d, Desenha&& desenha) {
-    const CorteTriangulo corte(t, malha.Pontos, d);
-    if (corte.quantas_partes() == 0) return;
-    std::array<Cor, 5> cores;
-    for (std::size_t i = 0; i < 3; ++i) cores[i] = malha.CoresVertices[corte.indices[i]];
-    const auto nos_cortes = interpola_cortes<Cor>(
-        corte, [&](int slot) -> const Cor& { return cores[static_cast<std::size_t>(slot)]; });
-    cores[3] = nos_cortes[0], cores[4] = nos_cortes[1];
-    for (int n = 0; n < corte.quantas_partes(); ++n) {
-        const auto [i, j, k] = corte.parte(n);
-        desenha(std::array<Ponto, 3>{corte.pontos[i], corte.pontos[j], corte.pontos[k]},
-                std::array<Cor, 3>{cores[i], cores[j], cores[k]});
-    }
-}
-
 } // namespace
-
-void cria_cores_vertices(Malha& malha) { malha.CoresVertices.assign(malha.Pontos.size(), Cor()); }
-
-void calcula_cores_vertices(Malha& malha, const Material& material, const Cena& cena) {
-    const std::size_t n =
-        std::min({malha.CoresVertices.size(), malha.Pontos.size(), malha.NormaisVertices.size()});
-    // Each point's colour depends on that point alone.
-    tbb::parallel_for(std::size_t{0}, n, [&](std::size_t i) {
-        malha.CoresVertices[i] = ilumina(malha.Pontos[i], malha.NormaisVertices[i], material, cena);
-    });
-}
 
 void preenche_triangulo_gouraud(Bitmap& tela, const VerticesTela& vertices,
                                 const std::array<Cor, 3>& cores, const FaixaLinhas& faixa) {
@@ -168,61 +119,97 @@ struct TrianguloGouraud {
 
 } // namespace
 
-Bitmap& desenha_gouraud_pintor(Bitmap& tela, Malha& malha, const Camera& camera,
-                               const Material& material, const Cena& cena) {
-    if (!prepara_desenho(tela, malha, material, cena, AMARELO, PRETO)) return tela;
-    projeta_pontos(malha, camera);
-    const auto prepara = [&](const Triangulo& t, const VerticesTela* inteiro,
-                             PartesTriangulo<TrianguloGouraud>& partes) {
-        // What fora_de_alcance turns away the fill would leave unpainted.
-        if (inteiro) {
-            if (fora_de_alcance(*inteiro)) return;
-            const auto [i1, i2, i3] = t.indices();
-            const auto& k = malha.CoresVertices;
-            partes.adiciona({*inteiro, {k[i1], k[i2], k[i3]}});
-            return;
-        }
-        para_cada_parte(
-            malha, t, camera.d, [&](const std::array<Ponto, 3>& p, const std::array<Cor, 3>& k) {
-                const VerticesTela v{projeta_vertice(camera, p[0]), projeta_vertice(camera, p[1]),
-                                     projeta_vertice(camera, p[2])};
-                if (!fora_de_alcance(v)) partes.adiciona({v, k});
-            });
-    };
-    pinta_do_fundo<TrianguloGouraud>(tela, malha, prepara);
-    return tela;
+namespace {
+
+// The colours of a triangle's vertices, as the view lit them.
+std::array<Cor, 3> cores_dos_vertices(const Vista& vista, const std::array<std::size_t, 3>& v) {
+    const auto& k = vista.CoresVertices;
+    return {k[v[0]], k[v[1]], k[v[2]]};
 }
 
-Bitmap& desenha_gouraud_zbuffer(Bitmap& tela, Malha& malha, const Camera& camera,
-                                const Material& material, const Cena& cena, ZBuffer& z) {
-    if (!prepara_desenho(tela, malha, material, cena, PRETO, BRANCO)) return tela;
-    projeta_pontos(malha, camera);
-    using Partes = PartesTriangulo<TrianguloGouraudZ>;
-    const auto& p = malha.Pontos;
-    const auto& k = malha.CoresVertices;
-    // Nearest first: the strict depth test then turns most hidden pixels away uncoloured.
-    percorre_em_lotes<TrianguloGouraudZ>(
-        malha, Sentido::DoPrimeiro,
-        [&](const Triangulo& t, const VerticesTela& vertices, Partes& partes) {
-            // Drawn whole: straight from the mesh, with the positions already projected.
-            const auto [i1, i2, i3] = t.indices();
-            TrianguloGouraudZ& item = partes.proximo();
-            if (!item.forma.prepara(camera, p[i1], p[i2], p[i3], t.normal, vertices)) return;
-            item.cores = {k[i1], k[i2], k[i3]};
-            partes.mantem();
+// Calls parte(points, colours) for each sub-triangle of a cut triangle; a crossing point's
+// colour is blended along its edge like its position.
+template <class Parte>
+void para_cada_parte_colorida(const Vista& vista, const CorteTriangulo& corte, Parte&& parte) {
+    para_cada_parte<const Cor>(
+        corte,
+        [&](int slot) -> const Cor& {
+            return vista.CoresVertices[corte.indices[static_cast<std::size_t>(slot)]];
         },
-        [&](const Triangulo& t, bool inteiro, Partes& partes) {
-            if (inteiro) return;
-            para_cada_parte(malha, t, camera.d,
-                            [&](const std::array<Ponto, 3>& q, const std::array<Cor, 3>& cores) {
-                                TrianguloGouraudZ& item = partes.proximo();
-                                if (!item.forma.prepara(camera, q[0], q[1], q[2], t.normal)) return;
-                                item.cores = cores;
-                                partes.mantem();
-                            });
-        },
-        [&](const TrianguloGouraudZ& t, const FaixaLinhas& faixa) { t.preenche(tela, z, faixa); });
-    return tela;
+        [&](const std::array<Ponto, 3>& p, const std::array<const Cor*, 3>& k) {
+            parte(p, std::array<Cor, 3>{*k[0], *k[1], *k[2]});
+        });
+}
+
+// Painted far to near, blended in screen space.
+struct GouraudPintor {
+    using Item = TrianguloGouraud;
+    const Desenho& d;
+
+    void inteiro(const TrianguloDaLista& t, const VerticesTela& tela,
+                 PartesTriangulo<Item>& partes) const {
+        // What fora_de_alcance turns away the fill would leave unpainted.
+        if (!fora_de_alcance(tela))
+            partes.adiciona({tela, cores_dos_vertices(d.vista, t.vertices)});
+    }
+    void cortado(const TrianguloDaLista&, const CorteTriangulo& corte,
+                 PartesTriangulo<Item>& partes) const {
+        para_cada_parte_colorida(d.vista, corte,
+                                 [&](const std::array<Ponto, 3>& p, const std::array<Cor, 3>& k) {
+                                     const VerticesTela v{projeta_vertice(d.camera, p[0]),
+                                                          projeta_vertice(d.camera, p[1]),
+                                                          projeta_vertice(d.camera, p[2])};
+                                     if (!fora_de_alcance(v)) partes.adiciona({v, k});
+                                 });
+    }
+    void preenche(const Item& item, const FaixaLinhas& faixa) const {
+        preenche_triangulo_gouraud(d.tela, item.vertices, item.cores, faixa);
+    }
+};
+
+// Nearest first, blended in camera space: the strict depth test then turns most hidden pixels
+// away uncoloured.
+struct GouraudZBuffer {
+    using Item = TrianguloGouraudZ;
+    const Desenho& d;
+    ZBuffer& z;
+
+    void inteiro(const TrianguloDaLista& t, const VerticesTela& tela,
+                 PartesTriangulo<Item>& partes) const {
+        const auto& p = d.vista.Pontos;
+        const auto [i1, i2, i3] = t.vertices;
+        Item& item = partes.proximo();
+        if (!item.forma.prepara(d.camera, p[i1], p[i2], p[i3], d.vista.normal[t.indice], tela))
+            return;
+        item.cores = cores_dos_vertices(d.vista, t.vertices);
+        partes.mantem();
+    }
+    void cortado(const TrianguloDaLista& t, const CorteTriangulo& corte,
+                 PartesTriangulo<Item>& partes) const {
+        para_cada_parte_colorida(
+            d.vista, corte, [&](const std::array<Ponto, 3>& q, const std::array<Cor, 3>& k) {
+                Item& item = partes.proximo();
+                if (!item.forma.prepara(d.camera, q[0], q[1], q[2], d.vista.normal[t.indice]))
+                    return;
+                item.cores = k;
+                partes.mantem();
+            });
+    }
+    void preenche(const Item& item, const FaixaLinhas& faixa) const {
+        item.preenche(d.tela, z, faixa);
+    }
+};
+
+} // namespace
+
+void desenha_gouraud_pintor(const Desenho& d) {
+    GouraudPintor pintor{d};
+    percorre_em_lotes(d.malha, d.vista, d.camera.d, Sentido::DoUltimo, pintor);
+}
+
+void desenha_gouraud_zbuffer(const Desenho& d) {
+    GouraudZBuffer renderizador{d, *d.profundidade};
+    percorre_em_lotes(d.malha, d.vista, d.camera.d, Sentido::DoPrimeiro, renderizador);
 }
 
 } // namespace quindra

@@ -5,29 +5,18 @@
 
 #include <array>
 
+#include "render/desenho.hpp"
 #include "render/varredura.hpp"
-#include "scene/cena.hpp"
-#include "scene/material.hpp"
-#include "scene/triangulo.hpp"
 #include "view/z_buffer.hpp"
 
 namespace quindra {
 
-/// Black frame with a yellow outline; triangles blended in screen space, painted from the
-/// farthest centroid to the nearest. Leaves the triangle list sorted nearest first, with fresh
-/// normals, vertex normals and vertex colours.
-Bitmap& desenha_gouraud_pintor(Bitmap& tela, Malha& malha, const Camera& camera,
-                               const Material& material, const Cena& cena);
+/// Triangles blended in screen space, painted from the farthest centroid to the nearest, in
+/// the colours the view gave their vertices.
+void desenha_gouraud_pintor(const Desenho& desenho);
 
-/// White frame with a black outline; triangles blended in camera space and kept per pixel
-/// where they are nearest. The caller clears z beforehand.
-Bitmap& desenha_gouraud_zbuffer(Bitmap& tela, Malha& malha, const Camera& camera,
-                                const Material& material, const Cena& cena, ZBuffer& z);
-
-/// One black colour per point of the mesh.
-void cria_cores_vertices(Malha& malha);
-/// Each point's colour: the illumination model at the point with its vertex normal.
-void calcula_cores_vertices(Malha& malha, const Material& material, const Cena& cena);
+/// Triangles blended in camera space and kept per pixel where they are nearest.
+void desenha_gouraud_zbuffer(const Desenho& desenho);
 
 /// Fills the screen triangle (heights counted upwards) with the colours blended by the pixel's
 /// weights and truncated: a pixel is painted when its centre lies inside or on an edge. Only

@@ -1,12 +1,14 @@
 // The walk of the triangle list that every filling renderer shares: in batches, the set-up of
-// the triangles drawn whole side by side on every core, the rest in list order, then the bands
-// of rows filling the batch. Only the renderers' sources include this, so that the parallel
-// library stays out of the headers the window sees.
+// the triangles drawn whole side by side on every core, the cut of the others at the focal
+// plane in list order, then the bands of rows filling the batch. A renderer is what it sets up
+// from a whole triangle or from a cut one, and how it fills. Only the renderers' sources
+// include this, so that the parallel library stays out of the headers the window sees.
 #pragma once
 
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -14,6 +16,8 @@
 
 #include "render/lote_faixas.hpp"
 #include "render/pixels_pontos.hpp"
+#include "render/vista.hpp"
+#include "view/corte.hpp"
 
 namespace quindra {
 
@@ -32,44 +36,64 @@ template <class Item> struct PartesTriangulo {
     void mantem() { ++quantas; }
 };
 
+/// A triangle of the list as the walk hands it to a renderer.
+struct TrianguloDaLista {
+    /// Its position in Malha::Triangulos and in the view's per-triangle arrays.
+    std::uint32_t indice = 0;
+    /// Its 1-based place in the list's order.
+    std::int64_t posicao = 0;
+    /// Its points' positions in the view's point lists, vertex 1 first.
+    std::array<std::size_t, 3> vertices{};
+};
+
 enum class Sentido { DoPrimeiro, DoUltimo };
 
 /// Walks the list from its first or from its last triangle in batches. In each batch:
-/// - prepara_inteiro(triangle, positions, parts) sets up, side by side on any thread, each
-///   triangle drawn whole, with its points' projected positions;
-/// - prepara_em_ordem(triangle, whole, parts) then runs for every triangle in walk order: it sets
-///   up those the focal plane cuts (a cut that moves a point changes it for the triangles after
-///   it) and may finish the others with whatever must follow the list's order;
-/// - the bands fill the batch's items, preenche(item, band), each band in walk order, so every
+/// - r.inteiro(triangle, positions, parts) sets up, side by side on any thread, each triangle
+///   whose three points lie beyond the focal plane, with their projected positions;
+/// - in walk order, each other triangle is cut at the focal plane (a cut that pushes a point
+///   nearer does so for the triangles after it) and r.cortado(triangle, cut, parts) sets up
+///   what lies beyond; a renderer with r.em_ordem(triangle, parts) also gets there, in the same
+///   order, each triangle set up whole, for whatever must follow the list's order;
+/// - the bands fill the batch's items, r.preenche(item, band), each band in walk order, so every
 ///   pixel sees them in the same order however many threads run.
-/// Item gives the lines it may fill: primeira_linha(), ultima_linha(). Returns the last item
-/// set up, if any.
-template <class Item, class PreparaInteiro, class PreparaEmOrdem, class Preenche>
-std::optional<Item> percorre_em_lotes(Malha& malha, Sentido sentido,
-                                      PreparaInteiro&& prepara_inteiro,
-                                      PreparaEmOrdem&& prepara_em_ordem, Preenche&& preenche) {
+/// Renderizador::Item gives the lines it may fill: primeira_linha(), ultima_linha(). Returns the
+/// last item set up, if any. The view's points must have been projected (projeta_pontos).
+template <class Renderizador>
+std::optional<typename Renderizador::Item>
+percorre_em_lotes(const Malha& malha, Vista& vista, double d, Sentido sentido, Renderizador& r) {
+    using Item = typename Renderizador::Item;
     // Enough triangles to keep the bands busy, few enough to stay in the caches.
     constexpr std::size_t LOTE = 2048;
     std::vector<PartesTriangulo<Item>> partes(LOTE);
+    std::vector<TrianguloDaLista> triangulos(LOTE);
     std::vector<char> inteiros(LOTE);
     LoteFaixas<Item> lote;
     std::optional<Item> ultimo;
-    auto& lista = malha.Triangulos;
-    for (std::size_t feitos = 0; feitos < lista.size();) {
-        const std::size_t quantos = std::min(lista.size() - feitos, LOTE);
-        const auto triangulo = [&](std::size_t j) -> Triangulo& {
-            const std::size_t passo = feitos + j;
-            return lista[sentido == Sentido::DoPrimeiro ? passo : lista.size() - 1 - passo];
-        };
+    const auto& ordem = vista.ordem;
+    for (std::size_t feitos = 0; feitos < ordem.size();) {
+        const std::size_t quantos = std::min(ordem.size() - feitos, LOTE);
         tbb::parallel_for(std::size_t{0}, quantos, [&](std::size_t j) {
+            const std::size_t passo = feitos + j;
+            const std::size_t k = sentido == Sentido::DoPrimeiro ? passo : ordem.size() - 1 - passo;
+            TrianguloDaLista& t = triangulos[j];
+            t.indice = ordem[k];
+            t.posicao = static_cast<std::int64_t>(k) + 1;
+            t.vertices = malha.Triangulos[t.indice].indices();
             partes[j].quantas = 0;
-            const auto vertices = vertices_alem(malha, triangulo(j));
-            inteiros[j] = vertices.has_value();
-            if (vertices) prepara_inteiro(triangulo(j), *vertices, partes[j]);
+            const auto tela = vertices_alem(vista, t.vertices);
+            inteiros[j] = tela.has_value();
+            if (tela) r.inteiro(t, *tela, partes[j]);
         });
         const PartesTriangulo<Item>* ultimas = nullptr;
         for (std::size_t j = 0; j < quantos; ++j) {
-            prepara_em_ordem(triangulo(j), inteiros[j] != 0, partes[j]);
+            const TrianguloDaLista& t = triangulos[j];
+            if (inteiros[j]) {
+                if constexpr (requires { r.em_ordem(t, partes[j]); }) r.em_ordem(t, partes[j]);
+            } else {
+                const CorteTriangulo corte(malha.Triangulos[t.indice], vista.Pontos, d);
+                if (corte.quantas_partes() > 0) r.cortado(t, corte, partes[j]);
+            }
             for (int k = 0; k < partes[j].quantas; ++k) {
                 const Item& item = partes[j].itens[static_cast<std::size_t>(k)];
                 lote.adiciona(item, item.primeira_linha(), item.ultima_linha());
@@ -77,7 +101,7 @@ std::optional<Item> percorre_em_lotes(Malha& malha, Sentido sentido,
             }
         }
         if (ultimas) ultimo = ultimas->itens[static_cast<std::size_t>(ultimas->quantas - 1)];
-        lote.esvazia(preenche);
+        lote.esvazia([&r](const Item& item, const FaixaLinhas& faixa) { r.preenche(item, faixa); });
         feitos += quantos;
     }
     return ultimo;

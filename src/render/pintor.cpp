@@ -3,17 +3,10 @@
 #include <algorithm>
 
 #include "view/coordenadas.hpp"
-#include "view/corte.hpp"
 
 namespace quindra {
 
-void ordena_para_pintor(Malha& malha) {
-    calcula_distancias(malha);
-    ordena_triangulos(malha);
-}
-
-PoligonoVisivel poligono_visivel(const Triangulo& triangulo, ListaDePontos& pontos, double d) {
-    const CorteTriangulo corte(triangulo, pontos, d);
+PoligonoVisivel poligono_visivel(const CorteTriangulo& corte) {
     PoligonoVisivel poligono;
     for (int slot : corte.poligono())
         poligono.vertices[static_cast<std::size_t>(poligono.quantos++)] =
@@ -31,8 +24,9 @@ PoligonoTela projeta_poligono(const Camera& camera, const PoligonoVisivel& polig
     return tela;
 }
 
-PoligonoVisivel triangulo_inteiro(const Triangulo& triangulo, const ListaDePontos& pontos) {
-    const auto [i1, i2, i3] = triangulo.indices();
+PoligonoVisivel triangulo_inteiro(const std::array<std::size_t, 3>& vertices,
+                                  const ListaDePontos& pontos) {
+    const auto [i1, i2, i3] = vertices;
     return {{pontos[i1], pontos[i2], pontos[i3]}, 3};
 }
 

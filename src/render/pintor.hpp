@@ -1,5 +1,5 @@
-// What the painter's renderers share: the far-to-near order and the part of each triangle that
-// lies beyond the focal plane.
+// What the painter's renderers share: the part of each triangle that lies beyond the focal
+// plane, as a polygon painted in one colour, far to near.
 #pragma once
 
 #include <array>
@@ -9,12 +9,10 @@
 #include "render/varredura.hpp"
 #include "scene/camera.hpp"
 #include "scene/triangulo.hpp"
+#include "view/corte.hpp"
 #include "view/tela.hpp"
 
 namespace quindra {
-
-/// Depth keys for the current camera, then the list sorted nearest first.
-void ordena_para_pintor(Malha& malha);
 
 /// Up to four camera-space vertices (xv, yv, zv) of a polygon to paint.
 struct PoligonoVisivel {
@@ -26,10 +24,9 @@ struct PoligonoVisivel {
     }
 };
 
-/// The part of the triangle beyond the plane zv = d: the whole triangle, a triangle or a
-/// quadrilateral with its crossing points on the plane, in boundary order; nothing when the
-/// triangle is wholly nearer. May push a vertex lying on the plane slightly nearer.
-PoligonoVisivel poligono_visivel(const Triangulo& triangulo, ListaDePontos& pontos, double d);
+/// The part of a cut triangle beyond the focal plane: the whole triangle, a triangle or a
+/// quadrilateral with its crossing points on the plane, in boundary order.
+PoligonoVisivel poligono_visivel(const CorteTriangulo& corte);
 
 /// A polygon's pixels and colours, ready for the bands to paint.
 struct PoligonoTela {
@@ -53,7 +50,8 @@ PoligonoTela projeta_poligono(const Camera& camera, const PoligonoVisivel& polig
 /// For a triangle drawn whole (no point near the focal plane), what poligono_visivel and
 /// projeta_poligono give, without the cut and from the positions already projected (heights
 /// from the bottom).
-PoligonoVisivel triangulo_inteiro(const Triangulo& triangulo, const ListaDePontos& pontos);
+PoligonoVisivel triangulo_inteiro(const std::array<std::size_t, 3>& vertices,
+                                  const ListaDePontos& pontos);
 PoligonoTela poligono_inteiro(const VerticesTela& vertices, CorPixel pincel, CorPixel caneta);
 
 } // namespace quindra

@@ -8,11 +8,11 @@
 
 namespace quindra {
 
-void projeta_pontos(Malha& malha, const Camera& camera) {
-    auto& pixels = malha.trabalho.pixels;
-    pixels.resize(malha.Pontos.size());
+void projeta_pontos(Vista& vista, const Camera& camera) {
+    auto& pixels = vista.pixels;
+    pixels.resize(vista.Pontos.size());
     tbb::parallel_for(std::size_t{0}, pixels.size(), [&](std::size_t i) {
-        const Ponto& p = malha.Pontos[i];
+        const Ponto& p = vista.Pontos[i];
         // The cut's own comparisons: a point it neither pushes nearer nor finds near.
         const bool alem = !(std::fabs(p.zv - camera.d) < TOLERANCIA_CORTE) && !(p.zv < camera.d);
         const VerticeTela v = alem ? projeta_vertice(camera, p) : VerticeTela{};
@@ -20,11 +20,11 @@ void projeta_pontos(Malha& malha, const Camera& camera) {
     });
 }
 
-std::optional<VerticesTela> vertices_alem(const Malha& malha, const Triangulo& triangulo) {
+std::optional<VerticesTela> vertices_alem(const Vista& vista,
+                                          const std::array<std::size_t, 3>& vertices) {
     VerticesTela v;
-    const auto indices = triangulo.indices();
     for (std::size_t k = 0; k < 3; ++k) {
-        const Malha::PixelPonto& p = malha.trabalho.pixels[indices[k]];
+        const PixelPonto& p = vista.pixels[vertices[k]];
         if (!p.alem) return std::nullopt;
         v[k] = {p.x, p.y};
     }

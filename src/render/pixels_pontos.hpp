@@ -1,21 +1,24 @@
-// Every mesh point projected once per Draw, so that a triangle that covers no pixel is turned
-// away before it is cut, copied or set up, by the very test its rasteriser would make.
+// Every point of the view projected once per Draw, so that a triangle that covers no pixel is
+// turned away before it is cut, copied or set up, by the very test its rasteriser would make.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <optional>
 
 #include "render/varredura.hpp"
+#include "render/vista.hpp"
 #include "scene/camera.hpp"
-#include "scene/triangulo.hpp"
 
 namespace quindra {
 
-/// Fills the mesh's pixel per point for the current camera coordinates, on every core.
-void projeta_pontos(Malha& malha, const Camera& camera);
+/// Fills the view's pixel per point from its camera coordinates, on every core.
+void projeta_pontos(Vista& vista, const Camera& camera);
 
 /// The screen positions of a triangle whose three points lie beyond the focal plane by more than
 /// the cut's tolerance: the cut draws it whole, so these are the positions its rasteriser
 /// projects. Nothing for any other triangle.
-std::optional<VerticesTela> vertices_alem(const Malha& malha, const Triangulo& triangulo);
+std::optional<VerticesTela> vertices_alem(const Vista& vista,
+                                          const std::array<std::size_t, 3>& vertices);
 
 } // namespace quindra

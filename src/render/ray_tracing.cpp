@@ -14,7 +14,6 @@
 #include "render/acerto_raio.hpp"
 #include "render/cena_raios.hpp"
 #include "render/iluminacao.hpp"
-#include "render/preparo_malha.hpp"
 #include "view/coordenadas.hpp"
 
 namespace quindra {
@@ -40,9 +39,9 @@ std::uint8_t canal(double valor) { return static_cast<std::uint8_t>(trunca(valor
 // camera-space ray back into them, and the ray's parameter keeps its meaning.
 class Tracador {
 public:
-    Tracador(const Malha& malha, const Camera& camera, const Material& material, const Cena& cena,
+    Tracador(const Vista& vista, const Camera& camera, const Material& material,
              const CenaRaios& raios)
-        : malha_(malha), camera_(camera), material_(material), cena_(cena), raios_(raios) {}
+        : vista_(vista), camera_(camera), material_(material), cena_(vista.cena), raios_(raios) {}
 
     /// The colour seen along origem + s direcao for s >= perto, with up to reflexoes mirror
     /// bounces; none when the ray meets nothing. luzes is the caller's workspace, holding Ia
@@ -74,20 +73,20 @@ private:
     std::optional<Cor> cor_no_triangulo(std::uint32_t triangulo, const Vetor& origem,
                                         const Vetor& direcao, int reflexoes, Cena& luzes) const {
         const auto acerto =
-            refina_acerto(malha_.Pontos, raios_.vertices(triangulo), origem, direcao);
+            refina_acerto(vista_.Pontos, raios_.vertices(triangulo), origem, direcao);
         if (!acerto) return std::nullopt;
 
         // Lit as seen from origem, which the shift by -origem makes the model's eye; from the
         // eye itself the shift is by zero and every number is the Phong renderer's. The side is
         // Phong's too: the one the first vertex shows to the viewer.
-        const Ponto& primeiro = malha_.Pontos[acerto->vertices[0]];
+        const Ponto& primeiro = vista_.Pontos[acerto->vertices[0]];
         const bool verso =
             para_o_olho(relativo(primeiro, origem)).produto_escalar(acerto->face) < 0;
         const Refletancias lado =
             refletancias(verso ? material_.Od1 : material_.Od2,
                          verso ? material_.Os1 : material_.Os2, material_, cena_);
-        const Vetor normal = normal_suave(malha_, *acerto, origem);
-        const Vetor saida = origem_afastada(malha_, *acerto, verso, raios_.folga());
+        const Vetor normal = normal_suave(vista_, *acerto, origem);
+        const Vetor saida = origem_afastada(vista_, *acerto, verso, raios_.folga());
         luzes_a_vista(acerto->ponto, normal, saida, origem, luzes);
         Cor cor = ilumina_phong(relativo(acerto->ponto, origem), normal, lado, material_, luzes);
 
@@ -151,7 +150,7 @@ private:
         return espelho;
     }
 
-    const Malha& malha_;
+    const Vista& vista_;
     const Camera& camera_;
     const Material& material_;
     const Cena& cena_;
@@ -167,9 +166,9 @@ struct Caixa {
 // points' images (a triangle in front of the eye projects onto the triangle of its vertices'
 // images), and the rays outside it need not be traced. Otherwise the part cut at the plane
 // may reach anywhere: the whole frame.
-Caixa caixa_do_objeto(const Malha& malha, const Camera& camera) {
+Caixa caixa_do_objeto(const Vista& vista, const Camera& camera) {
     double xmin = SEM_FIM, xmax = -SEM_FIM, ymin = SEM_FIM, ymax = -SEM_FIM;
-    for (const Ponto& p : malha.Pontos) {
+    for (const Ponto& p : vista.Pontos) {
         if (!(p.zv >= camera.d)) return {};
         const auto [xn, yn] = projeta(camera, p);
         if (!std::isfinite(xn) || !std::isfinite(yn)) return {};
@@ -233,23 +232,28 @@ bool traca_linhas(Bitmap& quadro, const Tracador& tracador, const Camera& camera
 
 } // namespace
 
-bool desenha_ray_tracing(Bitmap& tela, Malha& malha, const Camera& camera, const Material& material,
-                         const Cena& cena, CenaRaios& raios, const Acompanhamento& acompanhamento) {
-    Bitmap quadro = tela;
+bool desenha_ray_tracing(const Desenho& d, CenaRaios& raios) {
+    Bitmap quadro = d.tela;
     quadro.define_caneta(AMARELO);
     limpa_tela(quadro, PRETO);
-    // A mesh naming points it lacks, or a structure Embree could not build, leaves the
-    // cleared frame.
-    if (malha_desenhavel(malha)) {
-        recalcula_normais(malha);
-        if (raios.prepara(malha, malha.FatorDilatacaoZ)) {
-            const Tracador tracador(malha, camera, material, cena, raios);
-            const Caixa caixa = caixa_do_objeto(malha, camera);
-            if (!traca_linhas(quadro, tracador, camera, cena, caixa, acompanhamento)) return false;
-        }
+    // A structure Embree could not build leaves the cleared frame.
+    if (raios.prepara(d.malha, d.malha.FatorDilatacaoZ)) {
+        const Tracador tracador(d.vista, d.camera, d.material, raios);
+        const Caixa caixa = caixa_do_objeto(d.vista, d.camera);
+        if (!traca_linhas(quadro, tracador, d.camera, d.vista.cena, caixa, d.acompanhamento))
+            return false;
     }
-    tela = std::move(quadro);
+    d.tela = std::move(quadro);
     return true;
+}
+
+void desenha_raios(const Desenho& d) {
+    if (d.raios) {
+        desenha_ray_tracing(d, *d.raios);
+    } else {
+        CenaRaios so_para_este_desenho;
+        desenha_ray_tracing(d, so_para_este_desenho);
+    }
 }
 
 } // namespace quindra

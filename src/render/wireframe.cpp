@@ -1,9 +1,10 @@
 #include "render/wireframe.hpp"
 
 #include <cmath>
+#include <cstdint>
 
+#include "render/lista_em_lotes.hpp"
 #include "render/pintor.hpp"
-#include "render/pintor_faixas.hpp"
 #include "view/coordenadas.hpp"
 #include "view/corte.hpp"
 
@@ -71,44 +72,48 @@ void desenha_triangulo_arame(Bitmap& tela, const ListaDePontos& pontos, const Ca
                                  cortes.x[1] / camera.hx, cortes.y[1] / camera.hy);
 }
 
-Bitmap& desenha_arame(Bitmap& tela, const Malha& malha, const Camera& camera) {
-    limpa_tela(tela, PRETO); // the outline keeps the pen of the last draw
-    tela.define_caneta(AMARELO);
-    for (const Triangulo& t : malha.Triangulos)
-        desenha_triangulo_arame(tela, malha.Pontos, camera, t);
-    return tela;
+void desenha_arame(const Desenho& d) {
+    for (std::uint32_t t : d.vista.ordem)
+        desenha_triangulo_arame(d.tela, d.vista.Pontos, d.camera, d.malha.Triangulos[t]);
 }
 
-Bitmap& desenha_arame_oculto(Bitmap& tela, Malha& malha, const Camera& camera) {
-    tela.define_caneta(AMARELO);
-    limpa_tela(tela, PRETO);
-    ordena_para_pintor(malha);
-    projeta_pontos(malha, camera);
-    pinta_do_fundo<PoligonoTela>(
-        tela, malha,
-        [&](const Triangulo& t, const VerticesTela* inteiro,
-            PartesTriangulo<PoligonoTela>& partes) {
-            if (inteiro) return partes.adiciona(poligono_inteiro(*inteiro, PRETO, AMARELO));
-            const PoligonoVisivel poligono = poligono_visivel(t, malha.Pontos, camera.d);
-            if (poligono.quantos > 0)
-                partes.adiciona(projeta_poligono(camera, poligono, PRETO, AMARELO));
-        });
-    return tela;
+namespace {
+
+// Black polygons outlined in yellow, far to near.
+struct ArameOculto {
+    using Item = PoligonoTela;
+    const Desenho& d;
+
+    void inteiro(const TrianguloDaLista&, const VerticesTela& tela,
+                 PartesTriangulo<Item>& partes) const {
+        partes.adiciona(poligono_inteiro(tela, PRETO, AMARELO));
+    }
+    void cortado(const TrianguloDaLista&, const CorteTriangulo& corte,
+                 PartesTriangulo<Item>& partes) const {
+        partes.adiciona(projeta_poligono(d.camera, poligono_visivel(corte), PRETO, AMARELO));
+    }
+    void preenche(const Item& item, const FaixaLinhas& faixa) const { item.pinta(d.tela, faixa); }
+};
+
+} // namespace
+
+void desenha_arame_oculto(const Desenho& d) {
+    ArameOculto oculto{d};
+    percorre_em_lotes(d.malha, d.vista, d.camera.d, Sentido::DoUltimo, oculto);
 }
 
-Bitmap& desenha_tetraedro(Bitmap& tela, const Malha& malha, const Camera& camera) {
-    limpa_tela(tela, PRETO);
-    tela.define_caneta(AMARELO);
-    const ListaDePontos& p = malha.Pontos;
-    if (p.size() < 3) return tela;
+void desenha_tetraedro(const Desenho& d) {
+    const ListaDePontos& p = d.vista.Pontos;
+    if (p.size() < 3) return;
+    Bitmap& tela = d.tela;
+    const Camera& camera = d.camera;
     desenha_aresta_tetraedro(tela, camera, p[0], p[1]);
     desenha_aresta_tetraedro(tela, camera, p[0], p[2]);
     desenha_aresta_tetraedro(tela, camera, p[1], p[2]);
-    if (p.size() < 4) return tela; // no fourth corner to read
+    if (p.size() < 4) return; // no fourth corner to read
     desenha_aresta_tetraedro(tela, camera, p[0], p[3]);
     desenha_aresta_tetraedro(tela, camera, p[1], p[3]);
     desenha_aresta_tetraedro(tela, camera, p[2], p[3]);
-    return tela;
 }
 
 } // namespace quindra

@@ -1,4 +1,5 @@
-// The triangle mesh and what the renderers derive from it: normals, depth keys, their order.
+// The triangle mesh as the loader gave it: world points, triangles in file order, the centre.
+// Nothing a Draw computes lives here; that is the view's (render/vista).
 #pragma once
 
 #include <array>
@@ -9,7 +10,6 @@
 #include <vector>
 
 #include "geometry/instrumental_basico.hpp"
-#include "scene/ordem_radix.hpp"
 
 namespace quindra {
 
@@ -20,10 +20,6 @@ struct Triangulo {
     std::int32_t vertice1 = 0, vertice2 = 0, vertice3 = 0;
     // The group of four consecutive triangles of the file this one belongs to (1-based).
     std::int32_t tetraedro = 0;
-    // Squared distance of the centroid from the camera: the painter's depth key.
-    double distancia = 0;
-    // Unit normal in camera space, (P3 - P1) x (P2 - P1).
-    Vetor normal;
 
     Triangulo() = default;
     Triangulo(std::int32_t a, std::int32_t b, std::int32_t c)
@@ -38,49 +34,26 @@ struct Triangulo {
         return {static_cast<std::size_t>(vertice1 - 1), static_cast<std::size_t>(vertice2 - 1),
                 static_cast<std::size_t>(vertice3 - 1)};
     }
-    /// The normal from the camera coordinates of the vertices; trabalho is overwritten.
-    void calcula_normal(const ListaDePontos& pontos, Vetor& trabalho);
 };
 
 struct Malha {
+    /// World coordinates (x, y, z) of each point.
     ListaDePontos Pontos;
     std::vector<Triangulo> Triangulos;
-    std::vector<Vetor> NormaisVertices;
-    std::vector<Cor> CoresVertices;
     std::optional<Ponto> CentroObjeto;
     double FatorDilatacaoZ = 1.0;
-
-    /// A point's pixel in the current Draw, column from the left and height from the bottom;
-    /// meaningful only when alem: the point lies beyond the focal plane by more than the cut's
-    /// tolerance, so no cut ever moves it.
-    struct PixelPonto {
-        std::int64_t x = 0, y = 0;
-        bool alem = false;
-    };
-    /// Working space of the renderers, kept so that a Draw allocates nothing once it has grown:
-    /// the painter's sort, and one pixel per point.
-    struct Trabalho {
-        OrdemRadix radix;
-        std::vector<Triangulo> troca;
-        std::vector<PixelPonto> pixels;
-    } trabalho;
 
     // The loader refuses counts beyond the int32 range, so the narrowing never loses.
     std::int32_t NumPontos() const { return static_cast<std::int32_t>(Pontos.size()); }
     std::int32_t NumTriangulos() const { return static_cast<std::int32_t>(Triangulos.size()); }
 };
 
-/// Empties the mesh: points, triangles, vertex normals and colours.
+/// Empties the mesh: points and triangles.
 void libera_malha(Malha& malha);
-/// One null vertex normal per point.
-void cria_normais_vertices(Malha& malha);
-/// Each vertex normal := the normalised sum of the normals of the triangles that use it.
-void calcula_normais_vertices(Malha& malha);
-/// Every triangle's depth key for the current camera coordinates.
-void calcula_distancias(Malha& malha);
-/// -1, 0 or 1 as a's depth key is below, equal to or above b's.
-int compara_distancias(const Triangulo& a, const Triangulo& b);
-/// Sorts the triangles nearest first; equal keys keep their order, so frames are reproducible.
-void ordena_triangulos(Malha& malha);
+
+/// True when every triangle names points 1..NumPontos, so that whatever is kept per point can
+/// be indexed by them. The loader only makes such meshes; anything else is drawn as an empty
+/// frame.
+bool malha_desenhavel(const Malha& malha);
 
 } // namespace quindra

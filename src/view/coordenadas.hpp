@@ -6,19 +6,12 @@
 
 #include "geometry/arredondamento.hpp"
 #include "scene/camera.hpp"
-#include "scene/cena.hpp"
-#include "scene/triangulo.hpp"
 #include "view/tela.hpp"
 
 namespace quindra {
 
 /// Writes p's camera coordinates from its world ones; only world z is scaled by fator_z.
 void transforma_ponto(Ponto& p, const Camera& camera, double fator_z);
-/// The same for every point of the mesh, with the mesh's FatorDilatacaoZ.
-void transforma_pontos(Malha& malha, const Camera& camera);
-
-/// The same for the position of every light of the scene.
-void transforma_fontes(Cena& cena, const Camera& camera, double fator_z);
 
 /// Half the frame's side: normalised screen coordinates -1..1 map to 0..LADO_TELA.
 inline constexpr double MEIO_LADO = LADO_TELA / 2.0;

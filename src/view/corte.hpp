@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <span>
+#include <type_traits>
 
 #include "scene/triangulo.hpp"
 
@@ -86,6 +87,24 @@ std::array<T, 2> interpola_cortes(const CorteTriangulo& corte, Valor&& valor) {
         nos_cortes[j] = interpola(valor(c.de), valor(c.para), c.t);
     }
     return nos_cortes;
+}
+
+/// Calls parte(points, values) for each sub-triangle of the cut: its three camera-space points
+/// and pointers to the values its vertices carry. valor(slot) gives a reference to the value at
+/// slots 0..2; the values at the crossing slots are blended along their edges before the
+/// first sub-triangle, and a sub-triangle may change any of them for the next.
+template <class T, class Valor, class Parte>
+void para_cada_parte(const CorteTriangulo& corte, Valor&& valor, Parte&& parte) {
+    using Simples = std::remove_const_t<T>;
+    std::array<Simples, 2> nos_cortes = interpola_cortes<Simples>(corte, valor);
+    const auto em = [&](std::size_t slot) -> T* {
+        return slot < 3 ? &valor(static_cast<int>(slot)) : &nos_cortes[slot - 3];
+    };
+    for (int n = 0; n < corte.quantas_partes(); ++n) {
+        const auto [i, j, k] = corte.parte(n);
+        parte(std::array<Ponto, 3>{corte.pontos[i], corte.pontos[j], corte.pontos[k]},
+              std::array<T*, 3>{em(i), em(j), em(k)});
+    }
 }
 
 } // namespace quindra

@@ -4,27 +4,37 @@
 #include <filesystem>
 
 #include "imagens/imagem_arquivo.hpp"
-#include "view/coordenadas.hpp"
 
 namespace quindra::teste {
 
 Camera camera_inicial() { return Camera({0, 0, -1}, {0, 1, 0}, Ponto(0, 0, 200), 1, 1, 1); }
 
-Malha malha_vista(std::initializer_list<Ponto> pontos, std::initializer_list<Triangulo> triangulos,
-                  const Camera& camera) {
+Malha malha_mundo(std::initializer_list<Ponto> pontos,
+                  std::initializer_list<Triangulo> triangulos) {
     Malha malha;
     malha.Pontos = pontos;
     malha.Triangulos = triangulos;
     for (int k = 0; k < malha.NumTriangulos(); ++k)
         malha.Triangulos[static_cast<std::size_t>(k)].tetraedro = k / 4 + 1;
-    transforma_pontos(malha, camera);
     return malha;
 }
 
-void poe_luz_branca(Cena& cena, const Ponto& mundo, const Camera& camera) {
+void poe_luz_branca(Cena& cena, const Ponto& mundo) {
     cena.Il = {Cor(255, 255, 255)};
     cena.Pl = {mundo};
-    transforma_fontes(cena, camera, 1);
+}
+
+Bitmap& Desenhista::desenha(Algoritmo algoritmo, Bitmap& tela, const Malha& malha,
+                            const Camera& camera, const Material& material, const Cena& cena) {
+    Desenho desenho{tela,         malha,    vista,   camera, material, cena,
+                    profundidade, projecao, textura, faixa,  modo};
+    quindra::desenha(algoritmo, desenho);
+    return tela;
+}
+
+Bitmap& desenha(Algoritmo algoritmo, Bitmap& tela, const Malha& malha, const Camera& camera,
+                const Material& material, const Cena& cena) {
+    return Desenhista{}.desenha(algoritmo, tela, malha, camera, material, cena);
 }
 
 Bitmap tela_nova() {

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "render/algoritmos.hpp"
 #include "scene/camera.hpp"
 #include "scene/cena.hpp"
 #include "scene/triangulo.hpp"
@@ -18,12 +19,29 @@ namespace quindra::teste {
 Camera camera_inicial();
 
 /// A mesh of the given world points and triangles (1-based point numbers), the tetrahedron
-/// numbers set as the loader sets them, already moved into camera space by the camera.
-Malha malha_vista(std::initializer_list<Ponto> pontos, std::initializer_list<Triangulo> triangulos,
-                  const Camera& camera);
+/// numbers set as the loader sets them.
+Malha malha_mundo(std::initializer_list<Ponto> pontos, std::initializer_list<Triangulo> triangulos);
 
-/// The scene's only light: white, at the world point, moved into the camera's space.
-void poe_luz_branca(Cena& cena, const Ponto& mundo, const Camera& camera);
+/// The scene's only light: white, at the world point.
+void poe_luz_branca(Cena& cena, const Ponto& mundo);
+
+/// What a Draw keeps besides the frame, for tests that draw small scenes one or more times.
+struct Desenhista {
+    Vista vista;
+    std::optional<ZBuffer> profundidade;
+    ProjecaoTextura projecao;
+    const Bitmap* textura = nullptr;
+    FaixaTextura faixa{};
+    ModoTetraedro modo{};
+
+    /// Draws the mesh with the algorithm, as the window's Draw does.
+    Bitmap& desenha(Algoritmo algoritmo, Bitmap& tela, const Malha& malha, const Camera& camera,
+                    const Material& material = {}, const Cena& cena = {});
+};
+
+/// The same from a fresh view.
+Bitmap& desenha(Algoritmo algoritmo, Bitmap& tela, const Malha& malha, const Camera& camera,
+                const Material& material = {}, const Cena& cena = {});
 
 /// A fresh frame, cleared as at start-up.
 Bitmap tela_nova();

@@ -108,13 +108,9 @@ TEST_F(CarregaObjeto, FalhaDeixaAMalhaAnterior) {
 
 TEST_F(CarregaObjeto, NovaCargaSubstituiTudo) {
     ASSERT_EQ(carrega(TETRAEDRO), MENSAGEM_SUCESSO_OBJETO);
-    malha.NormaisVertices.resize(4);
-    malha.CoresVertices.resize(4);
     ASSERT_EQ(carrega("3 1\n0 0 0\n3 0 0\n0 3 0\n1 2 3\n"), MENSAGEM_SUCESSO_OBJETO);
     EXPECT_EQ(malha.NumPontos(), 3);
     EXPECT_EQ(malha.Pontos.size(), 3u);
-    EXPECT_TRUE(malha.NormaisVertices.empty());
-    EXPECT_TRUE(malha.CoresVertices.empty());
     EXPECT_DOUBLE_EQ(malha.CentroObjeto->x, 1);
 }
 

@@ -20,29 +20,30 @@ TEST(Algoritmos, TabelaNaOrdemDaListaDeEscolhas) {
 }
 
 // Each choice does the set-up its row asks for, and only that: the lights are moved into
-// camera space when it lights the object, the depth buffer exists when it tests depth, and the
-// frame is painted unless it lacks its texture.
+// camera space in the view (never in the scene) when it lights the object, the depth buffer
+// exists when it tests depth, and the frame is painted unless it lacks its texture.
 TEST(Algoritmos, PreparoDeCadaEscolha) {
     const Camera camera = teste::camera_inicial();
     const Bitmap textura(1, 1);
     for (const DescricaoAlgoritmo& a : ALGORITMOS) {
         for (const bool com_textura : {true, false}) {
-            Malha malha = teste::malha_vista(
-                {Ponto(-50, -50, 0), Ponto(50, -50, 0), Ponto(0, 50, 0)}, {{1, 2, 3}}, camera);
-            Cena cena{Cor(255, 255, 255), 0.5, {Cor(255, 255, 255)}, {Ponto(0, 0, 100)}};
-            Material material;
+            const Malha malha = teste::malha_mundo(
+                {Ponto(-50, -50, 0), Ponto(50, -50, 0), Ponto(0, 50, 0)}, {{1, 2, 3}});
+            const Cena cena{Cor(255, 255, 255), 0.5, {Cor(255, 255, 255)}, {Ponto(0, 0, 100)}};
             Bitmap tela(LADO_TELA, LADO_TELA);
-            std::optional<ZBuffer> profundidade;
-            ProjecaoTextura projecao;
-            Desenho desenho{tela, malha,        camera,   material,
-                            cena, profundidade, projecao, com_textura ? &textura : nullptr};
-            desenha(a.algoritmo, desenho);
+            teste::Desenhista desenhista;
+            desenhista.textura = com_textura ? &textura : nullptr;
+            desenhista.desenha(a.algoritmo, tela, malha, camera, Material{}, cena);
 
             const bool pinta = com_textura || !a.textura;
             const std::string nome = std::string(a.nome) + (com_textura ? "+" : "-");
+            const Vista& vista = desenhista.vista;
             EXPECT_EQ(tela.pixel(300, 599) != BRANCO, pinta) << nome;
-            EXPECT_EQ(profundidade.has_value(), pinta && a.profundidade) << nome;
-            EXPECT_EQ(cena.Pl[0].zv, pinta && a.iluminacao ? 100 : 0) << nome;
+            EXPECT_EQ(desenhista.profundidade.has_value(), pinta && a.profundidade) << nome;
+            EXPECT_EQ(!vista.cena.Pl.empty() && vista.cena.Pl[0].zv == 100, pinta && a.iluminacao)
+                << nome;
+            EXPECT_EQ(cena.Pl[0].zv, 0) << nome;
+            EXPECT_EQ(malha.Pontos[0].zv, 0) << nome;
         }
     }
 }

@@ -31,8 +31,7 @@ TEST(AmostrasSombreadas, ObjetoFundoERealce) {
     material.Os2 = Cor(255, 255, 255);
     material.Kd = material.Ks = 0.5;
     material.Rugosidade = 1;
-    Cena cena{Cor(101, 101, 101), 0.2, {Cor(255, 255, 255)}, {Ponto(0, 0, 200)}};
-    transforma_fontes(cena, camera, 1);
+    const Cena cena{Cor(101, 101, 101), 0.2, {Cor(255, 255, 255)}, {Ponto(0, 0, 200)}};
     // The diffuse colour as the texture, so that the textured frame matches the plain one.
     std::vector<std::uint8_t> laranja;
     for (int i = 0; i < 16; ++i) laranja.insert(laranja.end(), {200, 100, 0});
@@ -43,7 +42,6 @@ TEST(AmostrasSombreadas, ObjetoFundoERealce) {
         ASSERT_EQ(
             carrega_objeto(malha, std::string(QUINDRA_AMOSTRAS) + "/" + amostra.arquivo + ".txt"),
             MENSAGEM_SUCESSO_OBJETO);
-        transforma_pontos(malha, camera);
         for (teste::Sombreamento s : teste::SOMBREAMENTOS) {
             const std::string nome = amostra.arquivo + std::to_string(static_cast<int>(s));
             Bitmap tela = teste::tela_nova();

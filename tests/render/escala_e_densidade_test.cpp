@@ -35,7 +35,7 @@ const Bitmap TEXTURA_LARANJA(1, 1, {200, 100, 0});
 // A square patch at depth 100 from the initial camera, x and y in -2.987..3.013 and
 // -2.993..3.007 (columns 291.04..309.04 and heights 291.02..309.02), cut into triangles 0.3
 // pixels across: nearly every one rounds into one column or one height.
-Malha retalho_fino(const Camera& camera) {
+Malha retalho_fino() {
     constexpr int LADO = 60;
     Malha malha;
     for (int i = 0; i <= LADO; ++i)
@@ -47,7 +47,6 @@ Malha retalho_fino(const Camera& camera) {
             malha.Triangulos.emplace_back(ponto(i, j), ponto(i + 1, j), ponto(i + 1, j + 1));
             malha.Triangulos.emplace_back(ponto(i, j), ponto(i + 1, j + 1), ponto(i, j + 1));
         }
-    transforma_pontos(malha, camera);
     return malha;
 }
 
@@ -55,8 +54,8 @@ TEST(EscalaEDensidade, TriangulosMenoresQueUmPixelCobremSuaRegiao) {
     const Camera camera = teste::camera_inicial();
     const Material material = laranja();
     Cena cena{Cor(101, 101, 101), 0.2, {}, {}};
-    teste::poe_luz_branca(cena, Ponto(0, 0, 200), camera);
-    Malha malha = retalho_fino(camera);
+    teste::poe_luz_branca(cena, Ponto(0, 0, 200));
+    const Malha malha = retalho_fino();
     for (Sombreamento s : PROFUNDIDADE) {
         Bitmap tela = teste::tela_nova();
         desenha_sombreado(s, tela, malha, camera, material, cena, TEXTURA_LARANJA);
@@ -80,7 +79,7 @@ TEST(EscalaEDensidade, ModeloEmMetrosIgualAoAmpliado) {
         const Camera camera({0, 0, -1}, {0, 1, 0}, Ponto(0, 0, 200 * escala), escala, 0.5 * escala,
                             0.5 * escala);
         Cena cena{Cor(101, 101, 101), 0.2, {}, {}};
-        teste::poe_luz_branca(cena, Ponto(100 * escala, 150 * escala, 300 * escala), camera);
+        teste::poe_luz_branca(cena, Ponto(100 * escala, 150 * escala, 300 * escala));
         Malha esfera = teste::esfera_fina(50 * escala);
         Bitmap tela = teste::tela_nova();
         desenha_sombreado(s, tela, esfera, camera, material, cena, TEXTURA_LARANJA);

@@ -1,17 +1,14 @@
-#include "render/flat_shading.hpp"
-
 #include <gtest/gtest.h>
 
 #include "apoio/cena_teste.hpp"
 #include "render/iluminacao.hpp"
-#include "view/coordenadas.hpp"
 
 namespace quindra {
 namespace {
 
 using teste::camera_inicial;
 using teste::conta_pixels;
-using teste::malha_vista;
+using teste::malha_mundo;
 using teste::tela_nova;
 
 // One white light at the camera, a dim ambient light, a matt yellow-red surface.
@@ -25,20 +22,22 @@ protected:
         cena.Ka = 0.2;
         poe_luz(Ponto(0, 0, 200));
     }
-    void poe_luz(const Ponto& mundo) { teste::poe_luz_branca(cena, mundo, camera); }
-    Bitmap desenha(Malha& malha, const ModoTetraedro& modo = {}) {
+    void poe_luz(const Ponto& mundo) { teste::poe_luz_branca(cena, mundo); }
+    Bitmap desenha(const Malha& malha, const ModoTetraedro& modo = {}) {
         Bitmap tela = tela_nova();
-        desenha_flat(tela, malha, camera, material, cena, modo);
+        desenhista.modo = modo;
+        desenhista.desenha(Algoritmo::Flat, tela, malha, camera, material, cena);
         return tela;
     }
     // A triangle facing the camera at depth 100, its centroid on the viewing axis.
     Malha de_frente() {
-        return malha_vista({Ponto(-10, -10, 100), Ponto(10, -10, 100), Ponto(0, 20, 100)},
-                           {{1, 2, 3}}, camera);
+        return malha_mundo({Ponto(-10, -10, 100), Ponto(10, -10, 100), Ponto(0, 20, 100)},
+                           {{1, 2, 3}});
     }
     Camera camera = camera_inicial();
     Material material;
     Cena cena;
+    teste::Desenhista desenhista;
 };
 
 TEST_F(Flat, TrianguloDeFrenteTemUmaCorSo) {
@@ -69,9 +68,9 @@ TEST_F(Flat, CoresArredondadasMetadeParaOPar) {
 
 TEST_F(Flat, CentroideMaisPertoFicaPorCima) {
     // The far triangle is wound the other way: it shows side 1, blue.
-    Malha malha = malha_vista({Ponto(-10, -10, 100), Ponto(10, -10, 100), Ponto(0, 20, 100),
+    Malha malha = malha_mundo({Ponto(-10, -10, 100), Ponto(10, -10, 100), Ponto(0, 20, 100),
                                Ponto(-40, -40, 0), Ponto(0, 80, 0), Ponto(40, -40, 0)},
-                              {{1, 2, 3}, {4, 5, 6}}, camera);
+                              {{1, 2, 3}, {4, 5, 6}});
     const Bitmap tela = desenha(malha);
     teste::guarda_para_olhar(tela, "flat-sobreposicao");
     EXPECT_EQ(tela.pixel(300, 300), (CorPixel{120, 70, 20}));
@@ -81,8 +80,8 @@ TEST_F(Flat, CentroideMaisPertoFicaPorCima) {
 }
 
 TEST_F(Flat, ObjetoTodoAtrasDoPlanoDeixaPretoComMolduraAmarela) {
-    Malha malha = malha_vista({Ponto(-10, -10, 199.5), Ponto(10, -10, 199.5), Ponto(0, 20, 199.5)},
-                              {{1, 2, 3}}, camera);
+    Malha malha = malha_mundo({Ponto(-10, -10, 199.5), Ponto(10, -10, 199.5), Ponto(0, 20, 199.5)},
+                              {{1, 2, 3}});
     const Bitmap tela = desenha(malha);
     EXPECT_EQ(conta_pixels(tela, PRETO), 597 * 597);
     EXPECT_EQ(tela.pixel(599, 599), AMARELO);
@@ -91,15 +90,15 @@ TEST_F(Flat, ObjetoTodoAtrasDoPlanoDeixaPretoComMolduraAmarela) {
 TEST_F(Flat, TrianguloCortadoViraQuadrilateroIluminadoNoCentroDosQuatro) {
     // Camera coordinates P1 = (0, -1, 0.5), P2 = (-2, 1, 3), P3 = (2, 1, 3): the cuts at
     // t = 0.2 give (-+0.4, -0.6, 1), and the four vertices average to (0, 0.2, 2).
-    Malha malha = malha_vista({Ponto(0, -1, 199.5), Ponto(-2, 1, 197), Ponto(2, 1, 197)},
-                              {{1, 2, 3}}, camera);
+    Malha malha =
+        malha_mundo({Ponto(0, -1, 199.5), Ponto(-2, 1, 197), Ponto(2, 1, 197)}, {{1, 2, 3}});
     poe_luz(Ponto(0, 5, 200));
     const Bitmap tela = desenha(malha);
     teste::guarda_para_olhar(tela, "flat-cortado");
 
     Ponto centro;
     centro.atribui_vista(0, 0.2, 2);
-    const Cor cor = ilumina(centro, malha.Triangulos[0].normal, material, cena);
+    const Cor cor = ilumina(centro, desenhista.vista.normal[0], material, desenhista.vista.cena);
     const CorPixel esperada{static_cast<std::uint8_t>(std::nearbyint(cor.r)),
                             static_cast<std::uint8_t>(std::nearbyint(cor.g)),
                             static_cast<std::uint8_t>(std::nearbyint(cor.b))};
@@ -119,7 +118,7 @@ protected:
         poe_luz(Ponto(0, 0, 1e6));
     }
     Malha oito() {
-        return malha_vista({Ponto(-40, -5, 100), Ponto(-30, -5, 100), Ponto(-35, 5, 100),
+        return malha_mundo({Ponto(-40, -5, 100), Ponto(-30, -5, 100), Ponto(-35, 5, 100),
                             Ponto(30, -5, 100), Ponto(40, -5, 100), Ponto(35, 5, 100)},
                            {{1, 2, 3},
                             {1, 2, 3},
@@ -128,8 +127,7 @@ protected:
                             {4, 5, 6},
                             {4, 5, 6},
                             {4, 5, 6},
-                            {4, 5, 6}},
-                           camera);
+                            {4, 5, 6}});
     }
     TabelaDeTetraedros tabela;
 };

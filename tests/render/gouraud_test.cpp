@@ -90,22 +90,21 @@ TEST(GouraudZ, CenaVaziaETriangulosQueSeCruzam) {
     material.Od2 = Cor(255, 0, 0);
     material.Od1 = Cor(0, 255, 0);
     material.Kd = 1;
-    Cena cena{Cor(), 0, {Cor(255, 255, 255)}, {Ponto(0, 0, 200)}};
-    transforma_fontes(cena, camera, 1);
-    const auto desenha = [&](Malha& malha) {
+    const Cena cena{Cor(), 0, {Cor(255, 255, 255)}, {Ponto(0, 0, 200)}};
+    const auto desenha = [&](const Malha& malha) {
         Bitmap tela = tela_nova();
-        ZBuffer z;
-        return desenha_gouraud_zbuffer(tela, malha, camera, material, cena, z);
+        return teste::desenha(Algoritmo::GouraudZBuffer, tela, malha, camera, material, cena);
     };
-    Malha atras = teste::malha_vista({Ponto(0, 0, 250), Ponto(9, 0, 250), Ponto(0, 9, 250)},
-                                     {{1, 2, 3}}, camera);
+    const Malha atras =
+        teste::malha_mundo({Ponto(0, 0, 250), Ponto(9, 0, 250), Ponto(0, 9, 250)}, {{1, 2, 3}});
     const Bitmap vazia = desenha(atras);
     EXPECT_EQ(teste::conta_pixels(vazia, BRANCO), 597 * 597);
     EXPECT_EQ(vazia.pixel(1, 300), PRETO);
 
-    Malha malha = teste::malha_vista({Ponto(-30, -30, 130), Ponto(30, -30, 70), Ponto(0, 40, 100),
-                                      Ponto(-30, -30, 70), Ponto(30, -30, 130), Ponto(0, 40, 100)},
-                                     {{1, 2, 3}, {4, 6, 5}}, camera);
+    const Malha malha =
+        teste::malha_mundo({Ponto(-30, -30, 130), Ponto(30, -30, 70), Ponto(0, 40, 100),
+                            Ponto(-30, -30, 70), Ponto(30, -30, 130), Ponto(0, 40, 100)},
+                           {{1, 2, 3}, {4, 6, 5}});
     const Bitmap tela = desenha(malha);
     for (int x : {250, 270, 290})
         EXPECT_TRUE(tela.pixel(x, 300).r > 0 && tela.pixel(x, 300).g == 0);

@@ -71,6 +71,7 @@ std::vector<std::vector<std::uint8_t>> desenha_sequencia(const Malha& carregada,
     std::optional<Bitmap> tela, textura;
     std::optional<ZBuffer> profundidade;
     ProjecaoTextura projecao;
+    Vista vista;
     const Bitmap imagem = xadrez();
     TabelaDeTetraedros tabela{};
     std::vector<std::vector<std::uint8_t>> quadros;
@@ -78,6 +79,7 @@ std::vector<std::vector<std::uint8_t>> desenha_sequencia(const Malha& carregada,
         Bitmap& quadro = cria_tela(tela, textura);
         Desenho desenho{quadro,
                         malha,
+                        vista,
                         camera,
                         material,
                         cena,

@@ -12,7 +12,7 @@
 namespace quindra {
 namespace {
 
-using teste::malha_vista;
+using teste::malha_mundo;
 
 // An image whose left half is esquerda and right half direita.
 Bitmap imagem(int largura, int altura, CorPixel esquerda, CorPixel direita) {
@@ -39,27 +39,25 @@ protected:
         cena.Ka = 0.2;
         poe_luz(Ponto(0, 0, 200));
     }
-    void poe_luz(const Ponto& mundo) { teste::poe_luz_branca(cena, mundo, camera); }
+    void poe_luz(const Ponto& mundo) { teste::poe_luz_branca(cena, mundo); }
     // A square of world side 100 at depth 100 facing the camera, screen columns and heights
     // 150..450. Triangle 1 is the half above its diagonal y = x, triangle 2 the one below.
     Malha quadrado() {
-        return malha_vista(
+        return malha_mundo(
             {Ponto(-50, -50, 100), Ponto(50, -50, 100), Ponto(50, 50, 100), Ponto(-50, 50, 100)},
-            {{1, 3, 4}, {1, 2, 3}}, camera);
+            {{1, 3, 4}, {1, 2, 3}});
     }
-    Bitmap desenha(Malha& malha, const Bitmap* textura = nullptr, FaixaTextura faixa = {}) {
+    Bitmap desenha(const Malha& malha, const Bitmap* textura = nullptr, FaixaTextura faixa = {}) {
         Bitmap tela = teste::tela_nova();
-        limpa_profundidade(z);
-        if (!textura) return desenha_phong(tela, malha, camera, material, cena, z);
-        ProjecaoTextura projecao;
-        prepara_textura(projecao, malha, camera);
-        return desenha_phong_textura(tela, malha, camera, material, cena, z, projecao, *textura,
-                                     faixa);
+        desenhista.textura = textura;
+        desenhista.faixa = faixa;
+        return desenhista.desenha(textura ? Algoritmo::PhongTextura : Algoritmo::Phong, tela, malha,
+                                  camera, material, cena);
     }
     Camera camera = teste::camera_inicial();
     Material material;
     Cena cena;
-    ZBuffer z;
+    teste::Desenhista desenhista;
 };
 
 TEST_F(Phong, AmbienteDifusaEEspecular) {
@@ -110,9 +108,10 @@ TEST_F(Phong, CortadoNoPlanoFocal) {
     // The plane zv = 1.5 - yv, its top corner at depth 0.5, nearer than d = 1. The ray of height
     // Y meets it at depth 450 / Y: only heights up to 450 (depth 1) are drawn. The rest is the
     // quadrilateral (150, 450), (450, 450), (540, 180), (60, 180), in two sub-triangles.
-    Malha malha = malha_vista({Ponto(0, 1, 199.5), Ponto(-2, -1, 197.5), Ponto(2, -1, 197.5)},
-                              {{1, 2, 3}}, camera);
+    Malha malha =
+        malha_mundo({Ponto(0, 1, 199.5), Ponto(-2, -1, 197.5), Ponto(2, -1, 197.5)}, {{1, 2, 3}});
     desenha(malha);
+    const ZBuffer& z = *desenhista.profundidade;
     for (int x : {160, 300, 440}) {
         for (int y = 181; y < 450; ++y) EXPECT_NEAR(z[x][y], 450.0 / y, 1e-9) << x << ", " << y;
         for (int y = 452; y < LADO_TELA; ++y) EXPECT_EQ(z[x][y], PROFUNDIDADE_VAZIA) << y;
@@ -163,14 +162,14 @@ TEST_F(Phong, MalhasPatologicas) {
     // Larger than the frame, overflowing the projection, with a NaN corner, reaching far
     // behind the camera, one corner thrice.
     Malha enorme =
-        malha_vista({Ponto(-1e12, -1e12, 100), Ponto(1e12, -1e12, 100), Ponto(0, 1e12, 100),
+        malha_mundo({Ponto(-1e12, -1e12, 100), Ponto(1e12, -1e12, 100), Ponto(0, 1e12, 100),
                      Ponto(1e300, 0, 100), Ponto(0, 1e300, 100), Ponto(-1e300, 0, 100),
                      Ponto(nan, 0, 100), Ponto(10, 0, 100), Ponto(0, 10, 100), Ponto(0, 0, 1e300),
                      Ponto(10, 10, 100), Ponto(-10, 10, 100)},
-                    {{1, 2, 3}, {4, 5, 6}, {7, 8, 9}, {10, 11, 12}, {2, 2, 2}}, camera);
+                    {{1, 2, 3}, {4, 5, 6}, {7, 8, 9}, {10, 11, 12}, {2, 2, 2}});
     // Triangles naming a point that is not there.
-    Malha sem_ponto = malha_vista({Ponto(0, 0, 100), Ponto(10, 0, 100), Ponto(0, 10, 100)},
-                                  {{1, 2, 3}, {1, 2, 4}}, camera);
+    Malha sem_ponto = malha_mundo({Ponto(0, 0, 100), Ponto(10, 0, 100), Ponto(0, 10, 100)},
+                                  {{1, 2, 3}, {1, 2, 4}});
     for (teste::Sombreamento s : teste::SOMBREAMENTOS) {
         Bitmap tela = teste::tela_nova();
         EXPECT_NE(

@@ -24,13 +24,16 @@ struct Quadrilatero {
 // Turns every triangle so that its normal points away from centro (world coordinates): out of
 // a convex solid around it, or up from a surface above it.
 void orienta_para_fora(Malha& malha, const Camera& camera, Ponto centro) {
-    transforma_pontos(malha, camera);
+    Vista vista;
+    vista.ajusta(malha);
+    transforma_pontos(vista, malha, camera);
+    calcula_normais_faces(vista, malha);
     transforma_ponto(centro, camera, 1);
-    Vetor trabalho, fora;
-    for (Triangulo& t : malha.Triangulos) {
-        t.calcula_normal(malha.Pontos, trabalho);
-        fora.diferenca(malha.Pontos[t.indices()[0]], centro);
-        if (t.normal.produto_escalar(fora) < 0) std::swap(t.vertice2, t.vertice3);
+    Vetor fora;
+    for (std::size_t k = 0; k < malha.Triangulos.size(); ++k) {
+        Triangulo& t = malha.Triangulos[k];
+        fora.diferenca(vista.Pontos[t.indices()[0]], centro);
+        if (vista.normal[k].produto_escalar(fora) < 0) std::swap(t.vertice2, t.vertice3);
     }
 }
 
@@ -120,12 +123,13 @@ protected:
         cena.Pl = posicoes;
     }
     // One Draw through the dispatch, as the window runs it.
-    Bitmap desenha_com(Algoritmo algoritmo, Malha malha, CenaRaios* raios = nullptr,
+    Bitmap desenha_com(Algoritmo algoritmo, const Malha& malha, CenaRaios* raios = nullptr,
                        Acompanhamento acompanhamento = {}) {
         Bitmap tela = teste::tela_nova();
         std::optional<ZBuffer> z;
         ProjecaoTextura projecao;
-        Desenho desenho{tela, malha, camera, material, cena, z, projecao};
+        Vista vista;
+        Desenho desenho{tela, malha, vista, camera, material, cena, z, projecao};
         desenho.raios = raios;
         desenho.acompanhamento = acompanhamento;
         desenha(algoritmo, desenho);
@@ -291,9 +295,23 @@ TEST_F(RayTracing, MesmoQuadroComUmOuVariosFiosEAcompanhamento) {
     tela.define_caneta(BRANCO);
     const Bitmap antes = tela;
     cancelar = true;
-    Malha copia = malha;
-    EXPECT_FALSE(
-        desenha_ray_tracing(tela, copia, camera, material, cena, raios, {&cancelar, &linhas}));
+    std::optional<ZBuffer> z;
+    ProjecaoTextura projecao;
+    Vista vista;
+    const Desenho desenho{tela,
+                          malha,
+                          vista,
+                          camera,
+                          material,
+                          cena,
+                          z,
+                          projecao,
+                          nullptr,
+                          {},
+                          {},
+                          &raios,
+                          {&cancelar, &linhas}};
+    EXPECT_FALSE(desenha_ray_tracing(desenho, raios));
     EXPECT_EQ(tela.rgb(), antes.rgb());
     EXPECT_EQ(tela.caneta(), BRANCO);
 }

@@ -3,6 +3,7 @@
 
 #include <optional>
 
+#include "apoio/cena_teste.hpp"
 #include "render/algoritmos.hpp"
 
 namespace quindra::teste {
@@ -17,16 +18,15 @@ inline CorPixel fundo(Sombreamento s) { return s == Sombreamento::GouraudZ ? BRA
 
 /// Draws through the algorithms' dispatch (which moves the points and lights into camera space
 /// again, as Draw does); the textured renderer textures every triangle.
-inline Bitmap& desenha_sombreado(Sombreamento s, Bitmap& tela, Malha& malha, const Camera& camera,
-                                 const Material& material, Cena& cena, const Bitmap& textura) {
+inline Bitmap& desenha_sombreado(Sombreamento s, Bitmap& tela, const Malha& malha,
+                                 const Camera& camera, const Material& material, const Cena& cena,
+                                 const Bitmap& textura) {
     static constexpr Algoritmo ALGORITMO[] = {Algoritmo::GouraudPintor, Algoritmo::GouraudZBuffer,
                                               Algoritmo::Phong, Algoritmo::PhongTextura};
-    std::optional<ZBuffer> z;
-    ProjecaoTextura projecao;
-    Desenho desenho{
-        tela, malha, camera, material, cena, z, projecao, &textura, {1, malha.NumTriangulos()}};
-    desenha(ALGORITMO[static_cast<int>(s)], desenho);
-    return tela;
+    Desenhista desenhista;
+    desenhista.textura = &textura;
+    desenhista.faixa = {1, malha.NumTriangulos()};
+    return desenhista.desenha(ALGORITMO[static_cast<int>(s)], tela, malha, camera, material, cena);
 }
 
 } // namespace quindra::teste

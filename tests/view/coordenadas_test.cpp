@@ -28,20 +28,6 @@ TEST(Coordenadas, DilatacaoSoEscalaOZDoPonto) {
     transforma_ponto(p, camera, 2);
     EXPECT_DOUBLE_EQ(p.zv, 0);
     EXPECT_EQ(p.z, 100);
-
-    Malha malha;
-    malha.Pontos = {Ponto(0, 0, 50), Ponto(1, 2, 3)};
-    malha.FatorDilatacaoZ = 3;
-    transforma_pontos(malha, camera);
-    EXPECT_DOUBLE_EQ(malha.Pontos[0].zv, 50);
-    EXPECT_DOUBLE_EQ(malha.Pontos[1].zv, 191);
-
-    Cena cena;
-    cena.Pl = {Ponto(1, 2, 50)};
-    transforma_fontes(cena, camera, 2);
-    EXPECT_DOUBLE_EQ(cena.Pl[0].xv, 1);
-    EXPECT_DOUBLE_EQ(cena.Pl[0].zv, 100);
-    EXPECT_EQ(cena.Pl[0].z, 50);
 }
 
 TEST(Coordenadas, ProjecaoDosCantosDoQuadrado) {

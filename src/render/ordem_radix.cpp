@@ -1,10 +1,12 @@
-#include "scene/ordem_radix.hpp"
+#include "render/ordem_radix.hpp"
 
 #include <bit>
 #include <cmath>
 #include <limits>
 #include <numeric>
 #include <utility>
+
+#include <tbb/parallel_for.h>
 
 namespace quindra {
 
@@ -58,6 +60,16 @@ std::span<const std::uint32_t> OrdemRadix::ordena_chaves() {
         posicoes_.swap(posicoes_troca_);
     }
     return posicoes_;
+}
+
+void OrdemRadix::reordena(std::vector<std::uint32_t>& valores) {
+    // The spare buffer of the passes takes the result; the two trade places, so sorting as
+    // many again allocates nothing.
+    auto& destino = posicoes_troca_;
+    destino.resize(valores.size());
+    tbb::parallel_for(std::size_t{0}, valores.size(),
+                      [&](std::size_t k) { destino[k] = valores[posicoes_[k]]; });
+    valores.swap(destino);
 }
 
 } // namespace quindra

@@ -8,7 +8,7 @@
 #include <random>
 #include <vector>
 
-#include "scene/ordem_radix.hpp"
+#include "render/ordem_radix.hpp"
 
 namespace quindra {
 namespace {

@@ -22,6 +22,10 @@ public:
         return ordena_chaves();
     }
 
+    /// Rearranges values, as many as the last call sorted, into the order it found: value k
+    /// becomes the value at the k-th position it returned.
+    void reordena(std::vector<std::uint32_t>& valores);
+
     /// The key's bits as an unsigned number that orders as the comparison above does.
     static std::uint64_t monotona(double chave);
 
