@@ -41,12 +41,13 @@ void desenha(Algoritmo algoritmo, Desenho& d) {
     vista.ajusta(d.malha);
     transforma_pontos(vista, d.malha, d.camera);
     if (a.iluminacao) transforma_fontes(vista, d.cena, d.camera, d.malha.FatorDilatacaoZ);
-    if (a.normais_faces) calcula_normais_faces(vista, d.malha);
     if (a.ordem == Ordem::ordenada) {
         calcula_distancias(vista, d.malha);
         ordena_triangulos(vista);
     }
-    if (a.normais_vertices) calcula_normais_vertices(vista, d.malha);
+    if (a.normais_faces || a.em_lotes) dispoe_lista(vista, d.malha);
+    if (a.normais_faces) calcula_normais_faces(vista);
+    if (a.normais_vertices) calcula_normais_vertices(vista);
     if (a.cores_vertices) calcula_cores_vertices(vista, d.material);
     if (a.em_lotes) projeta_pontos(vista, d.camera);
     if (a.textura) prepara_textura(d.projecao, d.malha, d.camera);

@@ -52,7 +52,7 @@ struct Flat {
     std::optional<CorPixel> cor(const TrianguloDaLista& t, const PoligonoVisivel& poligono) const {
         const auto material = superficie(t.indice);
         if (!material) return std::nullopt;
-        return cor_plana(d.vista.normal[t.indice], poligono, *material, d.vista.cena);
+        return cor_plana(d.vista.normal[t.lugar], poligono, *material, d.vista.cena);
     }
     void inteiro(const TrianguloDaLista& t, const VerticesTela& tela,
                  PartesTriangulo<Item>& partes) const {

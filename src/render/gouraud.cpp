@@ -178,8 +178,9 @@ struct GouraudZBuffer {
                  PartesTriangulo<Item>& partes) const {
         const auto& p = d.vista.Pontos;
         const auto [i1, i2, i3] = t.vertices;
+        if (escondido(z, tela, p[i1].zv, p[i2].zv, p[i3].zv)) return;
         Item& item = partes.proximo();
-        if (!item.forma.prepara(d.camera, p[i1], p[i2], p[i3], d.vista.normal[t.indice], tela))
+        if (!item.forma.prepara(d.camera, p[i1], p[i2], p[i3], d.vista.normal[t.lugar], tela))
             return;
         item.cores = cores_dos_vertices(d.vista, t.vertices);
         partes.mantem();
@@ -189,7 +190,7 @@ struct GouraudZBuffer {
         para_cada_parte_colorida(
             d.vista, corte, [&](const std::array<Ponto, 3>& q, const std::array<Cor, 3>& k) {
                 Item& item = partes.proximo();
-                if (!item.forma.prepara(d.camera, q[0], q[1], q[2], d.vista.normal[t.indice]))
+                if (!item.forma.prepara(d.camera, q[0], q[1], q[2], d.vista.normal[t.lugar]))
                     return;
                 item.cores = k;
                 partes.mantem();

@@ -26,6 +26,8 @@ namespace quindra {
 template <class Item> struct PartesTriangulo {
     std::array<Item, 2> itens;
     int quantas = 0;
+    /// Set up only for the steps that follow the list's order: nothing of it is filled.
+    bool so_em_ordem = false;
 
     void adiciona(const Item& item) {
         proximo() = item;
@@ -38,10 +40,10 @@ template <class Item> struct PartesTriangulo {
 
 /// A triangle of the list as the walk hands it to a renderer.
 struct TrianguloDaLista {
-    /// Its position in Malha::Triangulos and in the view's per-triangle arrays.
+    /// Its position in Malha::Triangulos.
     std::uint32_t indice = 0;
-    /// Its 1-based place in the list's order.
-    std::int64_t posicao = 0;
+    /// Its 0-based place in the list's order, and in the view's arrays laid out in that order.
+    std::size_t lugar = 0;
     /// Its points' positions in the view's point lists, vertex 1 first.
     std::array<std::size_t, 3> vertices{};
 };
@@ -58,7 +60,8 @@ enum class Sentido { DoPrimeiro, DoUltimo };
 /// - the bands fill the batch's items, r.preenche(item, band), each band in walk order, so every
 ///   pixel sees them in the same order however many threads run.
 /// Renderizador::Item gives the lines it may fill: primeira_linha(), ultima_linha(). Returns the
-/// last item set up, if any. The view's points must have been projected (projeta_pontos).
+/// last item set up, if any. The view's list must have been laid out (dispoe_lista) and its
+/// points projected (projeta_pontos).
 template <class Renderizador>
 std::optional<typename Renderizador::Item>
 percorre_em_lotes(const Malha& malha, Vista& vista, double d, Sentido sentido, Renderizador& r) {
@@ -70,18 +73,20 @@ percorre_em_lotes(const Malha& malha, Vista& vista, double d, Sentido sentido, R
     std::vector<char> inteiros(LOTE);
     LoteFaixas<Item> lote;
     std::optional<Item> ultimo;
-    const auto& ordem = vista.ordem;
-    for (std::size_t feitos = 0; feitos < ordem.size();) {
-        const std::size_t quantos = std::min(ordem.size() - feitos, LOTE);
+    const auto& lista = vista.lista;
+    for (std::size_t feitos = 0; feitos < lista.size();) {
+        const std::size_t quantos = std::min(lista.size() - feitos, LOTE);
         tbb::parallel_for(std::size_t{0}, quantos, [&](std::size_t j) {
             const std::size_t passo = feitos + j;
-            const std::size_t k = sentido == Sentido::DoPrimeiro ? passo : ordem.size() - 1 - passo;
+            const std::size_t k = sentido == Sentido::DoPrimeiro ? passo : lista.size() - 1 - passo;
             TrianguloDaLista& t = triangulos[j];
-            t.indice = ordem[k];
-            t.posicao = static_cast<std::int64_t>(k) + 1;
-            t.vertices = malha.Triangulos[t.indice].indices();
+            const TrianguloOrdenado& ordenado = lista[k];
+            t.indice = ordenado.indice;
+            t.lugar = k;
+            t.vertices = {ordenado.vertices[0], ordenado.vertices[1], ordenado.vertices[2]};
             partes[j].quantas = 0;
-            const auto tela = vertices_alem(vista, t.vertices);
+            partes[j].so_em_ordem = false;
+            const auto tela = vertices_alem(vista, t.vertices, d);
             inteiros[j] = tela.has_value();
             if (tela) r.inteiro(t, *tela, partes[j]);
         });
@@ -94,6 +99,7 @@ percorre_em_lotes(const Malha& malha, Vista& vista, double d, Sentido sentido, R
                 const CorteTriangulo corte(malha.Triangulos[t.indice], vista.Pontos, d);
                 if (corte.quantas_partes() > 0) r.cortado(t, corte, partes[j]);
             }
+            if (partes[j].so_em_ordem) continue;
             for (int k = 0; k < partes[j].quantas; ++k) {
                 const Item& item = partes[j].itens[static_cast<std::size_t>(k)];
                 lote.adiciona(item, item.primeira_linha(), item.ultima_linha());

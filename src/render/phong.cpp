@@ -104,13 +104,22 @@ struct Phong {
     FaixaTextura faixa{1, 0};
 
     bool texturizado(const TrianguloDaLista& t) const {
-        return faixa.PrimeiraFaceTextura <= t.posicao && t.posicao <= faixa.UltimaFaceTextura;
+        const auto posicao = static_cast<std::int64_t>(t.lugar) + 1;
+        return faixa.PrimeiraFaceTextura <= posicao && posicao <= faixa.UltimaFaceTextura;
     }
     void inteiro(const TrianguloDaLista& t, const VerticesTela& tela,
                  PartesTriangulo<Item>& partes) const {
         const auto& p = d.vista.Pontos;
         const auto [i1, i2, i3] = t.vertices;
-        if (prepara_forma(d, partes.proximo(), {&p[i1], &p[i2], &p[i3]}, d.vista.normal[t.indice],
+        if (fora_do_quadro(tela)) return;
+        if (escondido(*d.profundidade, tela, p[i1].zv, p[i2].zv, p[i3].zv)) {
+            // Nothing of it shows, but the vertex normals it turns are shared.
+            partes.proximo().texturizado = texturizado(t);
+            partes.mantem();
+            partes.so_em_ordem = true;
+            return;
+        }
+        if (prepara_forma(d, partes.proximo(), {&p[i1], &p[i2], &p[i3]}, d.vista.normal[t.lugar],
                           texturizado(t), &tela))
             partes.mantem();
     }
@@ -131,7 +140,7 @@ struct Phong {
             [&](const std::array<Ponto, 3>& q, const std::array<Vetor*, 3>& normais) {
                 const std::array<const Ponto*, 3> pontos{&q[0], &q[1], &q[2]};
                 TrianguloPhong& item = partes.proximo();
-                if (!prepara_forma(d, item, pontos, d.vista.normal[t.indice], texturizado(t),
+                if (!prepara_forma(d, item, pontos, d.vista.normal[t.lugar], texturizado(t),
                                    nullptr))
                     return;
                 fixa_normais(item, normais, pontos);

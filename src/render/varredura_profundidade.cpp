@@ -1,5 +1,6 @@
 #include "render/varredura_profundidade.hpp"
 
+#include <algorithm>
 #include <limits>
 
 namespace quindra {
@@ -31,6 +32,22 @@ bool tem_area(const std::array<double, 3>& u, const std::array<double, 3>& v, do
 }
 
 } // namespace
+
+bool escondido(const ZBuffer& z, const VerticesTela& v, double za, double zb, double zc) {
+    // The walk visits only columns and heights between the rounded vertices': edge positions
+    // between two of them round to a column between theirs.
+    constexpr std::int64_t MAXIMO_PIXELS = 16;
+    const auto [xmin, xmax] = std::minmax({v[0].x, v[1].x, v[2].x});
+    const auto [ymin, ymax] = std::minmax({v[0].y, v[1].y, v[2].y});
+    const std::int64_t x0 = std::max<std::int64_t>(xmin, 0), x1 = std::min(xmax, ULTIMA_LINHA);
+    const std::int64_t y0 = std::max<std::int64_t>(ymin, 0), y1 = std::min(ymax, ULTIMA_LINHA);
+    if (x0 > x1 || y0 > y1 || (x1 - x0 + 1) * (y1 - y0 + 1) > MAXIMO_PIXELS) return false;
+    const double perto = limite_de_perto(za, zb, zc);
+    for (auto y = static_cast<int>(y0); y <= y1; ++y)
+        for (auto x = static_cast<int>(x0); x <= x1; ++x)
+            if (z.em(x, y) > perto) return false;
+    return true;
+}
 
 bool TrianguloProfundidade::prepara(const Camera& camera, const Ponto& p1, const Ponto& p2,
                                     const Ponto& p3, const Vetor& face) {

@@ -39,6 +39,12 @@ struct PesosTrecho {
     std::array<double, PIXELS_POR_TRECHO> a, b, c, profundidade, raio;
 };
 
+/// True when a triangle with these screen positions and vertex depths can paint no pixel that
+/// passes the depth test against what z holds: every pixel its walk could visit already holds a
+/// depth no farther than the nearest its blend reaches. Looked at only for triangles of a few
+/// pixels, where the look costs less than a set-up; false for the others.
+bool escondido(const ZBuffer& z, const VerticesTela& v, double za, double zb, double zc);
+
 /// One (sub-)triangle in camera space, ready to be walked.
 class TrianguloProfundidade {
 public:

@@ -34,8 +34,9 @@ void Vista::ajusta(const Malha& malha) {
         std::iota(ordem.begin(), ordem.end(), std::uint32_t{0});
     }
     Pontos.resize(malha.Pontos.size());
-    normal.resize(triangulos);
     distancia.resize(triangulos);
+    lista.resize(triangulos);
+    normal.resize(triangulos);
 }
 
 void transforma_pontos(Vista& vista, const Malha& malha, const Camera& camera) {
@@ -50,20 +51,6 @@ void transforma_pontos(Vista& vista, const Malha& malha, const Camera& camera) {
 void transforma_fontes(Vista& vista, const Cena& cena, const Camera& camera, double fator_z) {
     vista.cena = cena;
     for (Ponto& p : vista.cena.Pl) transforma_ponto(p, camera, fator_z);
-}
-
-void calcula_normais_faces(Vista& vista, const Malha& malha) {
-    // Each triangle's normal depends on its own points alone, so the order is free.
-    tbb::parallel_for(std::size_t{0}, malha.Triangulos.size(), [&](std::size_t k) {
-        const auto [i1, i2, i3] = malha.Triangulos[k].indices();
-        const auto& p = vista.Pontos;
-        Vetor& normal = vista.normal[k];
-        Vetor lado;
-        normal.diferenca(p[i2], p[i1]);
-        lado.diferenca(p[i3], p[i1]);
-        normal.produto_vetorial_inverso(lado);
-        normal.normaliza();
-    });
 }
 
 void calcula_distancias(Vista& vista, const Malha& malha) {
@@ -98,9 +85,33 @@ void ordena_triangulos(Vista& vista) {
     vista.radix.reordena(ordem);
 }
 
-void calcula_normais_vertices(Vista& vista, const Malha& malha) {
+void dispoe_lista(Vista& vista, const Malha& malha) {
+    tbb::parallel_for(std::size_t{0}, vista.ordem.size(), [&](std::size_t k) {
+        const std::uint32_t indice = vista.ordem[k];
+        const auto [i1, i2, i3] = malha.Triangulos[indice].indices();
+        vista.lista[k] = {{static_cast<std::uint32_t>(i1), static_cast<std::uint32_t>(i2),
+                           static_cast<std::uint32_t>(i3)},
+                          indice};
+    });
+}
+
+void calcula_normais_faces(Vista& vista) {
+    // Each triangle's normal depends on its own points alone, so the order is free.
+    tbb::parallel_for(std::size_t{0}, vista.lista.size(), [&](std::size_t k) {
+        const auto [i1, i2, i3] = vista.lista[k].vertices;
+        const auto& p = vista.Pontos;
+        Vetor& normal = vista.normal[k];
+        Vetor lado;
+        normal.diferenca(p[i2], p[i1]);
+        lado.diferenca(p[i3], p[i1]);
+        normal.produto_vetorial_inverso(lado);
+        normal.normaliza();
+    });
+}
+
+void calcula_normais_vertices(Vista& vista) {
     auto& normais = vista.NormaisVertices;
-    normais.assign(malha.Pontos.size(), Vetor());
+    normais.assign(vista.Pontos.size(), Vetor());
     // The order of the sums fixes their rounding: each vertex adds its triangles' normals in
     // one walk of the list from its end. The vertices are split among the threads, each
     // walking the whole list for its own share.
@@ -108,9 +119,9 @@ void calcula_normais_vertices(Vista& vista, const Malha& malha) {
     tbb::parallel_for(std::size_t{0}, partes, [&](std::size_t parte) {
         const std::size_t primeiro = normais.size() * parte / partes;
         const std::size_t fim = normais.size() * (parte + 1) / partes;
-        for (auto k = vista.ordem.rbegin(); k != vista.ordem.rend(); ++k) {
-            for (std::size_t i : malha.Triangulos[*k].indices())
-                if (i >= primeiro && i < fim) normais[i].soma(vista.normal[*k]);
+        for (std::size_t k = vista.lista.size(); k-- > 0;) {
+            for (const std::uint32_t i : vista.lista[k].vertices)
+                if (i >= primeiro && i < fim) normais[i].soma(vista.normal[k]);
         }
     });
     tbb::parallel_for(std::size_t{0}, normais.size(),

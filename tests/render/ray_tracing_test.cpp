@@ -27,7 +27,8 @@ void orienta_para_fora(Malha& malha, const Camera& camera, Ponto centro) {
     Vista vista;
     vista.ajusta(malha);
     transforma_pontos(vista, malha, camera);
-    calcula_normais_faces(vista, malha);
+    dispoe_lista(vista, malha);
+    calcula_normais_faces(vista);
     transforma_ponto(centro, camera, 1);
     Vetor fora;
     for (std::size_t k = 0; k < malha.Triangulos.size(); ++k) {

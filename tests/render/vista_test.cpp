@@ -53,7 +53,8 @@ TEST(Vista, PontosELuzesVaoParaAVistaSemTocarNoObjetoNemNaCena) {
 
 TEST(Vista, NormalEDistanciaDeUmTrianguloConhecido) {
     MalhaEVista m({{0, 0, 5}, {1, 0, 5}, {0, 1, 5}}, {{1, 2, 3}, {1, 1, 3}});
-    calcula_normais_faces(m.vista, m.malha);
+    dispoe_lista(m.vista, m.malha);
+    calcula_normais_faces(m.vista);
     calcula_distancias(m.vista, m.malha);
     const Vetor& n = m.vista.normal[0];
     EXPECT_DOUBLE_EQ(n.x, 0);
@@ -66,8 +67,9 @@ TEST(Vista, NormalEDistanciaDeUmTrianguloConhecido) {
 TEST(Vista, NormaisDosVerticesSomamSemPeso) {
     // Two triangles at right angles sharing the edge 1-2; point 5 belongs to none.
     MalhaEVista m({{0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {0, 0, 1}, {9, 9, 9}}, {{1, 2, 3}, {1, 4, 2}});
-    calcula_normais_faces(m.vista, m.malha);
-    calcula_normais_vertices(m.vista, m.malha);
+    dispoe_lista(m.vista, m.malha);
+    calcula_normais_faces(m.vista);
+    calcula_normais_vertices(m.vista);
     ASSERT_EQ(m.vista.NormaisVertices.size(), 5u);
     const double r = 1 / std::sqrt(2.0);
     const Vetor& compartilhada = m.vista.NormaisVertices[0];
