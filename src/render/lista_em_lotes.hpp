@@ -67,7 +67,7 @@ std::optional<typename Renderizador::Item>
 percorre_em_lotes(const Malha& malha, Vista& vista, double d, Sentido sentido, Renderizador& r) {
     using Item = typename Renderizador::Item;
     // Enough triangles to keep the bands busy, few enough to stay in the caches.
-    constexpr std::size_t LOTE = 2048;
+    constexpr std::size_t LOTE = 8192;
     std::vector<PartesTriangulo<Item>> partes(LOTE);
     std::vector<TrianguloDaLista> triangulos(LOTE);
     std::vector<char> inteiros(LOTE);

@@ -20,6 +20,9 @@ namespace {
 struct TrianguloPhong {
     TrianguloProfundidade forma;
     std::array<Vetor, 3> normais;
+    // The unit vectors from its vertices towards the eye, worked out beside the set-up so that
+    // the turning of the vertex normals, which must follow the list's order, only uses them.
+    std::array<Vetor, 3> olhos;
     Refletancias lado{};
     bool texturizado = false;
 
@@ -33,8 +36,7 @@ std::uint8_t canal_baixo(double valor) { return static_cast<std::uint8_t>(trunca
 
 // A vertex normal facing away from the eye is turned into the plane across the line of sight.
 // It is written in place, so every triangle sharing the vertex sees the same correction.
-void corrige_normal(Vetor& normal, const Ponto& p) {
-    const Vetor olho = para_o_olho(p);
+void corrige_normal(Vetor& normal, const Vetor& olho) {
     const double vn = olho.produto_escalar(normal);
     if (vn < 0)
         normal.atribui(normal.x - vn * olho.x, normal.y - vn * olho.y, normal.z - vn * olho.z);
@@ -61,11 +63,16 @@ bool prepara_forma(const Desenho& e, TrianguloPhong& item,
 
 // Gives a triangle that covers pixels its vertex normals. Runs in list order: the corrections
 // it writes into shared vertex normals are seen by the triangles after it.
-void fixa_normais(TrianguloPhong& item, const std::array<Vetor*, 3>& normais,
-                  const std::array<const Ponto*, 3>& pontos) {
+void fixa_normais(TrianguloPhong& item, const std::array<Vetor*, 3>& normais) {
     if (!item.texturizado)
-        for (std::size_t k = 0; k < 3; ++k) corrige_normal(*normais[k], *pontos[k]);
+        for (std::size_t k = 0; k < 3; ++k) corrige_normal(*normais[k], item.olhos[k]);
     item.normais = {*normais[0], *normais[1], *normais[2]};
+}
+
+// What fixa_normais will need of the points, when the item's normals are to be turned.
+void olha(TrianguloPhong& item, const std::array<const Ponto*, 3>& pontos) {
+    if (!item.texturizado)
+        for (std::size_t k = 0; k < 3; ++k) item.olhos[k] = para_o_olho(*pontos[k]);
 }
 
 void preenche_triangulo(const Desenho& e, const TrianguloPhong& t, const FaixaLinhas& faixa) {
@@ -112,23 +119,24 @@ struct Phong {
         const auto& p = d.vista.Pontos;
         const auto [i1, i2, i3] = t.vertices;
         if (fora_do_quadro(tela)) return;
+        const std::array<const Ponto*, 3> pontos{&p[i1], &p[i2], &p[i3]};
+        TrianguloPhong& item = partes.proximo();
         if (escondido(*d.profundidade, tela, p[i1].zv, p[i2].zv, p[i3].zv)) {
             // Nothing of it shows, but the vertex normals it turns are shared.
-            partes.proximo().texturizado = texturizado(t);
-            partes.mantem();
+            item.texturizado = texturizado(t);
             partes.so_em_ordem = true;
+        } else if (!prepara_forma(d, item, pontos, d.vista.normal[t.lugar], texturizado(t),
+                                  &tela)) {
             return;
         }
-        if (prepara_forma(d, partes.proximo(), {&p[i1], &p[i2], &p[i3]}, d.vista.normal[t.lugar],
-                          texturizado(t), &tela))
-            partes.mantem();
+        olha(item, pontos);
+        partes.mantem();
     }
     void em_ordem(const TrianguloDaLista& t, PartesTriangulo<Item>& partes) const {
         if (partes.quantas == 0) return;
-        const auto& p = d.vista.Pontos;
         auto& n = d.vista.NormaisVertices;
         const auto [i1, i2, i3] = t.vertices;
-        fixa_normais(partes.itens[0], {&n[i1], &n[i2], &n[i3]}, {&p[i1], &p[i2], &p[i3]});
+        fixa_normais(partes.itens[0], {&n[i1], &n[i2], &n[i3]});
     }
     void cortado(const TrianguloDaLista& t, const CorteTriangulo& corte,
                  PartesTriangulo<Item>& partes) const {
@@ -143,7 +151,8 @@ struct Phong {
                 if (!prepara_forma(d, item, pontos, d.vista.normal[t.lugar], texturizado(t),
                                    nullptr))
                     return;
-                fixa_normais(item, normais, pontos);
+                olha(item, pontos);
+                fixa_normais(item, normais);
                 partes.mantem();
             });
     }
