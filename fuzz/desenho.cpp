@@ -77,8 +77,8 @@ void carrega_malha(FuzzedDataProvider& dados, Janela& janela) {
     for (int i = 0; i < 3 * triangulos; ++i)
         arquivo += formata_inteiro(dados.ConsumeIntegralInRange(1, pontos)) + " ";
     LeitorTexto leitor = LeitorTexto::em_memoria(arquivo);
-    janela.sistema.malha.FatorDilatacaoZ = 1.0;
-    exige(carrega_objeto(janela.sistema.malha, leitor) == MENSAGEM_SUCESSO_OBJETO,
+    janela.sessao.sistema.malha.FatorDilatacaoZ = 1.0;
+    exige(carrega_objeto(janela.sessao.sistema.malha, leitor) == MENSAGEM_SUCESSO_OBJETO,
           "a well-formed object loads");
 }
 
@@ -91,7 +91,7 @@ void digita_campos(FuzzedDataProvider& dados, Janela& janela) {
     // More lights, typed straight into the list as the light editor would store them.
     for (int luz = dados.ConsumeIntegralInRange(0, 3); luz > 0; --luz)
         for (std::size_t campo = 0; campo < CAMPOS_POR_FONTE; ++campo)
-            janela.sistema.ListaDeFontes.push_back(texto(dados, "100"));
+            janela.sessao.sistema.ListaDeFontes.push_back(texto(dados, "100"));
 }
 
 // A tiny texture of arbitrary pixels.
@@ -100,12 +100,12 @@ void poe_textura(FuzzedDataProvider& dados, Janela& janela) {
     const int altura = dados.ConsumeIntegralInRange(1, 4);
     auto pixels = dados.ConsumeBytes<std::uint8_t>(static_cast<std::size_t>(largura * altura * 3));
     pixels.resize(static_cast<std::size_t>(largura * altura * 3));
-    janela.sistema.Textura.emplace(largura, altura, std::move(pixels));
+    janela.sessao.sistema.Textura.emplace(largura, altura, std::move(pixels));
 }
 
 void poe_modo_tetraedro(FuzzedDataProvider& dados, Janela& janela) {
-    janela.sistema.ModoTetraedro = true;
-    for (EntradaTetraedro& entrada : janela.sistema.TabelaTetraedros) {
+    janela.sessao.sistema.ModoTetraedro = true;
+    for (EntradaTetraedro& entrada : janela.sessao.sistema.TabelaTetraedros) {
         entrada.habilitado = dados.ConsumeBool();
         entrada.cor = Cor(coordenada(dados), coordenada(dados), coordenada(dados));
     }

@@ -15,61 +15,13 @@ namespace quindra {
 namespace {
 
 namespace fs = std::filesystem;
-using Campo = CampoTexto Janela::*;
-
-// The three files, in the order they are read and written.
-constexpr std::size_t CAMERA = 0, CENA = 1, OBJETO = 2;
-struct Arquivo {
-    std::string_view nome, padrao;
-};
-constexpr std::array<Arquivo, 3> ARQUIVOS{
-    {{"camera.txt", CAMERA_PADRAO}, {"cena.txt", CENA_PADRAO}, {"objeto.txt", OBJETO_PADRAO}}};
-
-// The fields in file order.
-constexpr std::array<Campo, REAIS_CAMERA> CAMPOS_CAMERA{
-    &Janela::Nx_edit, &Janela::Ny_edit, &Janela::Nz_edit, &Janela::Vx_edit,
-    &Janela::Vy_edit, &Janela::Vz_edit, &Janela::Cx_edit, &Janela::Cy_edit,
-    &Janela::Cz_edit, &Janela::d_edit,  &Janela::hx_edit, &Janela::hy_edit};
-
-constexpr std::array<Campo, REAIS_AMBIENTE> CAMPOS_AMBIENTE{
-    &Janela::IaRed_edit, &Janela::IaGreen_edit, &Janela::IaBlue_edit, &Janela::Ka_edit};
-
-constexpr std::array<Campo, REAIS_OBJETO> CAMPOS_OBJETO{
-    &Janela::OdiRed_edit,   &Janela::OdiGreen_edit, &Janela::OdiBlue_edit,   &Janela::OdeRed_edit,
-    &Janela::OdeGreen_edit, &Janela::OdeBlue_edit,  &Janela::OsiRed_edit,    &Janela::OsiGreen_edit,
-    &Janela::OsiBlue_edit,  &Janela::OseRed_edit,   &Janela::OseGreen_edit,  &Janela::OseBlue_edit,
-    &Janela::Kd_edit,       &Janela::Ks_edit,       &Janela::rugosidade_edit};
 
 template <std::size_t N>
-void preenche(Janela& janela, const std::array<Campo, N>& campos,
-              const std::array<std::string, N>& textos) {
-    for (std::size_t i = 0; i < N; ++i) (janela.*campos[i]).texto = textos[i];
-}
-
-template <std::size_t N>
-std::array<std::string_view, N> textos_de(const Janela& janela,
-                                          const std::array<Campo, N>& campos) {
+std::array<std::string_view, N> textos_de(const Parametros& parametros,
+                                          const std::array<CampoParametro, N>& campos) {
     std::array<std::string_view, N> textos;
-    for (std::size_t i = 0; i < N; ++i) textos[i] = (janela.*campos[i]).texto;
+    for (std::size_t i = 0; i < N; ++i) textos[i] = (parametros.*campos[i]).texto;
     return textos;
-}
-
-// What an unopened file means: not there at all, or there but not a readable file.
-SituacaoArquivo situacao_de(Abertura abertura) {
-    return abertura == Abertura::ausente ? SituacaoArquivo::ausente : SituacaoArquivo::ilegivel;
-}
-
-// camera.txt and objeto.txt: a fixed run of reals, one per field, all read before any field
-// changes, so that a bad file leaves every field as it was.
-template <std::size_t N>
-SituacaoArquivo le_campos(Janela& janela, const fs::path& arquivo,
-                          const std::array<Campo, N>& campos) {
-    LeitorTexto leitor(arquivo);
-    if (!leitor.aberto()) return situacao_de(leitor.abertura());
-    std::array<std::string, N> textos;
-    if (!le_reais_como_textos(leitor, textos)) return SituacaoArquivo::malformado;
-    preenche(janela, campos, textos);
-    return SituacaoArquivo::lido;
 }
 
 // A file that could not be read is moved aside, with the older copies, before its default
@@ -107,7 +59,7 @@ std::string aviso(const ArquivoLido& lido, bool guardado) {
 // that another window's write in progress is never taken for one.
 bool temporario_esquecido(const fs::directory_entry& entrada) {
     const std::string nome = entrada.path().filename().string();
-    for (const Arquivo& arquivo : ARQUIVOS) {
+    for (const ArquivoConfiguracao& arquivo : ARQUIVOS_CONFIGURACAO) {
         const std::string prefixo = std::string(arquivo.nome) + std::string(SUFIXO_TEMPORARIO);
         if (!nome.starts_with(prefixo) || nome.size() == prefixo.size()) continue;
         if (!std::ranges::all_of(nome.substr(prefixo.size()),
@@ -132,72 +84,53 @@ void remove_temporarios_esquecidos(const fs::path& pasta) {
 void Janela::carrega_configuracao() {
     Renderizadores_radio.selecionado = 0;
     Eixos_de_rotacao_radio.selecionado = 0;
-    sistema.ListaDeFontes.clear();
-    sistema.FonteAtual = 1;
+    Sistema& sistema = sessao.sistema;
     // A file dialog may change the working directory during the run; the files are written
     // back where they were read.
     std::error_code erro;
     if (fs::path absoluto = fs::absolute(sistema.DirInicial, erro); !erro) {
         sistema.DirInicial = std::move(absoluto);
     }
-    const auto caminho = [this](std::size_t arquivo) {
-        return sistema.DirInicial / ARQUIVOS[arquivo].nome;
-    };
     std::array<SituacaoArquivo, 3> situacao;
     situacao.fill(SituacaoArquivo::ausente);
-    if (persistencia_ != Persistencia::nenhuma) {
-        situacao[CAMERA] = le_campos(*this, caminho(CAMERA), CAMPOS_CAMERA);
-        situacao[CENA] = carrega_cena(caminho(CENA));
-        situacao[OBJETO] = le_campos(*this, caminho(OBJETO), CAMPOS_OBJETO);
-    }
-    if (sistema.ListaDeFontes.empty()) insere_fonte_padrao(0);
+    if (persistencia_ != Persistencia::nenhuma)
+        situacao = sessao.le_configuracao(sistema.DirInicial, *this);
+    mostra_fonte(1);
 
-    // The command-line renderer only reads: a folder it draws from is left as it was.
+    // A window that only reads leaves the folder it draws from as it was.
     if (persistencia_ == Persistencia::le_e_grava)
         remove_temporarios_esquecidos(sistema.DirInicial);
     std::string avisos;
-    for (std::size_t arquivo = 0; arquivo < ARQUIVOS.size(); ++arquivo) {
-        const fs::path c = caminho(arquivo);
+    for (std::size_t arquivo = 0; arquivo < ARQUIVOS_CONFIGURACAO.size(); ++arquivo) {
+        const fs::path c = sistema.DirInicial / ARQUIVOS_CONFIGURACAO[arquivo].nome;
         ArquivoLido& lido = configuracao_lida_[arquivo];
-        lido = {ARQUIVOS[arquivo].nome, situacao[arquivo]};
+        lido = {ARQUIVOS_CONFIGURACAO[arquivo].nome, situacao[arquivo]};
         if (persistencia_ != Persistencia::le_e_grava) continue;
         lido.preservado = sem_permissao_de_leitura(lido.situacao, c) || somente_leitura(c);
         const bool guardado = !lido.preservado && lido.situacao != SituacaoArquivo::lido &&
-                              substitui_por_padrao(c, ARQUIVOS[arquivo].padrao);
+                              substitui_por_padrao(c, ARQUIVOS_CONFIGURACAO[arquivo].padrao);
         if (const std::string texto = aviso(lido, guardado); !texto.empty())
             avisos += (avisos.empty() ? "" : " ") + texto;
     }
     if (!avisos.empty()) Mensagem_label.texto = avisos;
 }
 
-// cena.txt: the ambient light and light 1 fill the fields and the list together; lights 2 to L
-// go to the list only. When the first part fails, nothing changes.
-SituacaoArquivo Janela::carrega_cena(const std::filesystem::path& arquivo) {
-    LeitorTexto leitor(arquivo);
-    if (!leitor.aberto()) return situacao_de(leitor.abertura());
-    const std::optional<ConteudoCena> cena = le_cena(leitor);
-    if (!cena) return SituacaoArquivo::malformado;
-    preenche(*this, CAMPOS_AMBIENTE, cena->ambiente);
-    sistema.ListaDeFontes = cena->fontes;
-    mostra_fonte(1);
-    return cena->completo ? SituacaoArquivo::lido : SituacaoArquivo::malformado;
-}
-
 bool Janela::grava_configuracao() {
     if (persistencia_ != Persistencia::le_e_grava) return true;
     // Values typed into the light fields since the last draw or light command are kept too.
     atualiza_fonte_visivel();
-    const fs::path& pasta = sistema.DirInicial;
+    const fs::path& pasta = sessao.sistema.DirInicial;
     // Each file replaces the old one whole or not at all, and on its own: a file that cannot
     // be written costs none of the others.
     const std::array<std::string, 3> conteudos{
         escreve_linhas(textos_de(*this, CAMPOS_CAMERA), LINHAS_CAMERA),
-        escreve_cena(textos_de(*this, CAMPOS_AMBIENTE), sistema.ListaDeFontes),
+        escreve_cena(textos_de(*this, CAMPOS_AMBIENTE), sessao.sistema.ListaDeFontes),
         escreve_linhas(textos_de(*this, CAMPOS_OBJETO), LINHAS_OBJETO)};
     bool gravou_todos = true;
-    for (std::size_t arquivo = 0; arquivo < ARQUIVOS.size(); ++arquivo) {
+    for (std::size_t arquivo = 0; arquivo < ARQUIVOS_CONFIGURACAO.size(); ++arquivo) {
         if (configuracao_lida_[arquivo].preservado) continue;
-        if (!grava_arquivo_atomico(pasta / ARQUIVOS[arquivo].nome, conteudos[arquivo])) {
+        if (!grava_arquivo_atomico(pasta / ARQUIVOS_CONFIGURACAO[arquivo].nome,
+                                   conteudos[arquivo])) {
             gravou_todos = false;
         }
     }
@@ -206,6 +139,7 @@ bool Janela::grava_configuracao() {
 }
 
 void Janela::descarrega_configuracao() {
+    Sistema& sistema = sessao.sistema;
     libera_tela(sistema.Tela);
     libera_malha(sistema.malha);
     sistema.raios.descarta();

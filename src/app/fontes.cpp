@@ -17,9 +17,6 @@ constexpr std::array<Campo, CAMPOS_POR_FONTE> CAMPOS_FONTE{
     &Janela::IlRed_edit, &Janela::IlGreen_edit, &Janela::IlBlue_edit,
     &Janela::Plx_edit,   &Janela::Ply_edit,     &Janela::Plz_edit};
 
-// A white light of full intensity at the origin.
-constexpr const char* FONTE_PADRAO[CAMPOS_POR_FONTE] = {"255", "255", "255", "0", "0", "0"};
-
 // The entry where light n (from 1) begins.
 std::size_t primeira_entrada(std::int32_t n) {
     return CAMPOS_POR_FONTE * static_cast<std::size_t>(n - 1);
@@ -32,58 +29,58 @@ std::size_t numero_de_fontes(const TextosDasFontes& lista) {
 } // namespace
 
 void Janela::atualiza_fonte_visivel() {
-    const std::size_t inicio = primeira_entrada(sistema.FonteAtual);
-    assert(inicio + CAMPOS_POR_FONTE <= sistema.ListaDeFontes.size());
+    const std::size_t inicio = primeira_entrada(sessao.sistema.FonteAtual);
+    assert(inicio + CAMPOS_POR_FONTE <= sessao.sistema.ListaDeFontes.size());
     for (std::size_t k = 0; k < CAMPOS_POR_FONTE; ++k) {
-        sistema.ListaDeFontes[inicio + k] = (this->*CAMPOS_FONTE[k]).texto;
+        sessao.sistema.ListaDeFontes[inicio + k] = (this->*CAMPOS_FONTE[k]).texto;
     }
 }
 
 void Janela::mostra_fonte(std::int32_t n) {
     const std::size_t inicio = primeira_entrada(n);
-    assert(n >= 1 && inicio + CAMPOS_POR_FONTE <= sistema.ListaDeFontes.size());
+    assert(n >= 1 && inicio + CAMPOS_POR_FONTE <= sessao.sistema.ListaDeFontes.size());
     for (std::size_t k = 0; k < CAMPOS_POR_FONTE; ++k) {
-        (this->*CAMPOS_FONTE[k]).texto = sistema.ListaDeFontes[inicio + k];
+        (this->*CAMPOS_FONTE[k]).texto = sessao.sistema.ListaDeFontes[inicio + k];
     }
-    sistema.FonteAtual = n;
+    sessao.sistema.FonteAtual = n;
     FontesDeLuz_groupbox.legenda = "Parâmetros da Fonte de Luz de Número " + formata_inteiro(n);
 }
 
 void Janela::insere_fonte_padrao(std::size_t entrada) {
-    TextosDasFontes& lista = sistema.ListaDeFontes;
-    lista.insert(lista.begin() + static_cast<std::ptrdiff_t>(entrada), std::begin(FONTE_PADRAO),
-                 std::end(FONTE_PADRAO));
+    TextosDasFontes& lista = sessao.sistema.ListaDeFontes;
+    lista.insert(lista.begin() + static_cast<std::ptrdiff_t>(entrada), FONTE_PADRAO.begin(),
+                 FONTE_PADRAO.end());
 }
 
 void Janela::FontePrevia_buttonClick() {
-    if (sistema.FonteAtual <= 1) return;
+    if (sessao.sistema.FonteAtual <= 1) return;
     atualiza_fonte_visivel();
-    mostra_fonte(sistema.FonteAtual - 1);
+    mostra_fonte(sessao.sistema.FonteAtual - 1);
 }
 
 void Janela::FontePosterior_buttonClick() {
-    const auto atual = static_cast<std::size_t>(sistema.FonteAtual);
-    if (atual >= numero_de_fontes(sistema.ListaDeFontes)) return;
+    const auto atual = static_cast<std::size_t>(sessao.sistema.FonteAtual);
+    if (atual >= numero_de_fontes(sessao.sistema.ListaDeFontes)) return;
     atualiza_fonte_visivel();
-    mostra_fonte(sistema.FonteAtual + 1);
+    mostra_fonte(sessao.sistema.FonteAtual + 1);
 }
 
 void Janela::AdicionarFonte_buttonClick() {
     atualiza_fonte_visivel();
-    insere_fonte_padrao(primeira_entrada(sistema.FonteAtual + 1));
-    mostra_fonte(sistema.FonteAtual + 1);
+    insere_fonte_padrao(primeira_entrada(sessao.sistema.FonteAtual + 1));
+    mostra_fonte(sessao.sistema.FonteAtual + 1);
 }
 
 void Janela::RemoverFonte_buttonClick() {
-    TextosDasFontes& lista = sistema.ListaDeFontes;
+    TextosDasFontes& lista = sessao.sistema.ListaDeFontes;
     if (numero_de_fontes(lista) <= 1) return;
     // The fields of the removed light are discarded, not stored.
     const auto inicio =
-        lista.begin() + static_cast<std::ptrdiff_t>(primeira_entrada(sistema.FonteAtual));
+        lista.begin() + static_cast<std::ptrdiff_t>(primeira_entrada(sessao.sistema.FonteAtual));
     lista.erase(inicio, inicio + CAMPOS_POR_FONTE);
     // The light that followed takes the same number; after the last one, the one before it.
     const auto restantes = static_cast<std::int32_t>(numero_de_fontes(lista));
-    mostra_fonte(std::min(sistema.FonteAtual, restantes));
+    mostra_fonte(std::min(sessao.sistema.FonteAtual, restantes));
 }
 
 } // namespace quindra

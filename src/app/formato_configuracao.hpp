@@ -22,6 +22,14 @@ inline constexpr std::string_view CENA_PADRAO =
 inline constexpr std::string_view OBJETO_PADRAO =
     "255 255 0\r\n255 255 0\r\n255 255 255\r\n255 255 255\r\n0.5\r\n0.5\r\n1\r\n";
 
+/// The configuration files, in the order they are read and written, with their defaults.
+struct ArquivoConfiguracao {
+    std::string_view nome, padrao;
+};
+inline constexpr std::size_t ARQUIVO_CAMERA = 0, ARQUIVO_CENA = 1, ARQUIVO_OBJETO = 2;
+inline constexpr std::array<ArquivoConfiguracao, 3> ARQUIVOS_CONFIGURACAO{
+    {{"camera.txt", CAMERA_PADRAO}, {"cena.txt", CENA_PADRAO}, {"objeto.txt", OBJETO_PADRAO}}};
+
 /// How many numbers each line holds: camera.txt (N, V, C, d, hx, hy), the ambient block that
 /// opens cena.txt (Ia, Ka), objeto.txt (Od1, Od2, Os1, Os2, Kd, Ks, n).
 inline constexpr std::array LINHAS_CAMERA{3, 3, 3, 1, 1, 1};

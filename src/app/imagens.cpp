@@ -1,6 +1,5 @@
 // Loading the texture and saving the frame.
 #include "app/janela.hpp"
-#include "imagens/imagem_arquivo.hpp"
 
 namespace quindra {
 
@@ -9,21 +8,17 @@ void Janela::Button2Click() {
     // object file.
     const auto arquivo = plataforma_.escolhe_arquivo_para_abrir(DialogoTextura);
     if (!arquivo) return;
-    std::string erro;
-    auto imagem = carrega_imagem(*arquivo, erro);
-    if (!imagem) {
-        plataforma_.relata_erro(erro);
+    if (const auto erro = sessao.carrega_textura(*arquivo)) {
+        plataforma_.relata_erro(*erro);
         return;
     }
-    sistema.Textura = std::move(*imagem);
     Label56.habilitado = true;
 }
 
 void Janela::Button3Click() {
     const auto arquivo = plataforma_.escolhe_arquivo_para_salvar(SavePictureDialog1);
     if (!arquivo) return;
-    std::string erro;
-    if (!salva_tela(*sistema.Tela, *arquivo, erro)) plataforma_.relata_erro(erro);
+    if (const auto erro = sessao.salva_quadro(*arquivo)) plataforma_.relata_erro(*erro);
 }
 
 } // namespace quindra

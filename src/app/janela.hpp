@@ -1,10 +1,9 @@
 // The main window as a model: the state of every control, named after the control, and every
-// command, named after its handler. Commands read and write this state and the system, never a
-// widget, so the whole program runs and is tested without a display.
+// command, named after its handler. Commands read and write this state and the rendering
+// session, never a widget, so the whole program runs and is tested without a display.
 #pragma once
 
 #include <array>
-#include <atomic>
 #include <chrono>
 #include <filesystem>
 #include <functional>
@@ -16,19 +15,12 @@
 
 #include "app/controle.hpp"
 #include "app/controles.hpp"
+#include "app/parametros.hpp"
 #include "app/plataforma.hpp"
-#include "app/sistema.hpp"
+#include "app/sessao.hpp"
 #include "render/algoritmos.hpp"
 
 namespace quindra {
-
-/// A reader's message means success when it starts with a blank.
-inline bool mensagem_de_sucesso(std::string_view mensagem) {
-    return !mensagem.empty() && mensagem.front() == ' ';
-}
-
-/// The camera's axes, in the order of the rotation axis choices.
-enum EixoRotacao : int { EIXO_MIRA, EIXO_HORIZONTAL, EIXO_VERTICAL };
 
 /// A turn of the camera about one of its axes, in degrees.
 struct Giro {
@@ -39,13 +31,10 @@ struct Giro {
 /// The captions of the algorithm choices, in their order.
 std::vector<std::string> nomes_dos_algoritmos();
 
-/// Whether the configuration files are written back (the desktop window), only read (the
-/// command-line renderer, which must leave a working directory untouched), or not used at all
-/// (the window's initial values, for drawing from memory alone).
+/// Whether the configuration files are written back (the desktop window), only read (a window
+/// that must leave its folder untouched), or not used at all (the window's initial values, for
+/// drawing from memory alone).
 enum class Persistencia { le_e_grava, so_le, nenhuma };
-
-/// What start-up made of a configuration file.
-enum class SituacaoArquivo { lido, ausente, ilegivel, malformado };
 
 struct ArquivoLido {
     std::string_view nome; // "camera.txt", "cena.txt" or "objeto.txt"
@@ -58,7 +47,9 @@ struct ArquivoLido {
 inline const std::string ERRO_AO_GRAVAR_CONFIGURACAO =
     "Erro ao se gravar arquivos de configuração.";
 
-class Janela {
+/// The fields a Draw and a rotation read are the window's Parametros; the rest of its controls
+/// are its own.
+class Janela : public Parametros {
 public:
     /// The start-up sequence: controls with their initial texts, the frame, the configuration
     /// files of the folder, the tetrahedron table.
@@ -174,7 +165,8 @@ public:
     /// What start-up made of camera.txt, cena.txt and objeto.txt, in that order.
     const std::array<ArquivoLido, 3>& configuracao_lida() const { return configuracao_lida_; }
 
-    Sistema sistema;
+    /// The object, the texture, the camera, the frame, the lights and the tetrahedra.
+    Sessao sessao;
 
     // --- controls outside the pages ---------------------------------------------------------
     const std::string TForm1 = "Sistema de Quindra Para ObjetosTriangularizados"; // caption
@@ -205,9 +197,7 @@ public:
     Rotulo Label58{"0"};
     Rotulo Label56{"TEXTURA", false};
     Rotulo Label59{"Faces que receberão textura: de"};
-    CampoTexto tFacei_edit{"1"};
     Rotulo Label60{"até"};
-    CampoTexto tFacef_edit{"1"};
     Rotulo Label62{"#Tet:"};
     Rotulo NumTet{"1"};
     CampoTexto TetCor_red{"128"}, TetCor_green{"128"}, TetCor_blue{"128"};
@@ -227,19 +217,12 @@ public:
     Rotulo RotacaoCamera_label{"Rotação da Câmera"};
     Rotulo CentroRotacao_label{"Centro da Rotação: "};
     Rotulo Angulo_label{"Ângulo da Rotação (graus):"};
-    CampoTexto Cx_edit{"0"}, Cy_edit{"0"}, Cz_edit{"200"};
-    CampoTexto Nx_edit{"0"}, Ny_edit{"0"}, Nz_edit{"-1"};
-    CampoTexto Vx_edit{"0"}, Vy_edit{"1"}, Vz_edit{"0"};
-    CampoTexto d_edit{"1"};
-    CampoTexto hx_edit{"1"}, hy_edit{"1"};
-    CampoTexto Centrox_edit{"0"}, Centroy_edit{"0"}, Centroz_edit{"0"};
     Botao CarregarCtr_button{"Carregar Centro do Objeto"};
     Botao CarregarFoco_button{"Carregar C"};
     Botao Button1{"Carregar C + dN"};
     GrupoRadio Eixos_de_rotacao_radio{"Eixo de Rotação ",
                                       {"Rotação em torno da Mira", "Rotação em torno da Horizontal",
                                        "Rotação em torno da Vertical"}};
-    CampoTexto Angulo_edit{"10"};
     Botao EfetuarRot_button{"Efetuar Rotação "};
     Botao EfetuarRotDes_button{"Efetuar Rotação + Desenhar"};
 
@@ -250,8 +233,6 @@ public:
     Rotulo Il_label{"Intensidade (Il):"};
     Rotulo Pl_label{"Posição (Pl):"};
     Rotulo EdicaoFontes_label{"Edição das Fontes de Luz:"};
-    CampoTexto IaRed_edit{"255"}, IaGreen_edit{"255"}, IaBlue_edit{"255"};
-    CampoTexto Ka_edit{"0.5"};
     CaixaGrupo FontesDeLuz_groupbox{"Parâmetros da Fonte de Luz de Número 1"};
     CampoTexto IlRed_edit{"255"}, IlGreen_edit{"255"}, IlBlue_edit{"255"};
     CampoTexto Plx_edit{"0"}, Ply_edit{"0"}, Plz_edit{"0"};
@@ -268,30 +249,18 @@ public:
     Rotulo Ks_label{"Ponderador de Reflexão Especular(Ks):"};
     Rotulo Rugosidade_label{"Coeficiente de Rugosidade (n):"};
     Rotulo FatorDilZ_label{"Fator de Dilatação em Z:"};
-    CampoTexto OdiRed_edit{"255"}, OdiGreen_edit{"255"}, OdiBlue_edit{"0"};
-    CampoTexto OsiRed_edit{"255"}, OsiGreen_edit{"255"}, OsiBlue_edit{"255"};
-    CampoTexto OdeRed_edit{"255"}, OdeGreen_edit{"255"}, OdeBlue_edit{"0"};
-    CampoTexto OseRed_edit{"255"}, OseGreen_edit{"255"}, OseBlue_edit{"255"};
-    CampoTexto Kd_edit{"0.5"}, Ks_edit{"0.5"}, rugosidade_edit{"1"};
-    CampoTexto FatorDilZ{"1.0"};
 
     // --- "Algoritmos" -------------------------------------------------------------------------
     GrupoRadio Renderizadores_radio{"Algoritmos Renderizadores", nomes_dos_algoritmos()};
 
 private:
-    // The camera fields in reading order, for le_camera.
-    TextosCamera textos_camera() const;
     // Runs a reader's message through the message line; true when it means success.
     bool aceita(const std::string& mensagem);
-    // Draw steps shared by the shading choices: material, ambient, lights, light view.
-    bool le_iluminacao();
     // Draw with this algorithm, whatever the choice list shows.
     void desenha_com(std::optional<Algoritmo> algoritmo);
     // The rotation centre's fields; none, with the failing field's message shown, when one
     // does not hold a number.
     std::optional<Ponto> le_centro_rotacao();
-    // Turns CameraAtual about the centre by graus about eixo; the camera fields follow.
-    void gira_em_torno(const Ponto& centro, int eixo, double graus);
     // The turn by the angle of Angulo_edit about eixo, one way or the other.
     void gira_pelo_angulo(int eixo, int sentido);
     // Moves C along N by a fraction of its distance to the rotation centre (see usuario_aproxima).
@@ -304,8 +273,6 @@ private:
     void guarda_cor_tetraedro(const CampoTexto& campo, double Cor::*canal);
     // Enables one of the predefined sets of tetrahedra and shows its first entry.
     void habilita_conjunto(int botao);
-    // Reads cena.txt into the scene fields and the light list.
-    SituacaoArquivo carrega_cena(const std::filesystem::path& arquivo);
     // Shows light n of the list in the light fields and the group box caption.
     void mostra_fonte(std::int32_t n);
     // Inserts a white light at the origin into ListaDeFontes, its six texts from that entry on.
@@ -327,8 +294,6 @@ private:
     std::array<ArquivoLido, 3> configuracao_lida_;
     bool em_TModoClick_ = false; // TModoClick sets its own box without running again
     std::chrono::duration<double, std::milli> duracao_ultimo_desenho_{0};
-    std::atomic<bool> cancelar_desenho_{false}; // set by the platform while a draw runs
-    std::atomic<int> linhas_prontas_{0};
     bool fechada_ = false;
     bool configuracao_resolvida_ = false; // written at close, or the user closed without it
     bool ocupada_ = false;                // a user action is running

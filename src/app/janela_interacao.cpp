@@ -142,10 +142,12 @@ void Janela::redesenha(bool previa) {
 void Janela::usuario_gira(std::span<const Giro> giros, bool previa) {
     executa([&] {
         const auto centro = le_centro_rotacao();
-        if (!centro || !aceita(le_camera(sistema.CameraAtual, textos_camera()))) return;
+        if (!centro || !aceita(sessao.le_camera(*this))) return;
         for (const Giro& giro : giros) {
-            gira_em_torno(*centro, giro.eixo, giro.graus);
-            if (!mensagem_de_sucesso(Mensagem_label.texto)) return;
+            if (const auto falha = sessao.gira_em_torno(*centro, giro.eixo, giro.graus, *this)) {
+                Mensagem_label.texto = *falha;
+                return;
+            }
         }
         redesenha(previa);
     });

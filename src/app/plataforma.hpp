@@ -1,5 +1,5 @@
 // What the commands need from the desktop: file dialogs and the general error report. The
-// window implements it with real dialogs; tests and the command-line renderer with fakes.
+// window implements it with real dialogs; tests with fakes.
 #pragma once
 
 #include <atomic>

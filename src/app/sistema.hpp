@@ -1,9 +1,11 @@
-// Everything the commands work on besides the controls: one instance, owned by the window,
-// alive for the whole run.
+// Everything the commands work on besides the controls: one instance, owned by the rendering
+// session, alive for the whole run.
 #pragma once
 
+#include <array>
 #include <filesystem>
 #include <optional>
+#include <string_view>
 
 #include "render/cena_raios.hpp"
 #include "render/desenho.hpp"
@@ -18,6 +20,10 @@
 #include "view/z_buffer.hpp"
 
 namespace quindra {
+
+/// A white light of full intensity at the origin: the light a new list holds and "+" adds.
+inline constexpr std::array<std::string_view, CAMPOS_POR_FONTE> FONTE_PADRAO{"255", "255", "255",
+                                                                             "0",   "0",   "0"};
 
 struct Sistema {
     Malha malha;
@@ -36,7 +42,7 @@ struct Sistema {
     /// The ray tracer's structure for the loaded object, dropped by each load.
     CenaRaios raios;
 
-    TextosDasFontes ListaDeFontes;
+    TextosDasFontes ListaDeFontes{FONTE_PADRAO.begin(), FONTE_PADRAO.end()};
     std::int32_t FonteAtual = 1;
 
     TabelaDeTetraedros TabelaTetraedros;

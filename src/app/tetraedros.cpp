@@ -62,34 +62,34 @@ void Janela::TModoClick() {
         em_TModoClick_ = false;
     };
     Mensagem_label.texto = std::string(BRANCOS_TMODO, ' ');
-    if (sistema.ModoTetraedro) {
-        sistema.ModoTetraedro = false;
+    if (sessao.sistema.ModoTetraedro) {
+        sessao.sistema.ModoTetraedro = false;
         ajusta_caixa(false);
         return;
     }
-    LeitorTexto leitor(sistema.DirInicial / ARQUIVO_CORES);
+    LeitorTexto leitor(sessao.sistema.DirInicial / ARQUIVO_CORES);
     if (!leitor.aberto()) {
         Mensagem_label.texto = PROBLEMAS_COM_CORES;
         // The box never shows checked while the mode is off.
         ajusta_caixa(false);
         return;
     }
-    sistema.ModoTetraedro = true;
+    sessao.sistema.ModoTetraedro = true;
     ajusta_caixa(true);
     // A short or malformed file keeps the colours read so far, and says so.
-    if (!le_cores_tetraedros(leitor, sistema.TabelaTetraedros)) {
+    if (!le_cores_tetraedros(leitor, sessao.sistema.TabelaTetraedros)) {
         Mensagem_label.texto = PROBLEMAS_COM_CORES;
     }
     // The current entry's own colour and flag: the fields store into it, so showing another
     // entry's colour would copy that colour over it, and checking the box regardless would
     // enable an entry the user had disabled.
-    mostra_tetraedro(sistema.TetraedroAtual);
+    mostra_tetraedro(sessao.sistema.TetraedroAtual);
 }
 
 void Janela::mostra_tetraedro(std::int32_t t) {
     // The fields store into the current entry as they change, so it must be t first.
-    sistema.TetraedroAtual = t;
-    const EntradaTetraedro mostrada = entrada(sistema.TabelaTetraedros, t);
+    sessao.sistema.TetraedroAtual = t;
+    const EntradaTetraedro mostrada = entrada(sessao.sistema.TabelaTetraedros, t);
     altera_texto(TetCor_red, formata_real(mostrada.cor.r));
     altera_texto(TetCor_green, formata_real(mostrada.cor.g));
     altera_texto(TetCor_blue, formata_real(mostrada.cor.b));
@@ -98,7 +98,7 @@ void Janela::mostra_tetraedro(std::int32_t t) {
 }
 
 void Janela::avanca_tetraedro(std::int32_t passo) {
-    const std::int32_t t = sistema.TetraedroAtual + passo;
+    const std::int32_t t = sessao.sistema.TetraedroAtual + passo;
     if (t >= 1 && t <= NUM_TETRAEDROS) mostra_tetraedro(t);
 }
 
@@ -108,11 +108,12 @@ void Janela::Button15Click() { avanca_tetraedro(-10); }
 void Janela::Button14Click() { avanca_tetraedro(10); }
 
 void Janela::THabilClick() {
-    entrada(sistema.TabelaTetraedros, sistema.TetraedroAtual).habilitado = THabil.marcada;
+    entrada(sessao.sistema.TabelaTetraedros, sessao.sistema.TetraedroAtual).habilitado =
+        THabil.marcada;
 }
 
 void Janela::Button7Click() {
-    for (EntradaTetraedro& e : sistema.TabelaTetraedros) e.habilitado = false;
+    for (EntradaTetraedro& e : sessao.sistema.TabelaTetraedros) e.habilitado = false;
     marca(THabil, false);
 }
 
@@ -122,8 +123,8 @@ void Janela::habilita_conjunto(int botao) {
     const Conjunto& conjunto = CONJUNTOS[indice];
     for (const Metade& metade : {conjunto.primeira, conjunto.segunda}) {
         for (int posicao : *metade.padrao) {
-            entrada(sistema.TabelaTetraedros, numero_tetraedro(metade.grupo, posicao)).habilitado =
-                true;
+            entrada(sessao.sistema.TabelaTetraedros, numero_tetraedro(metade.grupo, posicao))
+                .habilitado = true;
         }
     }
     // The first entry is in the set, so showing it checks THabil.
@@ -146,7 +147,7 @@ void Janela::guarda_cor_tetraedro(const CampoTexto& campo, double Cor::*canal) {
                                              "'" + campo.texto + "' não é um número válido.");
         return;
     }
-    entrada(sistema.TabelaTetraedros, sistema.TetraedroAtual).cor.*canal = valor;
+    entrada(sessao.sistema.TabelaTetraedros, sessao.sistema.TetraedroAtual).cor.*canal = valor;
 }
 
 void Janela::TetCor_redChange() { guarda_cor_tetraedro(TetCor_red, &Cor::r); }

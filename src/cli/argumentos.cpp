@@ -1,6 +1,7 @@
 #include "cli/argumentos.hpp"
 
 #include <CLI/CLI.hpp>
+#include <charconv>
 #include <filesystem>
 
 #include "geometry/instrumental_basico.hpp"
@@ -71,11 +72,29 @@ bool escolhe_algoritmos(const std::string& texto, Opcoes& opcoes) {
     return !opcoes.escolhas.empty();
 }
 
+// The frame count of --giro: decimal digits only, from 1 to MAXIMO_QUADROS_GIRO.
+std::optional<int> quadros_do_giro(const std::string& texto) {
+    int quadros = 0;
+    const char* fim = texto.data() + texto.size();
+    const auto [lido, erro] = std::from_chars(texto.data(), fim, quadros);
+    if (erro != std::errc{} || lido != fim || quadros < 1 || quadros > MAXIMO_QUADROS_GIRO)
+        return std::nullopt;
+    return quadros;
+}
+
 // The checks CLI11 cannot make; the first that fails, or nothing.
 std::optional<std::string> confere(const std::string& algoritmo,
-                                   const std::vector<std::string>& faces, Opcoes& opcoes) {
+                                   const std::vector<std::string>& faces,
+                                   const std::optional<std::string>& giro, Opcoes& opcoes) {
     if (!escolhe_algoritmos(algoritmo, opcoes))
         return "Algoritmo inválido: use um número de 0 a " + ultima_escolha() + " ou \"todos\".";
+    if (giro) {
+        opcoes.giro = quadros_do_giro(*giro);
+        if (!opcoes.giro)
+            return "--giro: \"" + *giro + "\" não é um número inteiro de 1 a " +
+                   std::to_string(MAXIMO_QUADROS_GIRO) + ".";
+        if (opcoes.todas) return "--giro desenha com um só algoritmo: não vale com -a todos.";
+    }
     for (const std::string& face : faces) {
         bool erro = false;
         converte_inteiro(face, erro);
@@ -118,7 +137,15 @@ Pedido interpreta(int argc, const char* const* argv) {
     app.add_option("--dir", opcoes.pasta,
                    "Pasta de camera.txt, cena.txt e objeto.txt (padrão: a atual); nada é "
                    "gravado nela.");
-    app.add_flag("--tempo", opcoes.tempo, "Mostra os milissegundos da carga e do desenho.");
+    std::string giro;
+    CLI::Option* opcao_giro = app.add_option(
+        "--giro", giro,
+        "Desenha QUADROS quadros (de 1 a " + std::to_string(MAXIMO_QUADROS_GIRO) +
+            ") de uma volta completa da câmera em torno do eixo vertical que passa pelo centro "
+            "do objeto, como \"Efetuar Rotação\" com o ângulo 360/QUADROS; o número do quadro, "
+            "com ao menos quatro algarismos, vai antes da extensão de -o (quindra0001.bmp, ...).");
+    opcao_giro->type_name("QUADROS");
+    app.add_flag("--tempo", opcoes.tempo, "Mostra os milissegundos da carga e de cada desenho.");
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
@@ -126,7 +153,9 @@ Pedido interpreta(int argc, const char* const* argv) {
     } catch (const CLI::ParseError& falha) {
         return {std::nullopt, em_portugues(falha, app) + USE_AJUDA, SAIDA_USO};
     }
-    if (auto erro = confere(algoritmo, faces, opcoes)) return {std::nullopt, *erro, SAIDA_USO};
+    const auto pedido_giro = opcao_giro->count() > 0 ? std::optional(giro) : std::nullopt;
+    if (auto erro = confere(algoritmo, faces, pedido_giro, opcoes))
+        return {std::nullopt, *erro, SAIDA_USO};
     return {std::move(opcoes), "", 0};
 }
 

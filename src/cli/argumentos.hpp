@@ -24,7 +24,12 @@ struct Opcoes {
     std::optional<std::pair<std::string, std::string>> faces;
     std::string pasta = ".";
     bool tempo = false;
+    /// With --giro, how many frames one turn of the camera about the object takes.
+    std::optional<int> giro;
 };
+
+/// The most frames --giro draws, so that a mistyped count cannot run for days.
+inline constexpr int MAXIMO_QUADROS_GIRO = 100000;
 
 /// What the command line asks for: options to draw with, or a text to print and leave (the
 /// help, on stdout with status 0, or a usage error, on stderr with SAIDA_USO).

@@ -1,43 +1,25 @@
 // quindra-render: the window's Draw without a window. Reads the configuration files of a
-// folder, loads an object (and a texture), draws with one or every algorithm and saves the
-// frames. Writes nothing into the configuration folder.
+// folder, loads an object (and a texture), draws with one or every algorithm, or the frames of
+// one turn of the camera about the object, and saves them. Writes nothing into the
+// configuration folder.
+#include <array>
 #include <charconv>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <filesystem>
 #include <optional>
 #include <string>
-#include <utility>
 
-#include "app/janela.hpp"
+#include "app/sessao.hpp"
 #include "cli/argumentos.hpp"
 #include "geometry/numero_texto.hpp"
-#include "imagens/imagem_arquivo.hpp"
-#include "render/algoritmos.hpp"
 
 namespace {
 
-using quindra::Janela;
+using quindra::Parametros;
+using quindra::Sessao;
 using quindra::cli::Opcoes;
-
-// The dialogs answer with the files named on the command line; errors are kept for stderr.
-class PlataformaLinhaDeComando : public quindra::Plataforma {
-public:
-    std::optional<std::string> proximo_arquivo;
-    std::string erro;
-
-    std::optional<std::string> escolhe_arquivo_para_abrir(const quindra::DialogoArquivo&) override {
-        return std::exchange(proximo_arquivo, std::nullopt);
-    }
-    std::optional<std::string>
-    escolhe_arquivo_para_salvar(const quindra::DialogoArquivo&) override {
-        return std::nullopt;
-    }
-    void relata_erro(const std::string& mensagem) override { erro = mensagem; }
-    void relata_erro_de_digitacao(const std::string&, const std::string& mensagem) override {
-        erro = mensagem;
-    }
-};
 
 void erro(const std::string& mensagem) { std::fprintf(stderr, "%s\n", mensagem.c_str()); }
 
@@ -48,35 +30,38 @@ void mostra_tempo(const char* etapa, std::chrono::steady_clock::duration duracao
     std::fprintf(stderr, "%s: %.*s ms\n", etapa, static_cast<int>(fim.ptr - texto), texto);
 }
 
-template <typename Acao> void cronometra(bool mostrar, const char* etapa, Acao acao) {
+template <typename Acao> auto cronometra(bool mostrar, const char* etapa, Acao acao) {
     const auto inicio = std::chrono::steady_clock::now();
-    acao();
+    auto resultado = acao();
     if (mostrar) mostra_tempo(etapa, std::chrono::steady_clock::now() - inicio);
+    return resultado;
 }
 
-bool sucesso(const Janela& janela) {
-    return quindra::mensagem_de_sucesso(janela.Mensagem_label.texto);
-}
-
-// FILE for one choice; with every choice, the choice number goes before the extension.
-std::string arquivo_de_saida(const std::string& saida, int escolha, bool todas) {
-    if (!todas) return saida;
+// FILE with a suffix before its extension: the choice number, or the frame number.
+std::string com_sufixo(const std::string& saida, const std::string& sufixo) {
     std::filesystem::path caminho(saida);
     const std::string extensao = caminho.extension().string();
     caminho.replace_extension();
-    return caminho.string() + std::to_string(escolha) + extensao;
+    return caminho.string() + sufixo + extensao;
+}
+
+// Frame k of a turn: at least four digits, so that the files sort in drawing order.
+std::string numero_do_quadro(int quadro) {
+    const std::string numero = std::to_string(quadro);
+    return std::string(numero.size() < 4 ? 4 - numero.size() : 0, '0') + numero;
 }
 
 // Missing files leave the window's initial values without a word; a file that is there but
 // cannot be read is worth a warning; a malformed one stops everything, as drawing with values
 // the user did not mean is worse than not drawing.
-bool confere_configuracao(const Janela& janela, const std::filesystem::path& pasta) {
+bool confere_configuracao(const std::array<quindra::SituacaoArquivo, 3>& situacao,
+                          const std::filesystem::path& pasta) {
     bool aceita = true;
-    for (const quindra::ArquivoLido& lido : janela.configuracao_lida()) {
-        const std::string arquivo = (pasta / lido.nome).string();
-        if (lido.situacao == quindra::SituacaoArquivo::ilegivel) {
+    for (std::size_t i = 0; i < situacao.size(); ++i) {
+        const std::string arquivo = (pasta / quindra::ARQUIVOS_CONFIGURACAO[i].nome).string();
+        if (situacao[i] == quindra::SituacaoArquivo::ilegivel) {
             erro("Aviso: " + arquivo + " não pôde ser lido; valem os valores iniciais.");
-        } else if (lido.situacao == quindra::SituacaoArquivo::malformado) {
+        } else if (situacao[i] == quindra::SituacaoArquivo::malformado) {
             erro("Arquivo de configuração com erro: " + arquivo + ".");
             aceita = false;
         }
@@ -91,48 +76,80 @@ std::string mensagem_de(const Opcoes& opcoes, int escolha, const std::string& me
     return std::string(quindra::sem_brancos(nome)) + ": " + mensagem;
 }
 
-int executa(const Opcoes& opcoes) {
-    PlataformaLinhaDeComando plataforma;
-    Janela janela(plataforma, opcoes.pasta, quindra::Persistencia::so_le);
-    if (!confere_configuracao(janela, opcoes.pasta)) return quindra::cli::SAIDA_USO;
+// A Draw with one choice, then the frame saved; the failure's message, or nothing.
+std::optional<std::string> desenha_e_salva(Sessao& sessao, const Parametros& parametros,
+                                           const Opcoes& opcoes, int escolha,
+                                           const std::string& arquivo) {
+    const auto mensagem = cronometra(opcoes.tempo, "desenho", [&] {
+        return sessao.desenha(quindra::algoritmo_da_escolha(escolha), parametros);
+    });
+    if (mensagem && !quindra::mensagem_de_sucesso(*mensagem)) return mensagem;
+    return sessao.salva_quadro(arquivo);
+}
 
-    plataforma.proximo_arquivo = opcoes.objeto;
-    cronometra(opcoes.tempo, "carga", [&] { janela.CarregarObj_buttonClick(); });
-    if (!sucesso(janela)) {
-        erro(janela.Mensagem_label.texto);
-        return quindra::cli::SAIDA_FALHA;
-    }
-    if (!opcoes.textura.empty()) {
-        plataforma.proximo_arquivo = opcoes.textura;
-        janela.Button2Click();
-        if (!plataforma.erro.empty()) {
-            erro(plataforma.erro);
-            return quindra::cli::SAIDA_FALHA;
-        }
-    }
-    if (opcoes.faces) {
-        janela.altera_texto(janela.tFacei_edit, opcoes.faces->first);
-        janela.altera_texto(janela.tFacef_edit, opcoes.faces->second);
-    }
-
+// Each choice asked for, one frame each; a failed one does not stop the others.
+int desenha_escolhas(Sessao& sessao, const Parametros& parametros, const Opcoes& opcoes) {
     int resultado = 0;
     for (int escolha : opcoes.escolhas) {
-        janela.Renderizadores_radio.selecionado = escolha;
-        janela.Mensagem_label.texto = " ";
-        cronometra(opcoes.tempo, "desenho", [&] { janela.Desenhar_buttonClick(); });
-        if (!sucesso(janela)) {
-            erro(mensagem_de(opcoes, escolha, janela.Mensagem_label.texto));
-            resultado = quindra::cli::SAIDA_FALHA;
-            continue;
-        }
-        std::string falha;
-        if (!quindra::salva_imagem(janela.Imagem,
-                                   arquivo_de_saida(opcoes.saida, escolha, opcoes.todas), falha)) {
-            erro(mensagem_de(opcoes, escolha, falha));
+        const std::string arquivo =
+            opcoes.todas ? com_sufixo(opcoes.saida, std::to_string(escolha)) : opcoes.saida;
+        if (const auto falha = desenha_e_salva(sessao, parametros, opcoes, escolha, arquivo)) {
+            erro(mensagem_de(opcoes, escolha, *falha));
             resultado = quindra::cli::SAIDA_FALHA;
         }
     }
     return resultado;
+}
+
+// One turn of the camera about the vertical axis through the object's centre, as the window's
+// "Efetuar Rotação + Desenhar" with the centre of "Carregar Centro do Objeto" and 360/n degrees:
+// the turned camera goes through its fields, so frame k is the window's after k - 1 clicks.
+int desenha_giro(Sessao& sessao, Parametros& parametros, const Opcoes& opcoes) {
+    const int quadros = *opcoes.giro;
+    sessao.carrega_centro(parametros);
+    parametros.Angulo_edit.texto = quindra::formata_real(360.0 / quadros);
+    for (int quadro = 1; quadro <= quadros; ++quadro) {
+        if (quadro > 1) {
+            const std::string mensagem = sessao.gira(parametros, quindra::EIXO_VERTICAL);
+            if (!quindra::mensagem_de_sucesso(mensagem)) {
+                erro(mensagem);
+                return quindra::cli::SAIDA_FALHA;
+            }
+        }
+        const std::string arquivo = com_sufixo(opcoes.saida, numero_do_quadro(quadro));
+        if (const auto falha =
+                desenha_e_salva(sessao, parametros, opcoes, opcoes.escolhas.front(), arquivo)) {
+            erro(*falha);
+            return quindra::cli::SAIDA_FALHA;
+        }
+    }
+    return 0;
+}
+
+int executa(const Opcoes& opcoes) {
+    Sessao sessao;
+    Parametros parametros;
+    if (!confere_configuracao(sessao.le_configuracao(opcoes.pasta, parametros), opcoes.pasta))
+        return quindra::cli::SAIDA_USO;
+
+    const std::string carga =
+        cronometra(opcoes.tempo, "carga", [&] { return sessao.carrega_objeto(opcoes.objeto); });
+    if (!quindra::mensagem_de_sucesso(carga)) {
+        erro(carga);
+        return quindra::cli::SAIDA_FALHA;
+    }
+    if (!opcoes.textura.empty()) {
+        if (const auto falha = sessao.carrega_textura(opcoes.textura)) {
+            erro(*falha);
+            return quindra::cli::SAIDA_FALHA;
+        }
+    }
+    if (opcoes.faces) {
+        parametros.tFacei_edit.texto = opcoes.faces->first;
+        parametros.tFacef_edit.texto = opcoes.faces->second;
+    }
+    return opcoes.giro ? desenha_giro(sessao, parametros, opcoes)
+                       : desenha_escolhas(sessao, parametros, opcoes);
 }
 
 } // namespace

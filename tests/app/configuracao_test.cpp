@@ -62,7 +62,7 @@ TEST(Configuracao, PastaVaziaRecebeOsPadroes) {
     EXPECT_EQ(conteudo(pasta.caminho() / "cena.txt"), CENA_PADRAO);
     EXPECT_EQ(conteudo(pasta.caminho() / "objeto.txt"), OBJETO_PADRAO);
     EXPECT_EQ(quantos_arquivos(pasta), 3); // no backup, no temporary file left
-    EXPECT_EQ(textos(janela.sistema.ListaDeFontes), "255 255 255 0 0 0");
+    EXPECT_EQ(textos(janela.sessao.sistema.ListaDeFontes), "255 255 255 0 0 0");
     EXPECT_EQ(textos(janela, CAMERA), "0 0 -1 0 1 0 0 0 200 1 1 1"); // the window's, not the file's
 
     PastaTemporaria so_le;
@@ -73,7 +73,7 @@ TEST(Configuracao, PastaVaziaRecebeOsPadroes) {
     // Without persistence the files are neither read nor written.
     Janela sem_arquivos(plataforma, pasta.caminho(), Persistencia::nenhuma);
     EXPECT_EQ(textos(sem_arquivos, CAMERA), "0 0 -1 0 1 0 0 0 200 1 1 1");
-    EXPECT_EQ(textos(sem_arquivos.sistema.ListaDeFontes), "255 255 255 0 0 0");
+    EXPECT_EQ(textos(sem_arquivos.sessao.sistema.ListaDeFontes), "255 255 255 0 0 0");
     sem_arquivos.Cx_edit.texto = "5";
     sem_arquivos.FormDestroy();
     EXPECT_EQ(conteudo(pasta.caminho() / "camera.txt"), CAMERA_PADRAO);
@@ -119,7 +119,7 @@ TEST(Configuracao, Leitura) {
         const fs::path arquivo = pasta.escreve(caso.nome, caso.conteudo);
         Janela janela(plataforma, pasta.caminho());
         EXPECT_EQ(textos(janela, caso.campos), caso.esperados) << caso.conteudo;
-        EXPECT_EQ(textos(janela.sistema.ListaDeFontes), caso.fontes) << caso.conteudo;
+        EXPECT_EQ(textos(janela.sessao.sistema.ListaDeFontes), caso.fontes) << caso.conteudo;
         const std::string padrao = caso.campos == CAMERA ? CAMERA_PADRAO
                                    : caso.campos == CENA ? CENA_PADRAO
                                                          : OBJETO_PADRAO;

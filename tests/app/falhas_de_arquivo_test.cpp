@@ -120,7 +120,7 @@ TEST(FalhasDeArquivo, FifoNaoTrava) {
     EXPECT_FALSE(fs::exists(pasta.caminho() / "camera.txt.bak"));
     janela.clica(janela.TModo);
     EXPECT_EQ(janela.Mensagem_label.texto, "Problemas com arquivo de cores.");
-    EXPECT_FALSE(janela.sistema.ModoTetraedro);
+    EXPECT_FALSE(janela.sessao.sistema.ModoTetraedro);
     plataforma.arquivos_para_abrir.push_back((pasta.caminho() / "objeto.obj").string());
     janela.CarregarObj_buttonClick();
     EXPECT_EQ(janela.Mensagem_label.texto, "Erro na Abertura do Arquivo");
@@ -133,14 +133,14 @@ TEST(FalhasDeArquivo, ArquivosQueSomem) {
     pasta->escreve("tetcores.txt", "1 10 20 30");
     Janela janela(plataforma, pasta->caminho());
     janela.clica(janela.TModo);
-    EXPECT_TRUE(janela.sistema.ModoTetraedro);
+    EXPECT_TRUE(janela.sessao.sistema.ModoTetraedro);
     janela.clica(janela.TModo);
     // the colour file, then the whole working folder, go away during the run
     fs::remove(pasta->caminho() / "tetcores.txt");
     janela.clica(janela.TModo);
     EXPECT_EQ(janela.Mensagem_label.texto, "Problemas com arquivo de cores.");
-    EXPECT_FALSE(janela.sistema.ModoTetraedro);
-    EXPECT_EQ(janela.sistema.TabelaTetraedros[0].cor.r, 10); // the colours read before stay
+    EXPECT_FALSE(janela.sessao.sistema.ModoTetraedro);
+    EXPECT_EQ(janela.sessao.sistema.TabelaTetraedros[0].cor.r, 10); // the colours read before stay
     const fs::path caminho = pasta->caminho();
     pasta.reset();
     janela.FormDestroy();

@@ -73,8 +73,8 @@ TEST(EditorDeFontes, Comandos) {
         Janela& janela = *editor.janela;
         (janela.*caso.comando)();
         const std::string nome = std::to_string(caso.n) + " " + std::to_string(caso.atual);
-        EXPECT_EQ(janela.sistema.ListaDeFontes, fontes(caso.depois)) << nome;
-        EXPECT_EQ(janela.sistema.FonteAtual, caso.mostrada) << nome;
+        EXPECT_EQ(janela.sessao.sistema.ListaDeFontes, fontes(caso.depois)) << nome;
+        EXPECT_EQ(janela.sessao.sistema.FonteAtual, caso.mostrada) << nome;
         EXPECT_EQ(campos(janela), fonte(caso.depois[caso.mostrada - 1])) << nome;
         EXPECT_EQ(janela.FontesDeLuz_groupbox.legenda,
                   "Parâmetros da Fonte de Luz de Número " + std::to_string(caso.mostrada));
@@ -92,14 +92,14 @@ TEST(EditorDeFontes, TextoDigitado) {
     Editor na_primeira(3, 1);
     na_primeira.janela->IlRed_edit.texto = "7";
     na_primeira.janela->FontePrevia_buttonClick();
-    EXPECT_EQ(na_primeira.janela->sistema.ListaDeFontes, fontes({1, 2, 3}));
+    EXPECT_EQ(na_primeira.janela->sessao.sistema.ListaDeFontes, fontes({1, 2, 3}));
     EXPECT_EQ(na_primeira.janela->IlRed_edit.texto, "7");
 
     Editor removida(3, 2);
     removida.janela->IlRed_edit.texto = "7";
     removida.janela->RemoverFonte_buttonClick();
     removida.janela->FontePrevia_buttonClick();
-    EXPECT_EQ(removida.janela->sistema.ListaDeFontes, fontes({1, 3}));
+    EXPECT_EQ(removida.janela->sessao.sistema.ListaDeFontes, fontes({1, 3}));
 }
 
 } // namespace

@@ -40,18 +40,18 @@ TEST_F(JanelaTeste, EstadoInicial) {
     EXPECT_EQ(janela.Renderizadores_radio.itens[6], "Phong Shading com Textura Projetada ");
     EXPECT_EQ(janela.Imagem.pixel(0, 0), BRANCO);
     EXPECT_EQ(janela.Imagem.pixel(300, 300), PRETO);
-    EXPECT_FALSE(janela.sistema.TexturaCarregada());
+    EXPECT_FALSE(janela.sessao.sistema.TexturaCarregada());
     EXPECT_FALSE(janela.Label56.habilitado);
 }
 
 TEST_F(JanelaTeste, CargaMostraArquivoEFacesEHabilitaDesenhar) {
-    janela.sistema.malha.FatorDilatacaoZ = 5;
+    janela.sessao.sistema.malha.FatorDilatacaoZ = 5;
     carrega();
     EXPECT_EQ(mensagem(), std::string(45, ' '));
     EXPECT_TRUE(janela.Desenhar_button.habilitado);
     EXPECT_EQ(janela.Label58.texto, "4");
     EXPECT_EQ(janela.NomeDoArquivo_label.texto, (pasta.caminho() / "objeto_teste.txt").string());
-    EXPECT_EQ(janela.sistema.malha.Pontos[3].z, 50); // loaded with the factor reset to 1
+    EXPECT_EQ(janela.sessao.sistema.malha.Pontos[3].z, 50); // loaded with the factor reset to 1
 }
 
 TEST_F(JanelaTeste, CargaFalhaMantemOObjetoAnterior) {
@@ -59,7 +59,7 @@ TEST_F(JanelaTeste, CargaFalhaMantemOObjetoAnterior) {
     carrega("3 1\n0 0 0\n");
     EXPECT_EQ(mensagem(), "Arquivo com inconsistências nos pontos.");
     EXPECT_EQ(janela.Label58.texto, "4");
-    EXPECT_EQ(janela.sistema.malha.NumTriangulos(), 4);
+    EXPECT_EQ(janela.sessao.sistema.malha.NumTriangulos(), 4);
 }
 
 // A standard format goes through the same command: its faces are counted, its name shown, and
@@ -87,7 +87,7 @@ TEST_F(JanelaTeste, DialogoCanceladoNaoCarregaNada) {
     janela.Button3Click();            // cancelled
     EXPECT_EQ(mensagem(), "x");
     EXPECT_TRUE(plataforma.erros.empty());
-    EXPECT_FALSE(janela.sistema.TexturaCarregada());
+    EXPECT_FALSE(janela.sessao.sistema.TexturaCarregada());
 }
 
 TEST_F(JanelaTeste, FatorDeDilatacaoInvalidoParaTudo) {
@@ -180,7 +180,7 @@ TEST_F(JanelaTeste, CampoRuimMostraSuaMensagemEDeixaAImagem) {
     desenha(2);
     EXPECT_EQ(mensagem(), "kd em formato inválido.");
     EXPECT_EQ(janela.Imagem.rgb(), antes.rgb());
-    EXPECT_TRUE(janela.sistema.CameraAtual); // the camera read before the failure stays
+    EXPECT_TRUE(janela.sessao.sistema.CameraAtual); // the camera read before the failure stays
 }
 
 TEST_F(JanelaTeste, ArameELinhasEscondidasETetraedroSoLeemACamera) {
@@ -211,7 +211,7 @@ TEST_F(JanelaTeste, LuzVisivelEhGuardadaMesmoQuandoAsFontesFalham) {
     janela.IlGreen_edit.texto = "300";
     desenha(2);
     EXPECT_EQ(mensagem(), "Cor da Fonte 1 com erro (green).");
-    EXPECT_EQ(janela.sistema.ListaDeFontes[1], "300");
+    EXPECT_EQ(janela.sessao.sistema.ListaDeFontes[1], "300");
 }
 
 TEST_F(JanelaTeste, TexturaAusenteAntesDeQualquerCampo) {
@@ -225,21 +225,21 @@ TEST_F(JanelaTeste, FaixaDeFacesPadrao) {
     carrega();
     plataforma.arquivos_para_abrir.push_back(std::string(QUINDRA_AMOSTRAS) + "/textura.bmp");
     janela.Button2Click();
-    ASSERT_TRUE(janela.sistema.TexturaCarregada());
+    ASSERT_TRUE(janela.sessao.sistema.TexturaCarregada());
     EXPECT_TRUE(janela.Label56.habilitado);
 
     janela.tFacei_edit.texto = "abc";
     janela.tFacef_edit.texto = "";
     desenha(6);
     EXPECT_EQ(mensagem(), std::string(44, ' '));
-    EXPECT_EQ(janela.sistema.faixa_textura.PrimeiraFaceTextura, 1);
-    EXPECT_EQ(janela.sistema.faixa_textura.UltimaFaceTextura, 4);
+    EXPECT_EQ(janela.sessao.sistema.faixa_textura.PrimeiraFaceTextura, 1);
+    EXPECT_EQ(janela.sessao.sistema.faixa_textura.UltimaFaceTextura, 4);
 
     janela.tFacei_edit.texto = "3";
     janela.tFacef_edit.texto = "2";
     desenha(6);
-    EXPECT_EQ(janela.sistema.faixa_textura.PrimeiraFaceTextura, 3);
-    EXPECT_EQ(janela.sistema.faixa_textura.UltimaFaceTextura, 2);
+    EXPECT_EQ(janela.sessao.sistema.faixa_textura.PrimeiraFaceTextura, 3);
+    EXPECT_EQ(janela.sessao.sistema.faixa_textura.UltimaFaceTextura, 2);
 }
 
 TEST_F(JanelaTeste, TexturaInvalidaRelataErroEMantemAAnterior) {
@@ -248,8 +248,8 @@ TEST_F(JanelaTeste, TexturaInvalidaRelataErroEMantemAAnterior) {
     plataforma.arquivos_para_abrir.push_back(std::string(QUINDRA_AMOSTRAS) + "/cubo.txt");
     janela.Button2Click();
     ASSERT_EQ(plataforma.erros.size(), 1u);
-    EXPECT_TRUE(janela.sistema.TexturaCarregada());
-    EXPECT_EQ(janela.sistema.Textura->largura(), 64);
+    EXPECT_TRUE(janela.sessao.sistema.TexturaCarregada());
+    EXPECT_EQ(janela.sessao.sistema.Textura->largura(), 64);
 }
 
 TEST_F(JanelaTeste, SalvaAImagemDesenhada) {

@@ -22,14 +22,14 @@ struct Modo {
     Janela janela{plataforma, pasta.caminho(), Persistencia::so_le};
 
     void vai_para(int t) {
-        while (janela.sistema.TetraedroAtual < t) janela.Button6Click();
+        while (janela.sessao.sistema.TetraedroAtual < t) janela.Button6Click();
     }
-    const Cor& cor(int t) const { return janela.sistema.TabelaTetraedros[t - 1].cor; }
+    const Cor& cor(int t) const { return janela.sessao.sistema.TabelaTetraedros[t - 1].cor; }
     // The enabled entries' numbers, separated by blanks.
     std::string habilitados() const {
         std::string numeros;
         for (int t = 1; t <= NUM_TETRAEDROS; ++t) {
-            if (!janela.sistema.TabelaTetraedros[t - 1].habilitado) continue;
+            if (!janela.sessao.sistema.TabelaTetraedros[t - 1].habilitado) continue;
             numeros += (numeros.empty() ? "" : " ") + std::to_string(t);
         }
         return numeros;
@@ -51,11 +51,11 @@ TEST(Tetraedros, Navegacao) {
         Modo modo;
         // entry t other than 1 has red t; entry 1 keeps 128, as the field shows at start-up
         for (int t = 2; t <= NUM_TETRAEDROS; ++t) {
-            modo.janela.sistema.TabelaTetraedros[t - 1].cor.r = t;
+            modo.janela.sessao.sistema.TabelaTetraedros[t - 1].cor.r = t;
         }
         modo.vai_para(caso.de);
         (modo.janela.*caso.botao)();
-        EXPECT_EQ(modo.janela.sistema.TetraedroAtual, caso.para) << caso.de;
+        EXPECT_EQ(modo.janela.sessao.sistema.TetraedroAtual, caso.para) << caso.de;
         EXPECT_EQ(modo.janela.NumTet.texto, std::to_string(caso.para));
         EXPECT_EQ(modo.janela.TetCor_red.texto, caso.para == 1 ? "128" : std::to_string(caso.para));
     }
@@ -80,7 +80,7 @@ TEST(Tetraedros, ConjuntosPredefinidos) {
         (modo.janela.*caso.botao)();
         EXPECT_EQ(modo.habilitados(), caso.entradas);
         const std::string primeira = caso.entradas.substr(0, caso.entradas.find(' '));
-        EXPECT_EQ(std::to_string(modo.janela.sistema.TetraedroAtual), primeira);
+        EXPECT_EQ(std::to_string(modo.janela.sessao.sistema.TetraedroAtual), primeira);
         EXPECT_EQ(modo.janela.NumTet.texto, primeira);
         EXPECT_TRUE(modo.janela.THabil.marcada);
     }
@@ -98,7 +98,7 @@ TEST(Tetraedros, DesabilitaTodosEHabilitado) {
     modo.janela.Button7Click();
     EXPECT_EQ(modo.habilitados(), "");
     EXPECT_FALSE(modo.janela.THabil.marcada);
-    EXPECT_EQ(modo.janela.sistema.TetraedroAtual, 5);
+    EXPECT_EQ(modo.janela.sessao.sistema.TetraedroAtual, 5);
     EXPECT_EQ(modo.janela.TetCor_red.texto, "9");
     modo.janela.clica(modo.janela.THabil);
     EXPECT_EQ(modo.habilitados(), "5");
@@ -132,7 +132,7 @@ TEST(Tetraedros, ArquivoDeCores) {
         Modo modo;
         if (caso.arquivo) modo.pasta.escreve("tetcores.txt", *caso.arquivo);
         modo.janela.clica(modo.janela.TModo);
-        EXPECT_EQ(modo.janela.sistema.ModoTetraedro, caso.ligado) << caso.lidos;
+        EXPECT_EQ(modo.janela.sessao.sistema.ModoTetraedro, caso.ligado) << caso.lidos;
         EXPECT_EQ(modo.janela.TModo.marcada, caso.ligado);
         EXPECT_EQ(modo.janela.Mensagem_label.texto, caso.mensagem);
         for (int t = 1; t <= NUM_TETRAEDROS; ++t) {
@@ -152,7 +152,7 @@ TEST(Tetraedros, LigaEDesligaOModo) {
     EXPECT_FALSE(janela.TModo.marcada);
     modo.pasta.escreve("tetcores.txt", registros(80));
     janela.clica(janela.TModo);
-    ASSERT_TRUE(janela.sistema.ModoTetraedro);
+    ASSERT_TRUE(janela.sessao.sistema.ModoTetraedro);
     // the current entry shows its own colour, and entry 1's is not copied into it
     EXPECT_EQ(janela.TetCor_red.texto, "5");
     EXPECT_EQ(modo.cor(5).r, 5);
@@ -164,7 +164,7 @@ TEST(Tetraedros, LigaEDesligaOModo) {
     janela.altera_texto(janela.TetCor_red, "7");
     janela.Mensagem_label.texto = "x";
     janela.clica(janela.TModo);
-    EXPECT_FALSE(janela.sistema.ModoTetraedro);
+    EXPECT_FALSE(janela.sessao.sistema.ModoTetraedro);
     EXPECT_FALSE(janela.TModo.marcada);
     EXPECT_EQ(janela.Mensagem_label.texto, LIMPA);
     EXPECT_EQ(modo.cor(5).r, 7);

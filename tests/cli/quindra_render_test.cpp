@@ -1,11 +1,15 @@
+#include <cstdint>
 #include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
+#include <vector>
 
 #include "apoio/pasta_temporaria.hpp"
+#include "apoio/plataforma_falsa.hpp"
+#include "app/janela.hpp"
 #include "imagens/imagem_arquivo.hpp"
 
 namespace quindra {
@@ -102,6 +106,9 @@ TEST(QuindraRender, ArgumentosRuinsSaoRecusados) {
     const std::string cubo = "'" + AMOSTRAS + "/cubo.txt' ";
     const std::string algoritmo_invalido =
         "Algoritmo inválido: use um número de 0 a 8 ou \"todos\".";
+    const auto giro_invalido = [](const std::string& quadros) {
+        return "--giro: \"" + quadros + "\" não é um número inteiro de 1 a 100000.";
+    };
     const struct {
         std::string argumentos, mensagem;
     } casos[] = {
@@ -120,12 +127,22 @@ TEST(QuindraRender, ArgumentosRuinsSaoRecusados) {
         {cubo + "--faces 1 2.0", "--faces: \"2.0\" não é um número inteiro."},
         {cubo + "--dir falta", "--dir: a pasta \"falta\" não existe."},
         {cubo + "--dir arquivo", "--dir: \"arquivo\" não é uma pasta."},
+        {cubo + "--giro", "A opção --giro pede um valor. Use --help."},
+        {cubo + "--giro 0", giro_invalido("0")},
+        {cubo + "--giro -1", giro_invalido("-1")},
+        {cubo + "--giro 2.5", giro_invalido("2.5")},
+        {cubo + "--giro 1e3", giro_invalido("1e3")},
+        {cubo + "--giro x", giro_invalido("x")},
+        {cubo + "--giro 100001", giro_invalido("100001")},
+        {cubo + "--giro 4294967297", giro_invalido("4294967297")},
+        {cubo + "-a todos --giro 3", "--giro desenha com um só algoritmo: não vale com -a todos."},
     };
     for (const auto& caso : casos) {
         const auto r = executa(pasta, "-o saida.bmp " + caso.argumentos);
         EXPECT_EQ(r.status, 2) << caso.argumentos;
         EXPECT_EQ(r.erro, caso.mensagem + "\n") << caso.argumentos;
-        EXPECT_FALSE(std::filesystem::exists(pasta.caminho() / "saida.bmp")) << caso.argumentos;
+        for (const char* saida : {"saida.bmp", "saida0001.bmp"})
+            EXPECT_FALSE(std::filesystem::exists(pasta.caminho() / saida)) << caso.argumentos;
     }
 }
 
@@ -178,6 +195,58 @@ TEST(QuindraRender, SaidaPadraoELimiteDeTamanho) {
     EXPECT_NE(r.erro.find("grande.bmp"), std::string::npos) << r.erro;
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(limitada.caminho()), {}), 1)
         << "only stderr.txt is left";
+}
+
+// Frame k of --giro n is the window's frame after k - 1 clicks of "Efetuar Rotação + Desenhar"
+// about the vertical axis, with the centre of "Carregar Centro do Objeto" and 360/n degrees typed
+// as the angle; one frame is a plain Draw.
+TEST(QuindraRender, GiroDaOsQuadrosDaJanela) {
+    PastaTemporaria pasta;
+    for (const char* nome : {"camera.txt", "cena.txt", "objeto.txt"})
+        std::filesystem::copy_file(std::filesystem::path(AMOSTRAS) / "configuracao" / nome,
+                                   pasta.caminho() / nome);
+    const struct {
+        std::string objeto;
+        int escolha, quadros;
+        std::string angulo;
+    } casos[] = {
+        {"toro", 4, 4, "90"},
+        {"tetraedros", 5, 5, "72"},
+        {"tetraedro", 0, 4, "90"},
+        {"cubo", 2, 1, "360"},
+    };
+    for (const auto& caso : casos) {
+        const std::string objeto = AMOSTRAS + "/" + caso.objeto + ".txt";
+        const auto r = executa(pasta, "'" + objeto + "' --dir . -o giro.png -a " +
+                                          std::to_string(caso.escolha) + " --giro " +
+                                          std::to_string(caso.quadros));
+        ASSERT_EQ(r.status, 0) << r.erro;
+
+        teste::PlataformaFalsa plataforma;
+        Janela janela(plataforma, pasta.caminho(), Persistencia::so_le);
+        janela.carrega_objeto_de(objeto);
+        janela.CarregarCtr_buttonClick();
+        janela.Eixos_de_rotacao_radio.selecionado = EIXO_VERTICAL;
+        janela.Angulo_edit.texto = caso.angulo;
+        janela.Renderizadores_radio.selecionado = caso.escolha;
+        janela.Desenhar_buttonClick();
+        std::vector<std::uint8_t> anterior;
+        for (int k = 1; k <= caso.quadros; ++k) {
+            if (k > 1) janela.EfetuarRotDes_buttonClick();
+            ASSERT_TRUE(mensagem_de_sucesso(janela.Mensagem_label.texto));
+            const auto arquivo = pasta.caminho() / ("giro000" + std::to_string(k) + ".png");
+            std::string erro;
+            const auto quadro = carrega_imagem(arquivo, erro);
+            ASSERT_TRUE(quadro) << erro;
+            EXPECT_EQ(quadro->rgb(), janela.Imagem.rgb()) << caso.objeto << " " << k;
+            EXPECT_NE(quadro->rgb(), anterior) << caso.objeto << " " << k << " did not turn";
+            anterior = quadro->rgb();
+            std::filesystem::remove(arquivo);
+        }
+        // Nothing beyond the last frame.
+        for (const auto& entrada : std::filesystem::directory_iterator(pasta.caminho()))
+            EXPECT_FALSE(entrada.path().filename().string().starts_with("giro")) << entrada.path();
+    }
 }
 
 } // namespace

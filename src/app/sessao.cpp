@@ -1,0 +1,107 @@
+// Loading the object and the texture, drawing and saving the frame.
+#include "app/sessao.hpp"
+
+#include <utility>
+
+#include "geometry/instrumental_basico.hpp"
+#include "imagens/imagem_arquivo.hpp"
+#include "malhas/formatos.hpp"
+
+namespace quindra {
+
+namespace {
+
+void simplesmente_executa(const std::function<void()>& desenho, const ProgressoDesenho&) {
+    desenho();
+}
+
+} // namespace
+
+Sessao::Sessao(AcompanhaDesenho acompanha)
+    : acompanha_(acompanha ? std::move(acompanha) : simplesmente_executa) {
+    cria_tela(sistema.Tela, sistema.Textura);
+}
+
+std::string Sessao::carrega_objeto(const std::string& arquivo) {
+    sistema.malha.FatorDilatacaoZ = 1.0;
+    std::string mensagem = carrega_malha(sistema.malha, arquivo);
+    if (mensagem_de_sucesso(mensagem)) {
+        sistema.raios.descarta();
+        sistema.vista.descarta();
+    }
+    return mensagem;
+}
+
+std::optional<std::string> Sessao::carrega_textura(const std::string& arquivo) {
+    std::string erro;
+    auto imagem = carrega_imagem(arquivo, erro);
+    if (!imagem) return erro;
+    sistema.Textura = std::move(*imagem);
+    return std::nullopt;
+}
+
+std::optional<std::string> Sessao::salva_quadro(const std::string& arquivo) const {
+    std::string erro;
+    if (!salva_tela(*sistema.Tela, arquivo, erro)) return erro;
+    return std::nullopt;
+}
+
+std::string Sessao::le_iluminacao(const Parametros& parametros) {
+    std::string mensagem = le_atributos_objeto(sistema.material, parametros.textos_material());
+    if (!mensagem_de_sucesso(mensagem)) return mensagem;
+    mensagem = le_ambiente(sistema.cena, parametros.textos_ambiente());
+    if (!mensagem_de_sucesso(mensagem)) return mensagem;
+    return le_fontes(sistema.cena, sistema.ListaDeFontes);
+}
+
+std::optional<std::string> Sessao::desenha(std::optional<Algoritmo> algoritmo,
+                                           const Parametros& parametros) {
+    bool erro = false;
+    const double fator = converte_real(parametros.FatorDilZ.texto, erro);
+    if (erro) return "Fator de Dilatação em formato inválido.";
+    Malha& malha = sistema.malha;
+    malha.FatorDilatacaoZ = fator;
+    // Drawing without an object (the rotate-and-draw command can ask for it) draws nothing.
+    if (!algoritmo || malha.NumTriangulos() == 0) return std::nullopt;
+    const DescricaoAlgoritmo& escolha = descricao(*algoritmo);
+    if (escolha.textura && !sistema.TexturaCarregada()) return "Não há textura carregada.";
+    std::string mensagem = le_camera(parametros);
+    if (!mensagem_de_sucesso(mensagem)) return mensagem;
+    if (escolha.iluminacao) {
+        mensagem = le_iluminacao(parametros);
+        if (!mensagem_de_sucesso(mensagem)) return mensagem;
+    }
+    if (escolha.textura) {
+        bool sem_primeira = false, sem_ultima = false;
+        const int primeira = converte_inteiro(parametros.tFacei_edit.texto, sem_primeira);
+        const int ultima = converte_inteiro(parametros.tFacef_edit.texto, sem_ultima);
+        sistema.faixa_textura = {sem_primeira ? 1 : primeira,
+                                 sem_ultima ? malha.NumTriangulos() : ultima};
+    }
+    desenha_quadro(*algoritmo);
+    return mensagem;
+}
+
+void Sessao::desenha_quadro(Algoritmo algoritmo) {
+    Desenho desenho{*sistema.Tela,
+                    sistema.malha,
+                    sistema.vista,
+                    *sistema.CameraAtual,
+                    sistema.material,
+                    sistema.cena,
+                    sistema.ProfundidadeAtual,
+                    sistema.projecao_textura};
+    if (descricao(algoritmo).textura) desenho.textura = &*sistema.Textura;
+    desenho.faixa = sistema.faixa_textura;
+    desenho.modo = {sistema.ModoTetraedro, &sistema.TabelaTetraedros};
+    desenho.raios = &sistema.raios;
+    // Only the ray tracer counts its rows and stops when asked; a cancelled one leaves the frame.
+    linhas_prontas_ = 0;
+    cancelar_desenho_ = false;
+    desenho.acompanhamento = {&cancelar_desenho_, &linhas_prontas_};
+    const int linhas = algoritmo == Algoritmo::RayTracing ? LINHAS_TRACADAS : 0;
+    acompanha_([&] { quindra::desenha(algoritmo, desenho); },
+               {&linhas_prontas_, linhas, &cancelar_desenho_});
+}
+
+} // namespace quindra

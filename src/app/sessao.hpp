@@ -1,0 +1,107 @@
+// A rendering session: the object, the texture, the camera and the frame, with the commands that
+// load, configure, draw, turn the camera and save. Each answers with the message the window
+// shows, so that the window and the command line draw and speak alike.
+#pragma once
+
+#include <array>
+#include <atomic>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/parametros.hpp"
+#include "app/plataforma.hpp"
+#include "app/sistema.hpp"
+#include "render/algoritmos.hpp"
+
+namespace quindra {
+
+/// A reader's message means success when it starts with a blank.
+inline bool mensagem_de_sucesso(std::string_view mensagem) {
+    return !mensagem.empty() && mensagem.front() == ' ';
+}
+
+/// The camera's axes, in the order of the rotation axis choices.
+enum EixoRotacao : int { EIXO_MIRA, EIXO_HORIZONTAL, EIXO_VERTICAL };
+
+/// What reading made of a configuration file.
+enum class SituacaoArquivo { lido, ausente, ilegivel, malformado };
+
+/// Runs a draw. A desktop keeps its window painted meanwhile and, for a long draw that counts
+/// its rows, shows the progress with a way to cancel.
+using AcompanhaDesenho =
+    std::function<void(const std::function<void()>& desenho, const ProgressoDesenho& progresso)>;
+
+/// A point typed as three coordinates; none, with the failing coordinate's message (the
+/// rotation centre's), when one is not a number.
+std::optional<Ponto> le_centro(std::string_view x, std::string_view y, std::string_view z,
+                               std::string& falha);
+
+class Sessao {
+public:
+    /// The frame cleared, no object, no texture, one white light at the origin. Each draw runs
+    /// through acompanha, or simply runs without it.
+    explicit Sessao(AcompanhaDesenho acompanha = {});
+
+    Sistema sistema;
+
+    /// The frame as the last draw left it.
+    const Bitmap& quadro() const { return *sistema.Tela; }
+
+    // --- files ----------------------------------------------------------------------------
+    /// Reads camera.txt, cena.txt and objeto.txt of the folder, in that order: a file that
+    /// reads well gives its values to the fields (and cena.txt its lights to the list), one
+    /// that does not leaves them. What became of each file, in that order.
+    std::array<SituacaoArquivo, 3> le_configuracao(const std::filesystem::path& pasta,
+                                                   Parametros& parametros);
+    /// Loads an object in any known format with the Z factor back to 1: 45 blanks, or the
+    /// failure's message with the object loaded before kept.
+    std::string carrega_objeto(const std::string& arquivo);
+    /// Loads the texture; none, or the error report when the file is not a usable image.
+    std::optional<std::string> carrega_textura(const std::string& arquivo);
+    /// Writes the frame as PNG when the name ends in ".png", as a 24-bit BMP otherwise; none, or
+    /// the error report.
+    std::optional<std::string> salva_quadro(const std::string& arquivo) const;
+
+    // --- Draw -----------------------------------------------------------------------------
+    /// Reads the Z factor, the camera and, for an algorithm that lights the object, the
+    /// material, the ambient light and the light list, then draws. The message line after it:
+    /// the last reader's success, or the first failure with nothing drawn. None when there is
+    /// nothing to draw (no algorithm, no object), which leaves the message line as it was.
+    std::optional<std::string> desenha(std::optional<Algoritmo> algoritmo,
+                                       const Parametros& parametros);
+
+    // --- the camera -----------------------------------------------------------------------
+    /// The camera from its fields: blanks, or the first bad field's message.
+    std::string le_camera(const Parametros& parametros);
+    /// "Efetuar Rotação": reads the rotation centre, the angle and the camera, then turns the
+    /// camera by the angle (times sentido, 1 or -1) about eixo through the centre; the camera
+    /// fields follow. The message line after it.
+    std::string gira(Parametros& parametros, int eixo, int sentido = 1);
+    /// Turns the camera last read by graus about eixo through centro; the camera fields follow.
+    /// The failure's message when the centre lies too far for the turn to be computed, with
+    /// nothing changed.
+    std::optional<std::string> gira_em_torno(const Ponto& centro, int eixo, double graus,
+                                             Parametros& parametros);
+    /// Moves the camera last read along N by a fraction of its distance to centro (towards it
+    /// when positive), never reaching or passing it; the position fields follow. The failure's
+    /// message when the step cannot be computed, with nothing changed.
+    std::optional<std::string> aproxima(const Ponto& centro, double fracao, Parametros& parametros);
+    /// "Carregar Centro do Objeto": the loaded object's centre into the rotation centre fields;
+    /// nothing without an object.
+    void carrega_centro(Parametros& parametros) const;
+
+private:
+    // The material, the ambient light and the lights: the lights' success or the first failure.
+    std::string le_iluminacao(const Parametros& parametros);
+    // The render call, with everything read.
+    void desenha_quadro(Algoritmo algoritmo);
+
+    AcompanhaDesenho acompanha_;
+    std::atomic<bool> cancelar_desenho_{false}; // set by whoever follows a draw
+    std::atomic<int> linhas_prontas_{0};
+};
+
+} // namespace quindra
