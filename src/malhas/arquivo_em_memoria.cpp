@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
+#include "geometry/paginas_grandes.hpp"
 #include "malhas/mensagens_carga.hpp"
-#include "malhas/paginas_grandes.hpp"
 
 namespace quindra {
 

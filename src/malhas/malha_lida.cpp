@@ -4,8 +4,8 @@
 #include <cassert>
 #include <limits>
 
+#include "geometry/paginas_grandes.hpp"
 #include "malhas/mensagens_carga.hpp"
-#include "malhas/paginas_grandes.hpp"
 
 namespace quindra {
 

@@ -5,7 +5,7 @@
 #include <cassert>
 #include <random>
 
-#include "malhas/paginas_grandes.hpp"
+#include "geometry/paginas_grandes.hpp"
 
 namespace quindra {
 

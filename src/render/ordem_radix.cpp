@@ -8,6 +8,8 @@
 
 #include <tbb/parallel_for.h>
 
+#include "geometry/paginas_grandes.hpp"
+
 namespace quindra {
 
 namespace {
@@ -33,10 +35,10 @@ std::uint64_t OrdemRadix::monotona(double chave) {
 
 std::span<const std::uint32_t> OrdemRadix::ordena_chaves() {
     const std::size_t n = chaves_.size();
-    posicoes_.resize(n);
+    dimensiona(posicoes_, n);
     std::iota(posicoes_.begin(), posicoes_.end(), std::uint32_t{0});
-    chaves_troca_.resize(n);
-    posicoes_troca_.resize(n);
+    dimensiona(chaves_troca_, n);
+    dimensiona(posicoes_troca_, n);
 
     // Every digit's histogram in one read of the keys.
     std::array<std::array<std::uint32_t, BALDES>, DIGITOS> contagens{};
@@ -66,7 +68,7 @@ void OrdemRadix::reordena(std::vector<std::uint32_t>& valores) {
     // The spare buffer of the passes takes the result; the two trade places, so sorting as
     // many again allocates nothing.
     auto& destino = posicoes_troca_;
-    destino.resize(valores.size());
+    dimensiona(destino, valores.size());
     tbb::parallel_for(std::size_t{0}, valores.size(),
                       [&](std::size_t k) { destino[k] = valores[posicoes_[k]]; });
     valores.swap(destino);

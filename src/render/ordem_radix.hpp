@@ -8,6 +8,8 @@
 #include <span>
 #include <vector>
 
+#include "geometry/paginas_grandes.hpp"
+
 namespace quindra {
 
 /// Keeps its buffers between calls, so that sorting as many keys again allocates nothing.
@@ -17,7 +19,7 @@ public:
     /// -0 equals +0, and every NaN comes last, after +infinity. The span lives until the next
     /// call.
     template <class Chave> std::span<const std::uint32_t> ordena(std::size_t n, Chave&& chave) {
-        chaves_.resize(n);
+        dimensiona(chaves_, n);
         for (std::size_t i = 0; i < n; ++i) chaves_[i] = monotona(chave(i));
         return ordena_chaves();
     }

@@ -2,11 +2,13 @@
 
 #include <tbb/parallel_for.h>
 
+#include "geometry/paginas_grandes.hpp"
+
 namespace quindra {
 
 void projeta_pontos(Vista& vista, const Camera& camera) {
     auto& pixels = vista.pixels;
-    pixels.resize(vista.Pontos.size());
+    dimensiona(pixels, vista.Pontos.size());
     tbb::parallel_for(std::size_t{0}, pixels.size(), [&](std::size_t i) {
         const Ponto& p = vista.Pontos[i];
         const VerticeTela v =

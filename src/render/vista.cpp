@@ -7,6 +7,7 @@
 #include <tbb/parallel_for.h>
 #include <tbb/task_arena.h>
 
+#include "geometry/paginas_grandes.hpp"
 #include "render/iluminacao.hpp"
 #include "view/coordenadas.hpp"
 
@@ -30,13 +31,13 @@ bool mais_perto(double a, double b) {
 void Vista::ajusta(const Malha& malha) {
     const std::size_t triangulos = malha.Triangulos.size();
     if (ordem.size() != triangulos) {
-        ordem.resize(triangulos);
+        dimensiona(ordem, triangulos);
         std::iota(ordem.begin(), ordem.end(), std::uint32_t{0});
     }
-    Pontos.resize(malha.Pontos.size());
-    distancia.resize(triangulos);
-    lista.resize(triangulos);
-    normal.resize(triangulos);
+    dimensiona(Pontos, malha.Pontos.size());
+    dimensiona(distancia, triangulos);
+    dimensiona(lista, triangulos);
+    dimensiona(normal, triangulos);
 }
 
 void transforma_pontos(Vista& vista, const Malha& malha, const Camera& camera) {
@@ -111,7 +112,7 @@ void calcula_normais_faces(Vista& vista) {
 
 void calcula_normais_vertices(Vista& vista) {
     auto& normais = vista.NormaisVertices;
-    normais.assign(vista.Pontos.size(), Vetor());
+    dimensiona(normais, vista.Pontos.size());
     // The order of the sums fixes their rounding: each vertex adds its triangles' normals in
     // one walk of the list from its end. The vertices are split among the threads, each
     // walking the whole list for its own share.
@@ -119,6 +120,8 @@ void calcula_normais_vertices(Vista& vista) {
     tbb::parallel_for(std::size_t{0}, partes, [&](std::size_t parte) {
         const std::size_t primeiro = normais.size() * parte / partes;
         const std::size_t fim = normais.size() * (parte + 1) / partes;
+        std::fill(normais.begin() + static_cast<std::ptrdiff_t>(primeiro),
+                  normais.begin() + static_cast<std::ptrdiff_t>(fim), Vetor());
         for (std::size_t k = vista.lista.size(); k-- > 0;) {
             for (const std::uint32_t i : vista.lista[k].vertices)
                 if (i >= primeiro && i < fim) normais[i].soma(vista.normal[k]);
@@ -129,7 +132,7 @@ void calcula_normais_vertices(Vista& vista) {
 }
 
 void calcula_cores_vertices(Vista& vista, const Material& material) {
-    vista.CoresVertices.resize(vista.Pontos.size());
+    dimensiona(vista.CoresVertices, vista.Pontos.size());
     // Each point's colour depends on that point alone.
     tbb::parallel_for(std::size_t{0}, vista.Pontos.size(), [&](std::size_t i) {
         vista.CoresVertices[i] =

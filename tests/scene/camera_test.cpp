@@ -27,7 +27,7 @@ TEST(Camera, AtualizaConstroiBaseOrtonormal) {
         // N along x: replacing V.x alone leaves V null or parallel; y is taken instead
         {{2, 0, 0}, {0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {0, 0, 1}},
         {{-3, 0, 0}, {5, 0, 0}, {-1, 0, 0}, {0, 1, 0}, {0, 0, -1}},
-        // N along y with V parallel: the specified repair already works (V.x := 1)
+        // N along y with V parallel: the usual repair already works (V.x := 1)
         {{0, 1, 0}, {0, 2, 0}, {0, 1, 0}, {1, 0, 0}, {0, 0, -1}},
     };
     for (const auto& c : casos) {

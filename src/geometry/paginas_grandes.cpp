@@ -1,4 +1,4 @@
-#include "malhas/paginas_grandes.hpp"
+#include "geometry/paginas_grandes.hpp"
 
 #include <cstdint>
 
