@@ -156,6 +156,51 @@ TEST_F(Phong, TexturaPretaNaFaixaDeBaixo) {
 
 // Whatever the mesh or the numbers, nothing is read out of bounds and nothing is undefined (the
 // sanitizers watch), and a triangle far larger than the frame costs only the frame.
+// A triangle that the depth test wholly turns away still turns, in list order, the vertex
+// normals it shares with a later textured one, which takes them as they stand.
+TEST_F(Phong, TrianguloEscondidoAindaViraAsNormaisCompartilhadas) {
+    // Camera depths: the occluder at 50 (or, in the other scene, 150), the 3-pixel triangle
+    // at 100 behind it, sharing the point V = (0, 0, 100) with a large triangle facing away
+    // from the eye, tilted towards a light on its right.
+    const auto cena_com = [](double z_oclusor, bool com_escondido) {
+        Malha malha;
+        malha.Pontos = {Ponto(-0.5, -0.5, z_oclusor),
+                        Ponto(2, -0.5, z_oclusor),
+                        Ponto(-0.5, 2, z_oclusor),
+                        Ponto(0, 0, 100),
+                        Ponto(0.6, 0, 100),
+                        Ponto(0, 0.6, 100),
+                        Ponto(0, 30, 100),
+                        Ponto(20, 0, 115),
+                        Ponto(10, 10, 100)};
+        malha.Triangulos.emplace_back(1, 2, 3);
+        // A batch's worth of triangles with no area, so that the occluder is filled before the
+        // small triangle is set up.
+        malha.Triangulos.insert(malha.Triangulos.end(), 8192, Triangulo(9, 9, 9));
+        if (com_escondido) malha.Triangulos.emplace_back(4, 6, 5);
+        malha.Triangulos.emplace_back(4, 7, 8);
+        return malha;
+    };
+    poe_luz(Ponto(100, 0, 150));
+    const Bitmap textura = imagem(8, 8, VERDE, VERDE);
+    const auto desenha_cena = [&](double z_oclusor, bool com_escondido) {
+        const Malha malha = cena_com(z_oclusor, com_escondido);
+        return desenha(malha, &textura, {malha.NumTriangulos(), malha.NumTriangulos()});
+    };
+    const Bitmap escondido = desenha_cena(150, true), visivel = desenha_cena(50, true),
+                 sozinho = desenha_cena(150, false);
+    teste::guarda_para_olhar(escondido, "phong-escondido-vira-normais");
+    int iguais = 0, diferentes_sem_ele = 0;
+    for (int y = 2; y < LADO_TELA - 1; ++y)
+        for (int x = 2; x < LADO_TELA - 1; ++x) {
+            if (x >= 290 && x <= 320 && y >= 280 && y <= 310) continue; // the two small ones
+            iguais += escondido.pixel(x, y) == visivel.pixel(x, y);
+            diferentes_sem_ele += escondido.pixel(x, y) != sozinho.pixel(x, y);
+        }
+    EXPECT_EQ(iguais, 597 * 597 - 31 * 31);
+    EXPECT_GT(diferentes_sem_ele, 100); // the turned normal does show
+}
+
 TEST_F(Phong, MalhasPatologicas) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const Bitmap textura = imagem(3, 3, {9, 9, 9}, {9, 9, 9});
