@@ -6,9 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <type_traits>
 #include <vector>
-
-#include "geometry/paginas_grandes.hpp"
 
 namespace quindra {
 
@@ -17,10 +16,12 @@ class OrdemRadix {
 public:
     /// The positions 0..n-1 in ascending order of chave(position): equal keys keep their order,
     /// -0 equals +0, and every NaN comes last, after +infinity. The span lives until the next
-    /// call.
+    /// call; chave is called from several threads at once.
     template <class Chave> std::span<const std::uint32_t> ordena(std::size_t n, Chave&& chave) {
-        dimensiona(chaves_, n);
-        for (std::size_t i = 0; i < n; ++i) chaves_[i] = monotona(chave(i));
+        using Tipo = std::remove_reference_t<Chave>;
+        guarda_chaves(
+            n, [](const void* c, std::size_t i) { return (*static_cast<const Tipo*>(c))(i); },
+            &chave);
         return ordena_chaves();
     }
 
@@ -31,8 +32,22 @@ public:
     /// The key's bits as an unsigned number that orders as the comparison above does.
     static std::uint64_t monotona(double chave);
 
+    /// Keys and their positions side by side, from a first element on.
+    struct Trecho {
+        std::uint64_t* chaves;
+        std::uint32_t* posicoes;
+    };
+
 private:
+    /// The keys chave(contexto, i) for i in 0..n-1, as monotona makes them, on every core.
+    void guarda_chaves(std::size_t n, double (*chave)(const void*, std::size_t),
+                       const void* contexto);
     std::span<const std::uint32_t> ordena_chaves();
+    /// A few keys: every digit from the lowest, each pass stable.
+    void ordena_por_digitos();
+    /// Many keys: one pass into buckets by the highest bits in which they differ, then each
+    /// bucket on its own.
+    void ordena_em_baldes();
 
     std::vector<std::uint64_t> chaves_, chaves_troca_;
     std::vector<std::uint32_t> posicoes_, posicoes_troca_;

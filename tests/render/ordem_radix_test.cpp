@@ -52,15 +52,23 @@ TEST(OrdemRadix, MesmaOrdemQueOrdenacaoEstavel) {
 
 TEST(OrdemRadix, MuitasChavesRepetidasEBuffersReusados) {
     // Squared distances like a mesh's: a few exact repeats among many near values. Sorting a
-    // longer list, then a shorter one, reuses the buffers without leaking old positions.
+    // longer list, then a shorter one, reuses the buffers without leaking old positions. The
+    // long lists go through buckets: keys spread wide, keys crowded into a few buckets, keys
+    // that differ only in their lowest bits, and one NaN among them.
     std::mt19937_64 gerador(42);
     std::uniform_real_distribution<double> distancia(30000, 50000);
     OrdemRadix ordem;
-    for (std::size_t n : {20000u, 3000u, 20000u}) {
+    for (std::size_t n : {20000u, 3000u, 300000u, 20000u}) {
         std::vector<double> chaves(n);
         for (double& c : chaves) c = gerador() % 8 == 0 ? 40000.0 : distancia(gerador);
         EXPECT_EQ(radix(ordem, chaves), referencia(chaves)) << n;
     }
+    std::vector<double> juntas(100000), rentes(100000);
+    for (double& c : juntas) c = gerador() % 2 ? 1e-300 * (1 + gerador() % 5) : distancia(gerador);
+    for (double& c : rentes) c = std::nextafter(40000.0, 1e9 * (gerador() % 3));
+    rentes[777] = NAN_;
+    EXPECT_EQ(radix(ordem, juntas), referencia(juntas));
+    EXPECT_EQ(radix(ordem, rentes), referencia(rentes));
 }
 
 TEST(OrdemRadix, ChaveMonotona) {
