@@ -34,13 +34,10 @@ void Vista::ajusta(const Malha& malha) {
         dimensiona(ordem, triangulos);
         std::iota(ordem.begin(), ordem.end(), std::uint32_t{0});
     }
-    dimensiona(Pontos, malha.Pontos.size());
-    dimensiona(distancia, triangulos);
-    dimensiona(lista, triangulos);
-    dimensiona(normal, triangulos);
 }
 
 void transforma_pontos(Vista& vista, const Malha& malha, const Camera& camera) {
+    dimensiona(vista.Pontos, malha.Pontos.size());
     tbb::parallel_for(std::size_t{0}, malha.Pontos.size(), [&](std::size_t i) {
         Ponto& p = vista.Pontos[i];
         const Ponto& mundo = malha.Pontos[i];
@@ -55,6 +52,7 @@ void transforma_fontes(Vista& vista, const Cena& cena, const Camera& camera, dou
 }
 
 void calcula_distancias(Vista& vista, const Malha& malha) {
+    dimensiona(vista.distancia, malha.Triangulos.size());
     // Each key depends on its own triangle alone.
     tbb::parallel_for(std::size_t{0}, malha.Triangulos.size(), [&](std::size_t k) {
         const auto [i1, i2, i3] = malha.Triangulos[k].indices();
@@ -87,6 +85,7 @@ void ordena_triangulos(Vista& vista) {
 }
 
 void dispoe_lista(Vista& vista, const Malha& malha) {
+    dimensiona(vista.lista, vista.ordem.size());
     tbb::parallel_for(std::size_t{0}, vista.ordem.size(), [&](std::size_t k) {
         const std::uint32_t indice = vista.ordem[k];
         const auto [i1, i2, i3] = malha.Triangulos[indice].indices();
@@ -97,6 +96,7 @@ void dispoe_lista(Vista& vista, const Malha& malha) {
 }
 
 void calcula_normais_faces(Vista& vista) {
+    dimensiona(vista.normal, vista.lista.size());
     // Each triangle's normal depends on its own points alone, so the order is free.
     tbb::parallel_for(std::size_t{0}, vista.lista.size(), [&](std::size_t k) {
         const auto [i1, i2, i3] = vista.lista[k].vertices;

@@ -54,8 +54,8 @@ struct Vista {
     Cena cena;
     OrdemRadix radix;
 
-    /// Sizes the arrays for the mesh; a mesh with another number of triangles starts from
-    /// file order.
+    /// Ready for the mesh: one with another number of triangles starts from file order. Each
+    /// step below sizes the arrays it fills, so a Draw takes only the memory its steps need.
     void ajusta(const Malha& malha);
     /// Forgets the order, for a newly loaded object.
     void descarta() { ordem.clear(); }

@@ -18,6 +18,7 @@ struct MalhaEVista {
         malha.Pontos.resize(camera.size());
         malha.Triangulos = triangulos;
         vista.ajusta(malha);
+        vista.Pontos.resize(camera.size());
         std::size_t i = 0;
         for (const Vetor& v : camera) vista.Pontos[i++].atribui_vista(v.x, v.y, v.z);
     }
