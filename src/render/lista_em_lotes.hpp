@@ -68,12 +68,13 @@ percorre_em_lotes(const Malha& malha, Vista& vista, double d, Sentido sentido, R
     using Item = typename Renderizador::Item;
     // Enough triangles to keep the bands busy, few enough to stay in the caches.
     constexpr std::size_t LOTE = 8192;
-    std::vector<PartesTriangulo<Item>> partes(LOTE);
-    std::vector<TrianguloDaLista> triangulos(LOTE);
-    std::vector<char> inteiros(LOTE);
+    const auto& lista = vista.lista;
+    const std::size_t tamanho = std::min(lista.size(), LOTE);
+    std::vector<PartesTriangulo<Item>> partes(tamanho);
+    std::vector<TrianguloDaLista> triangulos(tamanho);
+    std::vector<char> inteiros(tamanho);
     LoteFaixas<Item> lote;
     std::optional<Item> ultimo;
-    const auto& lista = vista.lista;
     for (std::size_t feitos = 0; feitos < lista.size();) {
         const std::size_t quantos = std::min(lista.size() - feitos, LOTE);
         tbb::parallel_for(std::size_t{0}, quantos, [&](std::size_t j) {
