@@ -22,7 +22,7 @@ std::optional<Acerto> refina_acerto(const ListaDePontos& pontos,
     const Vetor a = em_camera(pontos[vertices[0]]), b = em_camera(pontos[vertices[1]]),
                 c = em_camera(pontos[vertices[2]]);
     const Vetor ab = diferenca(b, a), ac = diferenca(c, a);
-    // (c - a) x (b - a), as calcula_normal makes the triangle's normal, to the last bit.
+    // (c - a) x (b - a), as calcula_normais_faces makes the triangle's normal, to the last bit.
     const Vetor n = vetorial(ac, ab);
     const double area = n.produto_escalar(n);
     if (!(area > 0)) return std::nullopt;

@@ -16,7 +16,7 @@ namespace quindra {
 struct Acerto {
     /// 0-based point indices, in the triangle's vertex order.
     std::array<std::uint32_t, 3> vertices;
-    /// The triangle's unit normal in camera space, as calcula_normal gives it.
+    /// The triangle's unit normal in camera space, as calcula_normais_faces gives it.
     Vetor face;
     /// The weights of the three vertices at the point.
     Baricentricas pesos;

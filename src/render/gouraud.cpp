@@ -112,14 +112,7 @@ struct TrianguloGouraud {
     std::int64_t ultima_linha() const {
         return std::max({vertices[0].y, vertices[1].y, vertices[2].y});
     }
-    void pinta(Bitmap& tela, const FaixaLinhas& faixa) const {
-        preenche_triangulo_gouraud(tela, vertices, cores, faixa);
-    }
 };
-
-} // namespace
-
-namespace {
 
 // The colours of a triangle's vertices, as the view lit them.
 std::array<Cor, 3> cores_dos_vertices(const Vista& vista, const std::array<std::size_t, 3>& v) {
