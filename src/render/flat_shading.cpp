@@ -1,10 +1,10 @@
 #include "render/flat_shading.hpp"
 
 #include <algorithm>
-
-#include "geometry/arredondamento.hpp"
+#include <array>
 #include <optional>
 
+#include "geometry/arredondamento.hpp"
 #include "render/iluminacao.hpp"
 #include "render/lista_em_lotes.hpp"
 
@@ -18,12 +18,13 @@ std::uint8_t canal_arredondado(double valor) {
 
 } // namespace
 
-CorPixel cor_plana(const Vetor& normal, const PoligonoVisivel& poligono, const Material& material,
-                   const Cena& cena) {
+CorPixel cor_plana(const Vetor& normal, std::span<const Ponto* const> vertices,
+                   const Material& material, const Cena& cena) {
     double x = 0, y = 0, z = 0;
-    for (const Ponto& v : poligono.pontos()) x += v.xv, y += v.yv, z += v.zv;
+    for (const Ponto* v : vertices) x += v->xv, y += v->yv, z += v->zv;
+    const auto quantos = static_cast<double>(vertices.size());
     Ponto centro;
-    centro.atribui_vista(x / poligono.quantos, y / poligono.quantos, z / poligono.quantos);
+    centro.atribui_vista(x / quantos, y / quantos, z / quantos);
     const Cor cor = ilumina(centro, normal, material, cena);
     return {canal_arredondado(cor.r), canal_arredondado(cor.g), canal_arredondado(cor.b)};
 }
@@ -49,20 +50,26 @@ struct Flat {
         do_tetraedro.Od1 = do_tetraedro.Od2 = entrada->cor;
         return do_tetraedro;
     }
-    std::optional<CorPixel> cor(const TrianguloDaLista& t, const PoligonoVisivel& poligono) const {
+    std::optional<CorPixel> cor(const TrianguloDaLista& t,
+                                std::span<const Ponto* const> vertices) const {
         const auto material = superficie(t.indice);
         if (!material) return std::nullopt;
-        return cor_plana(d.vista.normal[t.lugar], poligono, *material, d.vista.cena);
+        return cor_plana(d.vista.normal[t.lugar], vertices, *material, d.vista.cena);
     }
     void inteiro(const TrianguloDaLista& t, const VerticesTela& tela,
                  PartesTriangulo<Item>& partes) const {
-        if (const auto k = cor(t, triangulo_inteiro(t.vertices, d.vista.Pontos)))
-            partes.adiciona(poligono_inteiro(tela, *k, *k));
+        const auto& p = d.vista.Pontos;
+        const std::array<const Ponto*, 3> vertices{&p[t.vertices[0]], &p[t.vertices[1]],
+                                                   &p[t.vertices[2]]};
+        if (const auto k = cor(t, vertices)) partes.adiciona(poligono_inteiro(tela, *k, *k));
     }
     void cortado(const TrianguloDaLista& t, const CorteTriangulo& corte,
                  PartesTriangulo<Item>& partes) const {
         const PoligonoVisivel poligono = poligono_visivel(corte);
-        if (const auto k = cor(t, poligono))
+        std::array<const Ponto*, 4> vertices{};
+        for (std::size_t i = 0; i < static_cast<std::size_t>(poligono.quantos); ++i)
+            vertices[i] = &poligono.vertices[i];
+        if (const auto k = cor(t, std::span(vertices).first(poligono.pontos().size())))
             partes.adiciona(projeta_poligono(d.camera, poligono, *k, *k));
     }
     void preenche(const Item& item, const FaixaLinhas& faixa) const { item.pinta(d.tela, faixa); }

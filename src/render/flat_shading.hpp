@@ -1,6 +1,8 @@
 // Flat shading: one lit colour per triangle, painted far to near.
 #pragma once
 
+#include <span>
+
 #include "render/desenho.hpp"
 #include "render/pintor.hpp"
 
@@ -11,9 +13,9 @@ namespace quindra {
 /// their table colour as both diffuse colours.
 void desenha_flat(const Desenho& desenho);
 
-/// The polygon's colour: the illumination model once at the plain mean of its vertices,
-/// rounded half to even.
-CorPixel cor_plana(const Vetor& normal, const PoligonoVisivel& poligono, const Material& material,
-                   const Cena& cena);
+/// A polygon's colour: the illumination model once at the plain mean of its camera-space
+/// vertices, rounded half to even.
+CorPixel cor_plana(const Vetor& normal, std::span<const Ponto* const> vertices,
+                   const Material& material, const Cena& cena);
 
 } // namespace quindra

@@ -24,12 +24,6 @@ PoligonoTela projeta_poligono(const Camera& camera, const PoligonoVisivel& polig
     return tela;
 }
 
-PoligonoVisivel triangulo_inteiro(const std::array<std::size_t, 3>& vertices,
-                                  const ListaDePontos& pontos) {
-    const auto [i1, i2, i3] = vertices;
-    return {{pontos[i1], pontos[i2], pontos[i3]}, 3};
-}
-
 PoligonoTela poligono_inteiro(const VerticesTela& vertices, CorPixel pincel, CorPixel caneta) {
     PoligonoTela tela{{}, 3, pincel, caneta};
     for (std::size_t i = 0; i < 3; ++i) tela.pixels[i] = {vertices[i].x, LADO_TELA - vertices[i].y};

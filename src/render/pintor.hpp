@@ -47,11 +47,8 @@ struct PoligonoTela {
 PoligonoTela projeta_poligono(const Camera& camera, const PoligonoVisivel& poligono,
                               CorPixel pincel, CorPixel caneta);
 
-/// For a triangle drawn whole (no point near the focal plane), what poligono_visivel and
-/// projeta_poligono give, without the cut and from the positions already projected (heights
-/// from the bottom).
-PoligonoVisivel triangulo_inteiro(const std::array<std::size_t, 3>& vertices,
-                                  const ListaDePontos& pontos);
+/// For a triangle drawn whole (no point near the focal plane), what projeta_poligono gives,
+/// from the positions already projected (heights from the bottom).
 PoligonoTela poligono_inteiro(const VerticesTela& vertices, CorPixel pincel, CorPixel caneta);
 
 } // namespace quindra
