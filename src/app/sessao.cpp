@@ -6,6 +6,7 @@
 #include "geometry/instrumental_basico.hpp"
 #include "imagens/imagem_arquivo.hpp"
 #include "malhas/formatos.hpp"
+#include "render/profundidade_visivel.hpp"
 
 namespace quindra {
 
@@ -46,6 +47,14 @@ std::optional<std::string> Sessao::salva_quadro(const std::string& arquivo) cons
     return std::nullopt;
 }
 
+std::optional<std::string> Sessao::salva_profundidade(const std::string& arquivo) const {
+    const auto imagem = profundidade();
+    if (!imagem) return "O último desenho não usou z-buffer.";
+    std::string erro;
+    if (!salva_tela(*imagem, arquivo, erro)) return erro;
+    return std::nullopt;
+}
+
 std::string Sessao::le_iluminacao(const Parametros& parametros) {
     std::string mensagem = le_atributos_objeto(sistema.material, parametros.textos_material());
     if (!mensagem_de_sucesso(mensagem)) return mensagem;
@@ -55,7 +64,8 @@ std::string Sessao::le_iluminacao(const Parametros& parametros) {
 }
 
 std::optional<std::string> Sessao::desenha(std::optional<Algoritmo> algoritmo,
-                                           const Parametros& parametros) {
+                                           const Parametros& parametros,
+                                           std::optional<std::size_t> ate) {
     bool erro = false;
     const double fator = converte_real(parametros.FatorDilZ.texto, erro);
     if (erro) return "Fator de Dilatação em formato inválido.";
@@ -78,11 +88,16 @@ std::optional<std::string> Sessao::desenha(std::optional<Algoritmo> algoritmo,
         sistema.faixa_textura = {sem_primeira ? 1 : primeira,
                                  sem_ultima ? malha.NumTriangulos() : ultima};
     }
-    desenha_quadro(*algoritmo);
+    desenha_quadro(*algoritmo, ate);
     return mensagem;
 }
 
-void Sessao::desenha_quadro(Algoritmo algoritmo) {
+std::optional<Bitmap> Sessao::profundidade() const {
+    if (!com_profundidade_ || !sistema.ProfundidadeAtual) return std::nullopt;
+    return imagem_da_profundidade(*sistema.ProfundidadeAtual);
+}
+
+void Sessao::desenha_quadro(Algoritmo algoritmo, std::optional<std::size_t> ate) {
     Desenho desenho{*sistema.Tela,
                     sistema.malha,
                     sistema.vista,
@@ -95,6 +110,8 @@ void Sessao::desenha_quadro(Algoritmo algoritmo) {
     desenho.faixa = sistema.faixa_textura;
     desenho.modo = {sistema.ModoTetraedro, &sistema.TabelaTetraedros};
     desenho.raios = &sistema.raios;
+    desenho.ate = ate;
+    com_profundidade_ = descricao(algoritmo).profundidade;
     // Only the ray tracer counts its rows and stops when asked; a cancelled one leaves the frame.
     linhas_prontas_ = 0;
     cancelar_desenho_ = false;

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <atomic>
+#include <cstddef>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -64,14 +65,21 @@ public:
     /// Writes the frame as PNG when the name ends in ".png", as a 24-bit BMP otherwise; none, or
     /// the error report.
     std::optional<std::string> salva_quadro(const std::string& arquivo) const;
+    /// The same for the picture of the last Draw's depth buffer (profundidade()).
+    std::optional<std::string> salva_profundidade(const std::string& arquivo) const;
 
     // --- Draw -----------------------------------------------------------------------------
     /// Reads the Z factor, the camera and, for an algorithm that lights the object, the
     /// material, the ambient light and the light list, then draws. The message line after it:
     /// the last reader's success, or the first failure with nothing drawn. None when there is
     /// nothing to draw (no algorithm, no object), which leaves the message line as it was.
+    /// With ate, only the first triangles the renderer paints, in its own order.
     std::optional<std::string> desenha(std::optional<Algoritmo> algoritmo,
-                                       const Parametros& parametros);
+                                       const Parametros& parametros,
+                                       std::optional<std::size_t> ate = {});
+    /// The depth buffer of the last Draw as a picture (imagem_da_profundidade); none when that
+    /// Draw decided visibility without one.
+    std::optional<Bitmap> profundidade() const;
 
     // --- the camera -----------------------------------------------------------------------
     /// The camera from its fields: blanks, or the first bad field's message.
@@ -97,9 +105,10 @@ private:
     // The material, the ambient light and the lights: the lights' success or the first failure.
     std::string le_iluminacao(const Parametros& parametros);
     // The render call, with everything read.
-    void desenha_quadro(Algoritmo algoritmo);
+    void desenha_quadro(Algoritmo algoritmo, std::optional<std::size_t> ate);
 
     AcompanhaDesenho acompanha_;
+    bool com_profundidade_ = false;             // the last Draw kept a depth per pixel
     std::atomic<bool> cancelar_desenho_{false}; // set by whoever follows a draw
     std::atomic<int> linhas_prontas_{0};
 };

@@ -1,7 +1,9 @@
 #include "cli/argumentos.hpp"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <charconv>
+#include <cstdint>
 #include <filesystem>
 
 #include "geometry/instrumental_basico.hpp"
@@ -82,12 +84,48 @@ std::optional<int> quadros_do_giro(const std::string& texto) {
     return quadros;
 }
 
+// The triangle count of --ate: decimal digits only, any whole number from 0.
+std::optional<std::size_t> triangulos_ate(const std::string& texto) {
+    std::uint64_t quantos = 0;
+    const char* fim = texto.data() + texto.size();
+    const auto [lido, erro] = std::from_chars(texto.data(), fim, quantos);
+    if (erro != std::errc{} || lido != fim) return std::nullopt;
+    return static_cast<std::size_t>(std::min<std::uint64_t>(quantos, SIZE_MAX));
+}
+
+// True when every choice asked for passes the test.
+template <class Teste> bool todas_as_escolhas(const Opcoes& opcoes, Teste&& teste) {
+    return std::all_of(opcoes.escolhas.begin(), opcoes.escolhas.end(), [&](int escolha) {
+        return teste(descricao(*algoritmo_da_escolha(escolha)));
+    });
+}
+
+// The checks of --ate and --profundidade; the first that fails, or nothing.
+std::optional<std::string> confere_vistas(const std::optional<std::string>& ate, Opcoes& opcoes) {
+    if (ate) {
+        opcoes.ate = triangulos_ate(*ate);
+        if (!opcoes.ate) return "--ate: \"" + *ate + "\" não é um número inteiro de 0 em diante.";
+        // the ray tracer and the tetrahedron paint no triangles one after another
+        if (!todas_as_escolhas(opcoes, [](const DescricaoAlgoritmo& a) {
+                return a.algoritmo != Algoritmo::RayTracing &&
+                       a.algoritmo != Algoritmo::WireframeTetraedro;
+            }))
+            return "--ate vale para os algoritmos de 0 a 6.";
+    }
+    if (!opcoes.profundidade.empty() &&
+        !todas_as_escolhas(opcoes, [](const DescricaoAlgoritmo& a) { return a.profundidade; }))
+        return "--profundidade vale só para os algoritmos com z-buffer (4, 5 e 6).";
+    return std::nullopt;
+}
+
 // The checks CLI11 cannot make; the first that fails, or nothing.
 std::optional<std::string> confere(const std::string& algoritmo,
                                    const std::vector<std::string>& faces,
-                                   const std::optional<std::string>& giro, Opcoes& opcoes) {
+                                   const std::optional<std::string>& giro,
+                                   const std::optional<std::string>& ate, Opcoes& opcoes) {
     if (!escolhe_algoritmos(algoritmo, opcoes))
         return "Algoritmo inválido: use um número de 0 a " + ultima_escolha() + " ou \"todos\".";
+    if (auto erro = confere_vistas(ate, opcoes)) return erro;
     if (giro) {
         opcoes.giro = quadros_do_giro(*giro);
         if (!opcoes.giro)
@@ -145,6 +183,16 @@ Pedido interpreta(int argc, const char* const* argv) {
             "do objeto, como \"Efetuar Rotação\" com o ângulo 360/QUADROS; o número do quadro, "
             "com ao menos quatro algarismos, vai antes da extensão de -o (quindra0001.bmp, ...).");
     opcao_giro->type_name("QUADROS");
+    std::string ate;
+    app.add_option("--ate", ate,
+                   "Desenha só os K primeiros triângulos na ordem em que o algoritmo os pinta (do "
+                   "mais distante ao mais próximo no pintor, na ordem da lista nos demais); K = 0 "
+                   "é o quadro limpo.")
+        ->type_name("K");
+    app.add_option("--profundidade", opcoes.profundidade,
+                   "Grava também o z-buffer como imagem: o mais próximo em branco, o mais "
+                   "distante em cinza escuro, o vazio em preto (algoritmos 4, 5 e 6).")
+        ->type_name("ARQUIVO");
     app.add_flag("--tempo", opcoes.tempo, "Mostra os milissegundos da carga e de cada desenho.");
     try {
         app.parse(argc, argv);
@@ -154,7 +202,9 @@ Pedido interpreta(int argc, const char* const* argv) {
         return {std::nullopt, em_portugues(falha, app) + USE_AJUDA, SAIDA_USO};
     }
     const auto pedido_giro = opcao_giro->count() > 0 ? std::optional(giro) : std::nullopt;
-    if (auto erro = confere(algoritmo, faces, pedido_giro, opcoes))
+    const auto pedido_ate =
+        app.get_option("--ate")->count() > 0 ? std::optional(ate) : std::nullopt;
+    if (auto erro = confere(algoritmo, faces, pedido_giro, pedido_ate, opcoes))
         return {std::nullopt, *erro, SAIDA_USO};
     return {std::move(opcoes), "", 0};
 }

@@ -2,6 +2,7 @@
 // Portuguese, CLI11's own included.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -26,6 +27,10 @@ struct Opcoes {
     bool tempo = false;
     /// With --giro, how many frames one turn of the camera about the object takes.
     std::optional<int> giro;
+    /// With --ate, how many triangles each Draw paints.
+    std::optional<std::size_t> ate;
+    /// With --profundidade, where the depth buffer's picture goes.
+    std::string profundidade;
 };
 
 /// The most frames --giro draws, so that a mistyped count cannot run for days.

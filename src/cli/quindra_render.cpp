@@ -76,24 +76,29 @@ std::string mensagem_de(const Opcoes& opcoes, int escolha, const std::string& me
     return std::string(quindra::sem_brancos(nome)) + ": " + mensagem;
 }
 
-// A Draw with one choice, then the frame saved; the failure's message, or nothing.
+// A Draw with one choice, then the frame saved, and its depth buffer when asked for; sufixo, when
+// not empty, goes before each file's extension. The failure's message, or nothing.
 std::optional<std::string> desenha_e_salva(Sessao& sessao, const Parametros& parametros,
                                            const Opcoes& opcoes, int escolha,
-                                           const std::string& arquivo) {
+                                           const std::string& sufixo) {
+    const auto nome = [&](const std::string& arquivo) {
+        return sufixo.empty() ? arquivo : com_sufixo(arquivo, sufixo);
+    };
     const auto mensagem = cronometra(opcoes.tempo, "desenho", [&] {
-        return sessao.desenha(quindra::algoritmo_da_escolha(escolha), parametros);
+        return sessao.desenha(quindra::algoritmo_da_escolha(escolha), parametros, opcoes.ate);
     });
     if (mensagem && !quindra::mensagem_de_sucesso(*mensagem)) return mensagem;
-    return sessao.salva_quadro(arquivo);
+    if (auto falha = sessao.salva_quadro(nome(opcoes.saida))) return falha;
+    if (opcoes.profundidade.empty()) return std::nullopt;
+    return sessao.salva_profundidade(nome(opcoes.profundidade));
 }
 
 // Each choice asked for, one frame each; a failed one does not stop the others.
 int desenha_escolhas(Sessao& sessao, const Parametros& parametros, const Opcoes& opcoes) {
     int resultado = 0;
     for (int escolha : opcoes.escolhas) {
-        const std::string arquivo =
-            opcoes.todas ? com_sufixo(opcoes.saida, std::to_string(escolha)) : opcoes.saida;
-        if (const auto falha = desenha_e_salva(sessao, parametros, opcoes, escolha, arquivo)) {
+        const std::string sufixo = opcoes.todas ? std::to_string(escolha) : "";
+        if (const auto falha = desenha_e_salva(sessao, parametros, opcoes, escolha, sufixo)) {
             erro(mensagem_de(opcoes, escolha, *falha));
             resultado = quindra::cli::SAIDA_FALHA;
         }
@@ -116,9 +121,8 @@ int desenha_giro(Sessao& sessao, Parametros& parametros, const Opcoes& opcoes) {
                 return quindra::cli::SAIDA_FALHA;
             }
         }
-        const std::string arquivo = com_sufixo(opcoes.saida, numero_do_quadro(quadro));
-        if (const auto falha =
-                desenha_e_salva(sessao, parametros, opcoes, opcoes.escolhas.front(), arquivo)) {
+        if (const auto falha = desenha_e_salva(sessao, parametros, opcoes, opcoes.escolhas.front(),
+                                               numero_do_quadro(quadro))) {
             erro(*falha);
             return quindra::cli::SAIDA_FALHA;
         }

@@ -2,7 +2,9 @@
 // and the view computed from it, the parameters, and what another thread may watch.
 #pragma once
 
+#include <algorithm>
 #include <atomic>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 
@@ -60,6 +62,12 @@ struct Desenho {
     CenaRaios* raios = nullptr;
     /// Lets another thread follow and cancel a ray-traced draw.
     Acompanhamento acompanhamento{};
+    /// Paints only the first triangles of the list in the renderer's own order (far to near for
+    /// the painter's, list order for the others): the order replayed. All when none.
+    std::optional<std::size_t> ate{};
+
+    /// How many triangles of a list of n the renderer paints.
+    std::size_t quantos_pinta(std::size_t n) const { return ate ? std::min(*ate, n) : n; }
 };
 
 } // namespace quindra

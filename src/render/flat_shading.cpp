@@ -80,8 +80,7 @@ struct Flat {
 void desenha_flat(const Desenho& d) {
     Flat flat{d};
     // Each polygon is outlined in its own colour; the pen and the brush keep the last one's.
-    if (const auto ultimo =
-            percorre_em_lotes(d.malha, d.vista, d.camera.d, Sentido::DoUltimo, flat)) {
+    if (const auto ultimo = percorre_em_lotes(d, Sentido::DoUltimo, flat)) {
         d.tela.define_caneta(ultimo->caneta);
         d.tela.define_pincel(ultimo->pincel);
     }

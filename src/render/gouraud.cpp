@@ -198,12 +198,12 @@ struct GouraudZBuffer {
 
 void desenha_gouraud_pintor(const Desenho& d) {
     GouraudPintor pintor{d};
-    percorre_em_lotes(d.malha, d.vista, d.camera.d, Sentido::DoUltimo, pintor);
+    percorre_em_lotes(d, Sentido::DoUltimo, pintor);
 }
 
 void desenha_gouraud_zbuffer(const Desenho& d) {
     GouraudZBuffer renderizador{d, *d.profundidade};
-    percorre_em_lotes(d.malha, d.vista, d.camera.d, Sentido::DoPrimeiro, renderizador);
+    percorre_em_lotes(d, Sentido::DoPrimeiro, renderizador);
 }
 
 } // namespace quindra

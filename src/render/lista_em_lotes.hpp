@@ -14,6 +14,7 @@
 
 #include <tbb/parallel_for.h>
 
+#include "render/desenho.hpp"
 #include "render/lote_faixas.hpp"
 #include "render/pixels_pontos.hpp"
 #include "render/vista.hpp"
@@ -50,7 +51,8 @@ struct TrianguloDaLista {
 
 enum class Sentido { DoPrimeiro, DoUltimo };
 
-/// Walks the list from its first or from its last triangle in batches. In each batch:
+/// Walks the list from its first or from its last triangle in batches, as far as the Draw
+/// paints (Desenho::ate). In each batch:
 /// - r.inteiro(triangle, positions, parts) sets up, side by side on any thread, each triangle
 ///   whose three points lie beyond the focal plane, with their projected positions;
 /// - in walk order, each other triangle is cut at the focal plane (a cut that pushes a point
@@ -63,20 +65,24 @@ enum class Sentido { DoPrimeiro, DoUltimo };
 /// last item set up, if any. The view's list must have been laid out (dispoe_lista) and its
 /// points projected (projeta_pontos).
 template <class Renderizador>
-std::optional<typename Renderizador::Item>
-percorre_em_lotes(const Malha& malha, Vista& vista, double d, Sentido sentido, Renderizador& r) {
+std::optional<typename Renderizador::Item> percorre_em_lotes(const Desenho& desenho,
+                                                             Sentido sentido, Renderizador& r) {
+    const Malha& malha = desenho.malha;
+    Vista& vista = desenho.vista;
+    const double d = desenho.camera.d;
     using Item = typename Renderizador::Item;
     // Enough triangles to keep the bands busy, few enough to stay in the caches.
     constexpr std::size_t LOTE = 8192;
     const auto& lista = vista.lista;
-    const std::size_t tamanho = std::min(lista.size(), LOTE);
+    const std::size_t total = desenho.quantos_pinta(lista.size());
+    const std::size_t tamanho = std::min(total, LOTE);
     std::vector<PartesTriangulo<Item>> partes(tamanho);
     std::vector<TrianguloDaLista> triangulos(tamanho);
     std::vector<char> inteiros(tamanho);
     LoteFaixas<Item> lote;
     std::optional<Item> ultimo;
-    for (std::size_t feitos = 0; feitos < lista.size();) {
-        const std::size_t quantos = std::min(lista.size() - feitos, LOTE);
+    for (std::size_t feitos = 0; feitos < total;) {
+        const std::size_t quantos = std::min(total - feitos, LOTE);
         tbb::parallel_for(std::size_t{0}, quantos, [&](std::size_t j) {
             const std::size_t passo = feitos + j;
             const std::size_t k = sentido == Sentido::DoPrimeiro ? passo : lista.size() - 1 - passo;

@@ -165,12 +165,12 @@ struct Phong {
 
 void desenha_phong(const Desenho& d) {
     Phong phong{d};
-    percorre_em_lotes(d.malha, d.vista, d.camera.d, Sentido::DoPrimeiro, phong);
+    percorre_em_lotes(d, Sentido::DoPrimeiro, phong);
 }
 
 void desenha_phong_textura(const Desenho& d) {
     Phong phong{d, d.faixa};
-    percorre_em_lotes(d.malha, d.vista, d.camera.d, Sentido::DoPrimeiro, phong);
+    percorre_em_lotes(d, Sentido::DoPrimeiro, phong);
 }
 
 } // namespace quindra

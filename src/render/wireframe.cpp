@@ -73,8 +73,9 @@ void desenha_triangulo_arame(Bitmap& tela, const ListaDePontos& pontos, const Ca
 }
 
 void desenha_arame(const Desenho& d) {
-    for (std::uint32_t t : d.vista.ordem)
-        desenha_triangulo_arame(d.tela, d.vista.Pontos, d.camera, d.malha.Triangulos[t]);
+    const auto& ordem = d.vista.ordem;
+    for (std::size_t k = 0; k < d.quantos_pinta(ordem.size()); ++k)
+        desenha_triangulo_arame(d.tela, d.vista.Pontos, d.camera, d.malha.Triangulos[ordem[k]]);
 }
 
 namespace {
@@ -99,7 +100,7 @@ struct ArameOculto {
 
 void desenha_arame_oculto(const Desenho& d) {
     ArameOculto oculto{d};
-    percorre_em_lotes(d.malha, d.vista, d.camera.d, Sentido::DoUltimo, oculto);
+    percorre_em_lotes(d, Sentido::DoUltimo, oculto);
 }
 
 void desenha_tetraedro(const Desenho& d) {

@@ -136,6 +136,13 @@ TEST(QuindraRender, ArgumentosRuinsSaoRecusados) {
         {cubo + "--giro 100001", giro_invalido("100001")},
         {cubo + "--giro 4294967297", giro_invalido("4294967297")},
         {cubo + "-a todos --giro 3", "--giro desenha com um só algoritmo: não vale com -a todos."},
+        {cubo + "--ate -1", "--ate: \"-1\" não é um número inteiro de 0 em diante."},
+        {cubo + "--ate 2.5", "--ate: \"2.5\" não é um número inteiro de 0 em diante."},
+        {cubo + "--ate +3", "--ate: \"+3\" não é um número inteiro de 0 em diante."},
+        {cubo + "-a 7 --ate 3", "--ate vale para os algoritmos de 0 a 6."},
+        {cubo + "-a todos --ate 3", "--ate vale para os algoritmos de 0 a 6."},
+        {cubo + "-a 2 --profundidade z.bmp",
+         "--profundidade vale só para os algoritmos com z-buffer (4, 5 e 6)."},
     };
     for (const auto& caso : casos) {
         const auto r = executa(pasta, "-o saida.bmp " + caso.argumentos);
@@ -144,6 +151,28 @@ TEST(QuindraRender, ArgumentosRuinsSaoRecusados) {
         for (const char* saida : {"saida.bmp", "saida0001.bmp"})
             EXPECT_FALSE(std::filesystem::exists(pasta.caminho() / saida)) << caso.argumentos;
     }
+}
+
+// The depth buffer beside the frame, and the frame of the first K triangles: none of them leaves
+// the cleared frame and an empty depth buffer (all black); all of them, the usual frame.
+TEST(QuindraRender, ProfundidadeEPrimeirosTriangulos) {
+    PastaTemporaria pasta;
+    const std::string toro = "'" + AMOSTRAS + "/toro.txt' -a 4 ";
+    ASSERT_EQ(executa(pasta, toro + "-o nada.bmp --profundidade znada.bmp --ate 0").status, 0);
+    ASSERT_EQ(executa(pasta, toro + "-o todos.bmp --profundidade z.bmp --ate 99999").status, 0);
+    ASSERT_EQ(executa(pasta, toro + "-o normal.bmp").status, 0);
+    std::string erro;
+    const auto carrega = [&](const char* nome) {
+        return *carrega_imagem(pasta.caminho() / nome, erro);
+    };
+    const Bitmap nada = carrega("nada.bmp"), znada = carrega("znada.bmp");
+    const Bitmap todos = carrega("todos.bmp"), z = carrega("z.bmp"), normal = carrega("normal.bmp");
+    EXPECT_EQ(nada.pixel(300, 250), BRANCO);
+    EXPECT_EQ(znada.rgb(), std::vector<std::uint8_t>(nada.rgb().size(), 0));
+    EXPECT_EQ(todos.rgb(), normal.rgb());
+    EXPECT_EQ(z.pixel(5, 5), PRETO);
+    EXPECT_EQ(z.pixel(300, 300), PRETO); // the hole of the torus
+    EXPECT_NE(z.pixel(300, 250), PRETO);
 }
 
 // A configuration file that is there but cannot be read is a warning; one that reads wrong
