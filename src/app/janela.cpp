@@ -56,6 +56,7 @@ void Janela::marca(CaixaMarcacao& caixa, bool marcada) {
     if (caixa.marcada == marcada) return;
     caixa.marcada = marcada;
     if (&caixa == &THabil) THabilClick();
+    if (&caixa == &MostrarProfundidade_check) MostrarProfundidade_checkClick();
     if (&caixa == &TModo && !em_TModoClick_) TModoClick();
 }
 
@@ -83,7 +84,7 @@ void Janela::desenha_com(std::optional<Algoritmo> algoritmo) {
     atualiza_fonte_visivel();
     const auto mensagem = sessao.desenha(algoritmo, *this);
     if (!mensagem) return;
-    if (aceita(*mensagem)) Imagem = sessao.quadro();
+    if (aceita(*mensagem)) mostra_imagem();
 }
 
 void Janela::CarregarObj_buttonClick() {
@@ -97,6 +98,14 @@ void Janela::carrega_objeto_de(const std::string& arquivo) {
     NomeDoArquivo_label.texto = arquivo;
     Desenhar_button.habilitado = true;
     Label58.texto = formata_inteiro(sessao.sistema.malha.NumTriangulos());
+}
+
+void Janela::MostrarProfundidade_checkClick() { mostra_imagem(); }
+
+void Janela::mostra_imagem() {
+    const auto profundidade =
+        MostrarProfundidade_check.marcada ? sessao.profundidade() : std::nullopt;
+    Imagem = profundidade ? *profundidade : sessao.quadro();
 }
 
 } // namespace quindra

@@ -144,6 +144,7 @@ public:
     void Button14Click(); // "+10"
     void Button15Click(); // "-10"
     void THabilClick();
+    void MostrarProfundidade_checkClick();
     void Button7Click();  // disable all
     void Button8Click();  // "Habilita 1-2"
     void Button9Click();  // "Habilita 2-3"
@@ -252,10 +253,14 @@ public:
 
     // --- "Algoritmos" -------------------------------------------------------------------------
     GrupoRadio Renderizadores_radio{"Algoritmos Renderizadores", nomes_dos_algoritmos()};
+    /// Shows the last Draw's depth buffer instead of its frame, when that Draw kept one.
+    CaixaMarcacao MostrarProfundidade_check{"Mostrar Profundidade", false};
 
 private:
     // Runs a reader's message through the message line; true when it means success.
     bool aceita(const std::string& mensagem);
+    // The last Draw's frame, or its depth buffer when the box asks for it and there is one.
+    void mostra_imagem();
     // Draw with this algorithm, whatever the choice list shows.
     void desenha_com(std::optional<Algoritmo> algoritmo);
     // The rotation centre's fields; none, with the failing field's message shown, when one

@@ -135,6 +135,7 @@ const auto CONTROLES = std::to_array<Controle>({
     {"FatorDilZ", &J::FatorDilZ},
     // "Algoritmos"
     {"Renderizadores_radio", &J::Renderizadores_radio},
+    {"MostrarProfundidade_check", &J::MostrarProfundidade_check},
 });
 
 } // namespace

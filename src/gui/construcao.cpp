@@ -173,6 +173,7 @@ QWidget* pagina_algoritmos(const Construtor& c) {
     auto* pagina = c.cria<QWidget>("TabSheet4");
     auto* coluna = new QVBoxLayout(pagina);
     coluna->addWidget(c.radio("Renderizadores_radio"));
+    coluna->addWidget(c.cria<QCheckBox>("MostrarProfundidade_check"));
     coluna->addStretch();
     return pagina;
 }

@@ -54,6 +54,25 @@ TEST_F(JanelaTeste, CargaMostraArquivoEFacesEHabilitaDesenhar) {
     EXPECT_EQ(janela.sessao.sistema.malha.Pontos[3].z, 50); // loaded with the factor reset to 1
 }
 
+// "Mostrar Profundidade" swaps the frame for the depth buffer of a depth-buffered Draw, back and
+// forth; after a Draw that keeps none the frame stays.
+TEST_F(JanelaTeste, MostrarProfundidadeTrocaOQuadroPeloZBuffer) {
+    carrega();
+    desenha(5);
+    const Bitmap quadro = janela.Imagem;
+    janela.clica(janela.MostrarProfundidade_check);
+    EXPECT_EQ(janela.Imagem.rgb(), janela.sessao.profundidade()->rgb());
+    EXPECT_NE(janela.Imagem.rgb(), quadro.rgb());
+    janela.clica(janela.MostrarProfundidade_check);
+    EXPECT_EQ(janela.Imagem.rgb(), quadro.rgb());
+    janela.clica(janela.MostrarProfundidade_check);
+    desenha(4);
+    EXPECT_EQ(janela.Imagem.rgb(), janela.sessao.profundidade()->rgb());
+    desenha(2);
+    EXPECT_FALSE(janela.sessao.profundidade());
+    EXPECT_EQ(janela.Imagem.rgb(), janela.sessao.quadro().rgb());
+}
+
 TEST_F(JanelaTeste, CargaFalhaMantemOObjetoAnterior) {
     carrega();
     carrega("3 1\n0 0 0\n");
