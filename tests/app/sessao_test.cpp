@@ -27,24 +27,31 @@ void digita_camera(Parametros& parametros, const TextosDaCamera& camera) {
     for (std::size_t i = 0; i < camera.size(); ++i) campos[i]->texto = camera[i];
 }
 
-std::vector<std::uint8_t> desenha(Sessao& sessao, Algoritmo algoritmo,
-                                  const Parametros& parametros) {
-    const auto mensagem = sessao.desenha(algoritmo, parametros);
+std::vector<std::uint8_t> desenha(Sessao& sessao, Algoritmo algoritmo, const Parametros& parametros,
+                                  std::optional<std::size_t> ate = {}) {
+    const auto mensagem = sessao.desenha(algoritmo, parametros, ate);
     EXPECT_TRUE(mensagem && mensagem_de_sucesso(*mensagem)) << mensagem.value_or("(nenhuma)");
     return sessao.quadro().rgb();
 }
+
+// The torus sample loaded, the texture too, faces up to 1500 textured.
+class SessaoComToro : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(mensagem_de_sucesso(sessao.carrega_objeto(AMOSTRAS + "/toro.txt")));
+        ASSERT_FALSE(sessao.carrega_textura(AMOSTRAS + "/textura.bmp"));
+        parametros.tFacef_edit.texto = "1500";
+    }
+    Sessao sessao;
+    Parametros parametros;
+};
 
 // A frame depends on the parameters and the camera only: drawing a camera, then a turn of other
 // cameras about the object (a close-up among them), then the first camera again gives the first
 // frame back bit for bit, whatever the draws in between left in the depth buffer, the texture
 // projection or the object's per-draw arrays.
-TEST(Sessao, QuadroNaoDependeDosDesenhosAnteriores) {
-    Sessao sessao;
-    Parametros parametros;
-    ASSERT_TRUE(mensagem_de_sucesso(sessao.carrega_objeto(AMOSTRAS + "/toro.txt")));
-    ASSERT_FALSE(sessao.carrega_textura(AMOSTRAS + "/textura.bmp"));
+TEST_F(SessaoComToro, QuadroNaoDependeDosDesenhosAnteriores) {
     parametros.tFacei_edit.texto = "100";
-    parametros.tFacef_edit.texto = "1500";
     sessao.carrega_centro(parametros);
     parametros.Angulo_edit.texto = "72";
     for (Algoritmo algoritmo :
@@ -65,21 +72,14 @@ TEST(Sessao, QuadroNaoDependeDosDesenhosAnteriores) {
     }
 }
 
-// The order replayed: the first K triangles each renderer paints. All of them are the usual
-// frame, none of them the cleared one, and the painter's first ones are the farthest: the
-// near side of the torus is still missing halfway.
-TEST(Sessao, PrimeirosTriangulosDeCadaRenderizador) {
-    Sessao sessao;
-    Parametros parametros;
-    ASSERT_TRUE(mensagem_de_sucesso(sessao.carrega_objeto(AMOSTRAS + "/toro.txt")));
-    ASSERT_FALSE(sessao.carrega_textura(AMOSTRAS + "/textura.bmp"));
-    parametros.tFacef_edit.texto = "1500";
+// The order replayed: the first K triangles each renderer paints. All of them (or more) are the
+// usual frame, half of them are not, and none of them is the cleared frame with nothing in the
+// depth buffer.
+TEST_F(SessaoComToro, PrimeirosTriangulosDeCadaRenderizador) {
     digita_camera(parametros, OBLIQUA);
     const std::size_t todos = static_cast<std::size_t>(sessao.sistema.malha.NumTriangulos());
     const auto desenha_ate = [&](Algoritmo algoritmo, std::optional<std::size_t> ate) {
-        const auto mensagem = sessao.desenha(algoritmo, parametros, ate);
-        EXPECT_TRUE(mensagem && mensagem_de_sucesso(*mensagem));
-        return sessao.quadro().rgb();
+        return desenha(sessao, algoritmo, parametros, ate);
     };
     for (int escolha = 0; escolha <= 6; ++escolha) {
         const DescricaoAlgoritmo& a = ALGORITMOS[static_cast<std::size_t>(escolha)];
