@@ -111,7 +111,6 @@ void Sessao::desenha_quadro(Algoritmo algoritmo, std::optional<std::size_t> ate)
     desenho.modo = {sistema.ModoTetraedro, &sistema.TabelaTetraedros};
     desenho.raios = &sistema.raios;
     desenho.ate = ate;
-    com_profundidade_ = descricao(algoritmo).profundidade;
     // Only the ray tracer counts its rows and stops when asked; a cancelled one leaves the frame.
     linhas_prontas_ = 0;
     cancelar_desenho_ = false;
@@ -119,6 +118,9 @@ void Sessao::desenha_quadro(Algoritmo algoritmo, std::optional<std::size_t> ate)
     const int linhas = algoritmo == Algoritmo::RayTracing ? LINHAS_TRACADAS : 0;
     acompanha_([&] { quindra::desenha(algoritmo, desenho); },
                {&linhas_prontas_, linhas, &cancelar_desenho_});
+    // A cancelled ray-traced draw leaves the last frame, and the depths that go with it.
+    if (algoritmo != Algoritmo::RayTracing || !cancelar_desenho_)
+        com_profundidade_ = descricao(algoritmo).deixa_profundidade();
 }
 
 } // namespace quindra

@@ -112,9 +112,10 @@ std::optional<std::string> confere_vistas(const std::optional<std::string>& ate,
             }))
             return "--ate vale para os algoritmos de 0 a 6.";
     }
-    if (!opcoes.profundidade.empty() &&
-        !todas_as_escolhas(opcoes, [](const DescricaoAlgoritmo& a) { return a.profundidade; }))
-        return "--profundidade vale só para os algoritmos com z-buffer (4, 5 e 6).";
+    if (!opcoes.profundidade.empty() && !todas_as_escolhas(opcoes, [](const DescricaoAlgoritmo& a) {
+            return a.deixa_profundidade();
+        }))
+        return "--profundidade vale só para os algoritmos de 4 a 7.";
     return std::nullopt;
 }
 
@@ -191,7 +192,7 @@ Pedido interpreta(int argc, const char* const* argv) {
         ->type_name("K");
     app.add_option("--profundidade", opcoes.profundidade,
                    "Grava também o z-buffer como imagem: o mais próximo em branco, o mais "
-                   "distante em cinza escuro, o vazio em preto (algoritmos 4, 5 e 6).")
+                   "distante em cinza escuro, o vazio em preto (algoritmos de 4 a 7).")
         ->type_name("ARQUIVO");
     app.add_flag("--tempo", opcoes.tempo, "Mostra os milissegundos da carga e de cada desenho.");
     try {

@@ -70,6 +70,12 @@ struct DescricaoAlgoritmo {
     bool textura;
     /// Draws on what was prepared.
     void (*renderizador)(const Desenho&);
+
+    /// Leaves in the depth buffer the depth of what each pixel shows: the depth-buffered
+    /// choices, and the ray tracer, which writes it without deciding with it.
+    constexpr bool deixa_profundidade() const {
+        return profundidade || algoritmo == Algoritmo::RayTracing;
+    }
 };
 
 inline constexpr Limpeza PRETA{Limpeza::caneta_primeiro, PRETO, AMARELO};

@@ -25,6 +25,12 @@ constexpr int FAIXA = 4;
 
 constexpr double SEM_FIM = std::numeric_limits<double>::infinity();
 
+// What a ray from the eye saw: a colour and the depth of the point met, or nothing.
+struct VistoDoOlho {
+    std::optional<Cor> cor;
+    double profundidade = PROFUNDIDADE_VAZIA;
+};
+
 Ponto relativo(const Ponto& p, const Vetor& origem) {
     Ponto q;
     q.atribui_vista(p.xv - origem.x, p.yv - origem.y, p.zv - origem.z);
@@ -55,26 +61,31 @@ public:
 
     /// cor_vista for the rays from the eye through points of the focal plane (direcoes, as
     /// many as a packet takes), traced together.
-    void cores_do_olho(std::span<const Vetor> direcoes, std::span<std::optional<Cor>> cores,
+    void cores_do_olho(std::span<const Vetor> direcoes, std::span<VistoDoOlho> vistos,
                        Cena& luzes) const {
         std::array<RaioMundo, CenaRaios::PACOTE> raios;
         std::array<std::optional<std::uint32_t>, CenaRaios::PACOTE> triangulos;
         const std::size_t n = direcoes.size();
         for (std::size_t i = 0; i < n; ++i) raios[i] = no_mundo(Vetor(), direcoes[i], 1, SEM_FIM);
         raios_.mais_proximos({raios.data(), n}, {triangulos.data(), n});
-        for (std::size_t i = 0; i < n; ++i)
-            cores[i] = triangulos[i] ? cor_no_triangulo(*triangulos[i], Vetor(), direcoes[i],
-                                                        REFLEXOES_MAXIMAS, luzes)
-                                     : std::nullopt;
+        for (std::size_t i = 0; i < n; ++i) {
+            vistos[i] = {};
+            if (triangulos[i])
+                vistos[i].cor = cor_no_triangulo(*triangulos[i], Vetor(), direcoes[i],
+                                                 REFLEXOES_MAXIMAS, luzes, &vistos[i].profundidade);
+        }
     }
 
 private:
-    // The colour of the triangle a ray met, none when the ray turns out not to meet its plane.
+    // The colour of the triangle a ray met, none when the ray turns out not to meet its plane;
+    // the depth of the point met goes to profundidade, when given.
     std::optional<Cor> cor_no_triangulo(std::uint32_t triangulo, const Vetor& origem,
-                                        const Vetor& direcao, int reflexoes, Cena& luzes) const {
+                                        const Vetor& direcao, int reflexoes, Cena& luzes,
+                                        double* profundidade = nullptr) const {
         const auto acerto =
             refina_acerto(vista_.Pontos, raios_.vertices(triangulo), origem, direcao);
         if (!acerto) return std::nullopt;
+        if (profundidade) *profundidade = acerto->ponto.zv;
 
         // Lit as seen from origem, which the shift by -origem makes the model's eye; from the
         // eye itself the shift is by zero and every number is the Phong renderer's. The side is
@@ -184,13 +195,19 @@ Caixa caixa_do_objeto(const Vista& vista, const Camera& camera) {
     return {pixel(xmin, -1, 0), pixel(xmax, 2, 0), pixel(ymin, -1, 1), pixel(ymax, 2, 1)};
 }
 
+// The frame and the depths of the points the rays met, drawn aside until the draw is done.
+struct QuadroTracado {
+    Bitmap tela;
+    ZBuffer profundidade;
+};
+
 // Traces the row at height y (row LADO_TELA - y), a packet of neighbouring pixels at a time.
 // luzes is the workspace of the lights.
-void traca_linha(Bitmap& quadro, const Tracador& tracador, const Camera& camera, const Caixa& caixa,
-                 int y, Cena& luzes) {
+void traca_linha(QuadroTracado& quadro, const Tracador& tracador, const Camera& camera,
+                 const Caixa& caixa, int y, Cena& luzes) {
     constexpr auto PACOTE = static_cast<int>(CenaRaios::PACOTE);
     std::array<Vetor, CenaRaios::PACOTE> direcoes;
-    std::array<std::optional<Cor>, CenaRaios::PACOTE> cores;
+    std::array<VistoDoOlho, CenaRaios::PACOTE> vistos;
     // The ray through a pixel's centre meets the focal plane (s = 1) where the rasterisers'
     // pixel walk puts it.
     const double ys = (static_cast<double>(y) / MEIO_LADO - 1) * camera.hy;
@@ -200,17 +217,21 @@ void traca_linha(Bitmap& quadro, const Tracador& tracador, const Camera& camera,
             const double x = x0 + static_cast<double>(i);
             direcoes[i] = Vetor((x / MEIO_LADO - 1) * camera.hx, ys, camera.d);
         }
-        tracador.cores_do_olho({direcoes.data(), n}, {cores.data(), n}, luzes);
-        for (std::size_t i = 0; i < n; ++i)
-            if (const auto& cor = cores[i])
-                quadro.define_pixel(x0 + static_cast<int>(i), LADO_TELA - y,
-                                    {canal(cor->r), canal(cor->g), canal(cor->b)});
+        tracador.cores_do_olho({direcoes.data(), n}, {vistos.data(), n}, luzes);
+        for (std::size_t i = 0; i < n; ++i) {
+            const auto& cor = vistos[i].cor;
+            if (!cor) continue;
+            const int x = x0 + static_cast<int>(i);
+            quadro.tela.define_pixel(x, LADO_TELA - y,
+                                     {canal(cor->r), canal(cor->g), canal(cor->b)});
+            quadro.profundidade.em(x, y) = vistos[i].profundidade;
+        }
     }
 }
 
 // Traces rows 1..599 in bands across the cores; false when a cancel stopped a band.
-bool traca_linhas(Bitmap& quadro, const Tracador& tracador, const Camera& camera, const Cena& cena,
-                  const Caixa& caixa, const Acompanhamento& acompanhamento) {
+bool traca_linhas(QuadroTracado& quadro, const Tracador& tracador, const Camera& camera,
+                  const Cena& cena, const Caixa& caixa, const Acompanhamento& acompanhamento) {
     std::atomic<bool> interrompido{false};
     tbb::parallel_for(tbb::blocked_range<int>(1, LADO_TELA, FAIXA),
                       [&](const tbb::blocked_range<int>& faixa) {
@@ -233,9 +254,9 @@ bool traca_linhas(Bitmap& quadro, const Tracador& tracador, const Camera& camera
 } // namespace
 
 bool desenha_ray_tracing(const Desenho& d, CenaRaios& raios) {
-    Bitmap quadro = d.tela;
-    quadro.define_caneta(AMARELO);
-    limpa_tela(quadro, PRETO);
+    QuadroTracado quadro{d.tela, {}};
+    quadro.tela.define_caneta(AMARELO);
+    limpa_tela(quadro.tela, PRETO);
     // A structure Embree could not build leaves the cleared frame.
     if (raios.prepara(d.malha, d.malha.FatorDilatacaoZ)) {
         const Tracador tracador(d.vista, d.camera, d.material, raios);
@@ -243,7 +264,8 @@ bool desenha_ray_tracing(const Desenho& d, CenaRaios& raios) {
         if (!traca_linhas(quadro, tracador, d.camera, d.vista.cena, caixa, d.acompanhamento))
             return false;
     }
-    d.tela = std::move(quadro);
+    d.tela = std::move(quadro.tela);
+    d.profundidade = std::move(quadro.profundidade);
     return true;
 }
 

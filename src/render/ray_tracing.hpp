@@ -18,9 +18,9 @@ inline constexpr int REFLEXOES_MAXIMAS = 3;
 inline constexpr int LINHAS_TRACADAS = LADO_TELA - 1;
 
 /// Black frame with a yellow outline, then every pixel of columns 0..599 and rows 1..599 that
-/// sees the object through a point beyond the focal plane. The frame is drawn aside and copied
-/// over the frame when complete: false, and the frame untouched, when cancelled. raios is
-/// brought up to date with the mesh first.
+/// sees the object through a point beyond the focal plane. The frame, and the depth buffer of
+/// the points the rays from the eye met, are drawn aside and replace the Draw's when complete:
+/// false, and both untouched, when cancelled. raios is brought up to date with the mesh first.
 bool desenha_ray_tracing(const Desenho& desenho, CenaRaios& raios);
 
 /// The same with the Draw's structure, or one built for this Draw alone when it has none.

@@ -141,8 +141,7 @@ TEST(QuindraRender, ArgumentosRuinsSaoRecusados) {
         {cubo + "--ate +3", "--ate: \"+3\" não é um número inteiro de 0 em diante."},
         {cubo + "-a 7 --ate 3", "--ate vale para os algoritmos de 0 a 6."},
         {cubo + "-a todos --ate 3", "--ate vale para os algoritmos de 0 a 6."},
-        {cubo + "-a 2 --profundidade z.bmp",
-         "--profundidade vale só para os algoritmos com z-buffer (4, 5 e 6)."},
+        {cubo + "-a 2 --profundidade z.bmp", "--profundidade vale só para os algoritmos de 4 a 7."},
     };
     for (const auto& caso : casos) {
         const auto r = executa(pasta, "-o saida.bmp " + caso.argumentos);
