@@ -21,7 +21,8 @@ TEST(Algoritmos, TabelaNaOrdemDaListaDeEscolhas) {
 
 // Each choice does the set-up its row asks for, and only that: the lights are moved into
 // camera space in the view (never in the scene) when it lights the object, the depth buffer
-// exists when it tests depth, and the frame is painted unless it lacks its texture.
+// exists when it tests depth or leaves its depths (the ray tracer), and the frame is painted
+// unless it lacks its texture.
 TEST(Algoritmos, PreparoDeCadaEscolha) {
     const Camera camera = teste::camera_inicial();
     const Bitmap textura(1, 1);
@@ -39,7 +40,7 @@ TEST(Algoritmos, PreparoDeCadaEscolha) {
             const std::string nome = std::string(a.nome) + (com_textura ? "+" : "-");
             const Vista& vista = desenhista.vista;
             EXPECT_EQ(tela.pixel(300, 599) != BRANCO, pinta) << nome;
-            EXPECT_EQ(desenhista.profundidade.has_value(), pinta && a.profundidade) << nome;
+            EXPECT_EQ(desenhista.profundidade.has_value(), pinta && a.deixa_profundidade()) << nome;
             EXPECT_EQ(!vista.cena.Pl.empty() && vista.cena.Pl[0].zv == 100, pinta && a.iluminacao)
                 << nome;
             EXPECT_EQ(cena.Pl[0].zv, 0) << nome;
