@@ -17,17 +17,16 @@ namespace {
 
 constexpr int BITS_DIGITO = 11;
 constexpr std::size_t BALDES = std::size_t{1} << BITS_DIGITO;
-constexpr int DIGITOS = (64 + BITS_DIGITO - 1) / BITS_DIGITO;
-// Fewer keys than this are sorted digit by digit; more, first into buckets.
-constexpr std::size_t MINIMO_EM_BALDES = 65536;
 
-std::size_t digito(std::uint64_t chave, int passo) {
-    return static_cast<std::size_t>(chave >> (passo * BITS_DIGITO)) & (BALDES - 1);
-}
+// Keys and their positions side by side, from a first element on.
+struct Trecho {
+    std::uint64_t* chaves;
+    std::uint32_t* posicoes;
+};
 
 // Sorts n keys and their positions stably by their lowest bits (the others being the same for
 // all), a byte at a time through the room beside them; they end where they started.
-void ordena_por_bytes(OrdemRadix::Trecho trecho, OrdemRadix::Trecho sala, std::size_t n, int bits) {
+void ordena_por_bytes(Trecho trecho, Trecho sala, std::size_t n, int bits) {
     constexpr std::size_t POUCOS = 32;
     if (n <= POUCOS) {
         // Inserting each after every key not above it keeps equal keys in their order.
@@ -44,7 +43,7 @@ void ordena_por_bytes(OrdemRadix::Trecho trecho, OrdemRadix::Trecho sala, std::s
         }
         return;
     }
-    const OrdemRadix::Trecho inicial = trecho;
+    const Trecho inicial = trecho;
     std::array<std::uint32_t, 256> contagem;
     for (int deslocamento = 0; deslocamento < bits; deslocamento += 8) {
         const auto byte = [deslocamento](std::uint64_t chave) {
@@ -92,46 +91,12 @@ std::span<const std::uint32_t> OrdemRadix::ordena_chaves() {
     std::iota(posicoes_.begin(), posicoes_.end(), std::uint32_t{0});
     dimensiona(chaves_troca_, n);
     dimensiona(posicoes_troca_, n);
-    if (n < MINIMO_EM_BALDES) {
-        ordena_por_digitos();
-    } else {
-        ordena_em_baldes();
-    }
-    return posicoes_;
-}
-
-void OrdemRadix::ordena_por_digitos() {
-    const std::size_t n = chaves_.size();
-    // Every digit's histogram in one read of the keys.
-    std::array<std::array<std::uint32_t, BALDES>, DIGITOS> contagens{};
-    for (std::uint64_t chave : chaves_)
-        for (int p = 0; p < DIGITOS; ++p)
-            ++contagens[static_cast<std::size_t>(p)][digito(chave, p)];
-
-    // Least significant digit first; each pass is stable, so equal keys keep their order.
-    for (int p = 0; p < DIGITOS; ++p) {
-        auto& contagem = contagens[static_cast<std::size_t>(p)];
-        // A digit that all keys share (the sign and exponent bits, mostly) moves nothing.
-        if (n == 0 || contagem[digito(chaves_[0], p)] == n) continue;
-        std::uint32_t inicio = 0;
-        for (std::uint32_t& c : contagem) inicio += std::exchange(c, inicio);
-        for (std::size_t i = 0; i < n; ++i) {
-            const std::uint32_t destino = contagem[digito(chaves_[i], p)]++;
-            chaves_troca_[destino] = chaves_[i];
-            posicoes_troca_[destino] = posicoes_[i];
-        }
-        chaves_.swap(chaves_troca_);
-        posicoes_.swap(posicoes_troca_);
-    }
-}
-
-void OrdemRadix::ordena_em_baldes() {
-    const std::size_t n = chaves_.size();
+    if (n == 0) return posicoes_;
     // Above the highest bit in which the smallest and the largest key differ, every key has
     // the same bits; the eleven bits from there down split the keys into buckets.
     const auto [menor, maior] = std::minmax_element(chaves_.begin(), chaves_.end());
     const std::uint64_t diferentes = *menor ^ *maior;
-    if (diferentes == 0) return; // all equal: the order stays
+    if (diferentes == 0) return posicoes_; // all equal: the order stays
     const int topo = 63 - std::countl_zero(diferentes);
     const int abaixo = std::max(0, topo - (BITS_DIGITO - 1));
     const auto balde = [abaixo](std::uint64_t chave) {
@@ -157,6 +122,7 @@ void OrdemRadix::ordena_em_baldes() {
                          {chaves_troca_.data() + inicio, posicoes_troca_.data() + inicio}, quantos,
                          abaixo);
     });
+    return posicoes_;
 }
 
 void OrdemRadix::reordena(std::vector<std::uint32_t>& valores) {

@@ -2,7 +2,6 @@
 // sort's comparisons. The painter's order of a million triangles is its main use.
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -32,22 +31,13 @@ public:
     /// The key's bits as an unsigned number that orders as the comparison above does.
     static std::uint64_t monotona(double chave);
 
-    /// Keys and their positions side by side, from a first element on.
-    struct Trecho {
-        std::uint64_t* chaves;
-        std::uint32_t* posicoes;
-    };
-
 private:
     /// The keys chave(contexto, i) for i in 0..n-1, as monotona makes them, on every core.
     void guarda_chaves(std::size_t n, double (*chave)(const void*, std::size_t),
                        const void* contexto);
+    /// One pass into buckets by the highest bits in which the keys differ, then each bucket on
+    /// its own.
     std::span<const std::uint32_t> ordena_chaves();
-    /// A few keys: every digit from the lowest, each pass stable.
-    void ordena_por_digitos();
-    /// Many keys: one pass into buckets by the highest bits in which they differ, then each
-    /// bucket on its own.
-    void ordena_em_baldes();
 
     std::vector<std::uint64_t> chaves_, chaves_troca_;
     std::vector<std::uint32_t> posicoes_, posicoes_troca_;
