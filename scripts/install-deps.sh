@@ -7,6 +7,7 @@ pacotes=(
     g++ cmake ninja-build pkg-config
     libjpeg62-turbo-dev libpng-dev zlib1g-dev libcli11-dev libsimdjson-dev
     libembree-dev libtbb-dev
+    libfreetype-dev fonts-dejavu-core   # captions drawn into pictures
     libgtest-dev libbenchmark-dev
     clang libclang-rt-dev
     locales python3

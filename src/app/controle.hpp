@@ -16,11 +16,11 @@ class Janela;
 using MembroControle =
     std::variant<CampoTexto Janela::*, Rotulo Janela::*, Botao Janela::*, CaixaMarcacao Janela::*,
                  GrupoRadio Janela::*, CaixaGrupo Janela::*, Pagina Janela::*,
-                 PainelPaginas Janela::*, Bitmap Janela::*>;
+                 PainelPaginas Janela::*, Deslizador Janela::*, Bitmap Janela::*>;
 
 /// The state of one control, of whichever kind.
 using EstadoControle = std::variant<CampoTexto, Rotulo, Botao, CaixaMarcacao, GrupoRadio,
-                                    CaixaGrupo, Pagina, PainelPaginas, Bitmap>;
+                                    CaixaGrupo, Pagina, PainelPaginas, Deslizador, Bitmap>;
 
 /// A control of the window: its name (the widget's object name too), where its state lives,
 /// and for a button the command its click runs.

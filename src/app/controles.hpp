@@ -42,6 +42,15 @@ struct GrupoRadio {
     friend bool operator==(const GrupoRadio&, const GrupoRadio&) = default;
 };
 
+/// A slider over the whole numbers from 0 to maximo.
+struct Deslizador {
+    int valor = 0;
+    int maximo = 0;
+    bool habilitado = true;
+
+    friend bool operator==(const Deslizador&, const Deslizador&) = default;
+};
+
 struct CaixaGrupo {
     std::string legenda;
 

@@ -1,4 +1,4 @@
-// Loading the texture and saving the frame.
+// Loading the texture and saving the picture on show.
 #include "app/janela.hpp"
 
 namespace quindra {
@@ -18,7 +18,9 @@ void Janela::Button2Click() {
 void Janela::Button3Click() {
     const auto arquivo = plataforma_.escolhe_arquivo_para_salvar(SavePictureDialog1);
     if (!arquivo) return;
-    if (const auto erro = sessao.salva_quadro(*arquivo)) plataforma_.relata_erro(*erro);
+    // The sheet of every algorithm is saved at full resolution, three frames a row.
+    const auto erro = folha_ ? sessao.salva_folha(*arquivo) : sessao.salva_quadro(*arquivo);
+    if (erro) plataforma_.relata_erro(*erro);
 }
 
 } // namespace quindra

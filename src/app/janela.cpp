@@ -74,15 +74,17 @@ bool Janela::aceita(const std::string& mensagem) {
 }
 
 void Janela::Desenhar_buttonClick() {
+    para_reproducao();
     const auto inicio = std::chrono::steady_clock::now();
     desenha_com(algoritmo_da_escolha(Renderizadores_radio.selecionado));
     duracao_ultimo_desenho_ = std::chrono::steady_clock::now() - inicio;
+    posiciona_triangulos(static_cast<std::size_t>(Triangulos_slider.maximo));
 }
 
-void Janela::desenha_com(std::optional<Algoritmo> algoritmo) {
+void Janela::desenha_com(std::optional<Algoritmo> algoritmo, std::optional<std::size_t> ate) {
     // The light on show goes into the list, which the lit choices read.
     atualiza_fonte_visivel();
-    const auto mensagem = sessao.desenha(algoritmo, *this);
+    const auto mensagem = sessao.desenha(algoritmo, *this, ate);
     if (!mensagem) return;
     if (aceita(*mensagem)) mostra_imagem();
 }
@@ -97,15 +99,12 @@ void Janela::carrega_objeto_de(const std::string& arquivo) {
     if (!aceita(sessao.carrega_objeto(arquivo))) return;
     NomeDoArquivo_label.texto = arquivo;
     Desenhar_button.habilitado = true;
+    CompararAlgoritmos_button.habilitado = true;
     Label58.texto = formata_inteiro(sessao.sistema.malha.NumTriangulos());
-}
-
-void Janela::MostrarProfundidade_checkClick() { mostra_imagem(); }
-
-void Janela::mostra_imagem() {
-    const auto profundidade =
-        MostrarProfundidade_check.marcada ? sessao.profundidade() : std::nullopt;
-    Imagem = profundidade ? *profundidade : sessao.quadro();
+    para_reproducao();
+    Triangulos_slider.maximo = sessao.sistema.malha.NumTriangulos();
+    posiciona_triangulos(static_cast<std::size_t>(Triangulos_slider.maximo));
+    Renderizadores_radioClick();
 }
 
 } // namespace quindra

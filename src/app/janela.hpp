@@ -44,6 +44,9 @@ struct ArquivoLido {
     bool preservado = false;
 };
 
+/// A replay paints every triangle in this time, however many there are.
+inline constexpr std::chrono::seconds DURACAO_REPRODUCAO{5};
+
 inline const std::string ERRO_AO_GRAVAR_CONFIGURACAO =
     "Erro ao se gravar arquivos de configuração.";
 
@@ -103,6 +106,18 @@ public:
     void usuario_aproxima(double fracao, bool previa);
     /// The end of a drag: a Draw with the current choice.
     void usuario_termina_arrasto();
+    /// A click on the image area at pixel (x, y): while it shows the sheet of every algorithm,
+    /// a cell selects its choice and draws it.
+    void usuario_clica_imagem(int x, int y);
+    /// The user moved a slider: the triangle slider stops a replay and draws the first valor
+    /// triangles with the current choice.
+    void usuario_desliza(const Controle& deslizador, int valor);
+    /// A step of the replay, decorrido after it started: draws the triangles due by then, all
+    /// of them DURACAO_REPRODUCAO after the start, when the replay ends.
+    void usuario_reproduz(std::chrono::duration<double> decorrido);
+    bool reproduzindo() const { return reproduzindo_; }
+    /// The image area shows the sheet of every algorithm.
+    bool mostra_folha() const { return folha_.has_value(); }
     /// How long the last Draw with the current choice took.
     std::chrono::duration<double, std::milli> duracao_ultimo_desenho() const {
         return duracao_ultimo_desenho_;
@@ -144,7 +159,11 @@ public:
     void Button14Click(); // "+10"
     void Button15Click(); // "-10"
     void THabilClick();
+    // --- "Algoritmos" and the image area (janela_vistas.cpp) ------------------------------
     void MostrarProfundidade_checkClick();
+    void CompararAlgoritmos_buttonClick();
+    void Renderizadores_radioClick(); // a choice picked: only 0 to 6 paint triangles in turn
+    void Reproduzir_buttonClick();
     void Button7Click();  // disable all
     void Button8Click();  // "Habilita 1-2"
     void Button9Click();  // "Habilita 2-3"
@@ -255,14 +274,27 @@ public:
     GrupoRadio Renderizadores_radio{"Algoritmos Renderizadores", nomes_dos_algoritmos()};
     /// Shows the last Draw's depth buffer instead of its frame, when that Draw kept one.
     CaixaMarcacao MostrarProfundidade_check{"Mostrar Profundidade", false};
+    /// Draws the scene with every choice into one sheet (Ctrl+K).
+    Botao CompararAlgoritmos_button{"Comparar Algoritmos", false};
+
+    // --- beneath the image: the order in which the current choice paints -------------------
+    Rotulo Triangulos_label{"Triângulos: 0 de 0"};
+    Deslizador Triangulos_slider{0, 0, false};
+    Botao Reproduzir_button{"Reproduzir", false};
 
 private:
     // Runs a reader's message through the message line; true when it means success.
     bool aceita(const std::string& mensagem);
     // The last Draw's frame, or its depth buffer when the box asks for it and there is one.
     void mostra_imagem();
-    // Draw with this algorithm, whatever the choice list shows.
-    void desenha_com(std::optional<Algoritmo> algoritmo);
+    // The triangle slider at k of the loaded object's triangles, its label with it.
+    void posiciona_triangulos(std::size_t k);
+    // A Draw of the current choice that paints only the first k triangles.
+    void desenha_ate(std::size_t k);
+    void para_reproducao();
+    // Draw with this algorithm, whatever the choice list shows; with ate, only the first
+    // triangles it paints.
+    void desenha_com(std::optional<Algoritmo> algoritmo, std::optional<std::size_t> ate = {});
     // The rotation centre's fields; none, with the failing field's message shown, when one
     // does not hold a number.
     std::optional<Ponto> le_centro_rotacao();
@@ -302,6 +334,8 @@ private:
     bool fechada_ = false;
     bool configuracao_resolvida_ = false; // written at close, or the user closed without it
     bool ocupada_ = false;                // a user action is running
+    std::optional<Folha> folha_;          // the sheet on show, cells LADO_TELA / 3 wide
+    bool reproduzindo_ = false;
     std::function<void(const Controle&)> observador_;
     std::vector<EstadoControle> mostrado_; // what the widgets show, one state per control
 };

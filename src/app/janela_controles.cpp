@@ -136,6 +136,12 @@ const auto CONTROLES = std::to_array<Controle>({
     // "Algoritmos"
     {"Renderizadores_radio", &J::Renderizadores_radio},
     {"MostrarProfundidade_check", &J::MostrarProfundidade_check},
+    {"CompararAlgoritmos_button", &J::CompararAlgoritmos_button,
+     &J::CompararAlgoritmos_buttonClick},
+    // beneath the image
+    {"Triangulos_label", &J::Triangulos_label},
+    {"Triangulos_slider", &J::Triangulos_slider},
+    {"Reproduzir_button", &J::Reproduzir_button, &J::Reproduzir_buttonClick},
 });
 
 } // namespace

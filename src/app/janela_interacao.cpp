@@ -121,6 +121,7 @@ void Janela::usuario_seleciona(const Controle& grupo, int escolhido) {
     executa([&] {
         if (const auto* radio = std::get_if<GrupoRadio Janela::*>(&grupo.membro)) {
             (this->**radio).selecionado = escolhido;
+            if (*radio == &Janela::Renderizadores_radio) Renderizadores_radioClick();
         } else {
             (this->*std::get<PainelPaginas Janela::*>(grupo.membro)).selecionada = escolhido;
         }
@@ -164,6 +165,37 @@ void Janela::usuario_aproxima(double fracao, bool previa) {
     executa([&] {
         aproxima_camera(fracao);
         if (mensagem_de_sucesso(Mensagem_label.texto)) redesenha(previa);
+    });
+}
+
+void Janela::usuario_clica_imagem(int x, int y) {
+    executa([&] {
+        const auto celula = folha_ ? folha_->celula_em(x, y) : std::nullopt;
+        if (!celula || *celula >= ALGORITMOS.size()) return;
+        Renderizadores_radio.selecionado = static_cast<int>(*celula);
+        Renderizadores_radioClick();
+        Desenhar_buttonClick();
+    });
+}
+
+void Janela::usuario_desliza(const Controle& deslizador, int valor) {
+    executa([&] {
+        Deslizador& alvo = this->*std::get<Deslizador Janela::*>(deslizador.membro);
+        if (!alvo.habilitado) return;
+        alvo.valor = valor;
+        registra_mostrado(deslizador);
+        para_reproducao();
+        desenha_ate(static_cast<std::size_t>(std::clamp(valor, 0, alvo.maximo)));
+    });
+}
+
+void Janela::usuario_reproduz(std::chrono::duration<double> decorrido) {
+    executa([&] {
+        if (!reproduzindo_) return;
+        const double fracao = std::clamp(decorrido / DURACAO_REPRODUCAO, 0.0, 1.0);
+        const auto k = static_cast<std::size_t>(fracao * Triangulos_slider.maximo);
+        desenha_ate(k);
+        if (k >= static_cast<std::size_t>(Triangulos_slider.maximo)) para_reproducao();
     });
 }
 

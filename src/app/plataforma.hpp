@@ -6,17 +6,19 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "app/controles.hpp"
 
 namespace quindra {
 
-/// What a running draw shows of itself: how many of its rows are done, out of how many (0 when
-/// it does not count them), and the flag that stops it.
+/// What a running draw shows of itself: how many of its steps (rows, frames) are done, out of
+/// how many (0 when it does not count them), the flag that stops it, and what it is doing.
 struct ProgressoDesenho {
     const std::atomic<int>* feitas = nullptr;
     int total = 0;
     std::atomic<bool>* cancelar = nullptr;
+    std::string_view legenda;
 };
 
 /// What the user wants when the configuration could not be written at close.

@@ -63,9 +63,8 @@ std::string Sessao::le_iluminacao(const Parametros& parametros) {
     return le_fontes(sistema.cena, sistema.ListaDeFontes);
 }
 
-std::optional<std::string> Sessao::desenha(std::optional<Algoritmo> algoritmo,
-                                           const Parametros& parametros,
-                                           std::optional<std::size_t> ate) {
+std::optional<std::string> Sessao::le_parametros(std::optional<Algoritmo> algoritmo,
+                                                 const Parametros& parametros) {
     bool erro = false;
     const double fator = converte_real(parametros.FatorDilZ.texto, erro);
     if (erro) return "Fator de Dilatação em formato inválido.";
@@ -88,7 +87,14 @@ std::optional<std::string> Sessao::desenha(std::optional<Algoritmo> algoritmo,
         sistema.faixa_textura = {sem_primeira ? 1 : primeira,
                                  sem_ultima ? malha.NumTriangulos() : ultima};
     }
-    desenha_quadro(*algoritmo, ate);
+    return mensagem;
+}
+
+std::optional<std::string> Sessao::desenha(std::optional<Algoritmo> algoritmo,
+                                           const Parametros& parametros,
+                                           std::optional<std::size_t> ate) {
+    const auto mensagem = le_parametros(algoritmo, parametros);
+    if (mensagem && mensagem_de_sucesso(*mensagem)) desenha_quadro(*algoritmo, ate);
     return mensagem;
 }
 
@@ -97,27 +103,32 @@ std::optional<Bitmap> Sessao::profundidade() const {
     return imagem_da_profundidade(*sistema.ProfundidadeAtual);
 }
 
-void Sessao::desenha_quadro(Algoritmo algoritmo, std::optional<std::size_t> ate) {
-    Desenho desenho{*sistema.Tela,
+Desenho Sessao::desenho(Algoritmo algoritmo, Bitmap& tela, std::optional<ZBuffer>& profundidade) {
+    Desenho desenho{tela,
                     sistema.malha,
                     sistema.vista,
                     *sistema.CameraAtual,
                     sistema.material,
                     sistema.cena,
-                    sistema.ProfundidadeAtual,
+                    profundidade,
                     sistema.projecao_textura};
     if (descricao(algoritmo).textura) desenho.textura = &*sistema.Textura;
     desenho.faixa = sistema.faixa_textura;
     desenho.modo = {sistema.ModoTetraedro, &sistema.TabelaTetraedros};
     desenho.raios = &sistema.raios;
-    desenho.ate = ate;
     // Only the ray tracer counts its rows and stops when asked; a cancelled one leaves the frame.
+    desenho.acompanhamento = {&cancelar_desenho_, &linhas_prontas_};
+    return desenho;
+}
+
+void Sessao::desenha_quadro(Algoritmo algoritmo, std::optional<std::size_t> ate) {
+    Desenho desenho = this->desenho(algoritmo, *sistema.Tela, sistema.ProfundidadeAtual);
+    desenho.ate = ate;
     linhas_prontas_ = 0;
     cancelar_desenho_ = false;
-    desenho.acompanhamento = {&cancelar_desenho_, &linhas_prontas_};
     const int linhas = algoritmo == Algoritmo::RayTracing ? LINHAS_TRACADAS : 0;
     acompanha_([&] { quindra::desenha(algoritmo, desenho); },
-               {&linhas_prontas_, linhas, &cancelar_desenho_});
+               {&linhas_prontas_, linhas, &cancelar_desenho_, "Traçando os raios..."});
     // A cancelled ray-traced draw leaves the last frame, and the depths that go with it.
     if (algoritmo != Algoritmo::RayTracing || !cancelar_desenho_)
         com_profundidade_ = descricao(algoritmo).deixa_profundidade();

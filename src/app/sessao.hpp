@@ -9,15 +9,21 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/parametros.hpp"
 #include "app/plataforma.hpp"
 #include "app/sistema.hpp"
 #include "render/algoritmos.hpp"
+#include "view/folha.hpp"
 
 namespace quindra {
+
+/// A sheet of every algorithm has three of them a row.
+inline constexpr int COLUNAS_FOLHA = 3;
 
 /// A reader's message means success when it starts with a blank.
 inline bool mensagem_de_sucesso(std::string_view mensagem) {
@@ -81,6 +87,22 @@ public:
     /// Draw decided visibility without one.
     std::optional<Bitmap> profundidade() const;
 
+    // --- every algorithm side by side (sessao_comparacao.cpp) ------------------------------
+    /// Draws the scene with every algorithm in the order of the choice list, one after the
+    /// other as Draws would from the current frame, each into a frame of its own and timed;
+    /// a choice that cannot draw keeps its message instead. The frame and the depth buffer
+    /// stay as they were. False, with the last comparison kept, when there is no object or the
+    /// user cancelled.
+    bool compara(const Parametros& parametros);
+    /// The last comparison's cells, by choice: each frame, or the message in its place.
+    std::span<const CelulaFolha> folha_comparada() const { return comparacao_; }
+    /// The last comparison as a sheet of COLUNAS_FOLHA cells a row, each lado pixels wide:
+    /// LADO_TELA / COLUNAS_FOLHA fits the frame's width, LADO_TELA is the full resolution.
+    Folha folha(int lado) const;
+    /// Writes the full-resolution sheet as salva_quadro writes the frame; the error report when
+    /// there is none yet.
+    std::optional<std::string> salva_folha(const std::string& arquivo) const;
+
     // --- the camera -----------------------------------------------------------------------
     /// The camera from its fields: blanks, or the first bad field's message.
     std::string le_camera(const Parametros& parametros);
@@ -102,12 +124,20 @@ public:
     void carrega_centro(Parametros& parametros) const;
 
 private:
+    // Reads the Z factor, the camera and what the algorithm needs (see desenha): the message
+    // line after it, none when there is nothing to draw.
+    std::optional<std::string> le_parametros(std::optional<Algoritmo> algoritmo,
+                                             const Parametros& parametros);
+    // What a Draw with everything read reads and writes.
+    Desenho desenho(Algoritmo algoritmo, Bitmap& tela, std::optional<ZBuffer>& profundidade);
     // The material, the ambient light and the lights: the lights' success or the first failure.
     std::string le_iluminacao(const Parametros& parametros);
     // The render call, with everything read.
     void desenha_quadro(Algoritmo algoritmo, std::optional<std::size_t> ate);
 
     AcompanhaDesenho acompanha_;
+    std::vector<CelulaFolha> comparacao_;       // the last complete comparison, by choice
+    std::atomic<int> algoritmos_prontos_{0};    // of a comparison under way
     bool com_profundidade_ = false;             // the last Draw kept a depth per pixel
     std::atomic<bool> cancelar_desenho_{false}; // set by whoever follows a draw
     std::atomic<int> linhas_prontas_{0};

@@ -105,17 +105,15 @@ std::optional<std::string> confere_vistas(const std::optional<std::string>& ate,
     if (ate) {
         opcoes.ate = triangulos_ate(*ate);
         if (!opcoes.ate) return "--ate: \"" + *ate + "\" não é um número inteiro de 0 em diante.";
-        // the ray tracer and the tetrahedron paint no triangles one after another
-        if (!todas_as_escolhas(opcoes, [](const DescricaoAlgoritmo& a) {
-                return a.algoritmo != Algoritmo::RayTracing &&
-                       a.algoritmo != Algoritmo::WireframeTetraedro;
-            }))
+        if (!todas_as_escolhas(
+                opcoes, [](const DescricaoAlgoritmo& a) { return a.pinta_triangulos_em_ordem(); }))
             return "--ate vale para os algoritmos de 0 a 6.";
     }
     if (!opcoes.profundidade.empty() && !todas_as_escolhas(opcoes, [](const DescricaoAlgoritmo& a) {
             return a.deixa_profundidade();
         }))
         return "--profundidade vale só para os algoritmos de 4 a 7.";
+    if (!opcoes.grade.empty() && !opcoes.todas) return "--grade pede -a todos.";
     return std::nullopt;
 }
 
@@ -193,6 +191,10 @@ Pedido interpreta(int argc, const char* const* argv) {
     app.add_option("--profundidade", opcoes.profundidade,
                    "Grava também o z-buffer como imagem: o mais próximo em branco, o mais "
                    "distante em cinza escuro, o vazio em preto (algoritmos de 4 a 7).")
+        ->type_name("ARQUIVO");
+    app.add_option("--grade", opcoes.grade,
+                   "Com -a todos, grava no lugar dos quadros uma folha com os nove lado a lado, "
+                   "cada um com seu nome e seu tempo de desenho.")
         ->type_name("ARQUIVO");
     app.add_flag("--tempo", opcoes.tempo, "Mostra os milissegundos da carga e de cada desenho.");
     try {

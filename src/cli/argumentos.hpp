@@ -31,6 +31,8 @@ struct Opcoes {
     std::optional<std::size_t> ate;
     /// With --profundidade, where the depth buffer's picture goes.
     std::string profundidade;
+    /// With --grade, where the sheet of every algorithm goes (instead of their frames).
+    std::string grade;
 };
 
 /// The most frames --giro draws, so that a mistyped count cannot run for days.

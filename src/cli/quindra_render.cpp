@@ -106,6 +106,24 @@ int desenha_escolhas(Sessao& sessao, const Parametros& parametros, const Opcoes&
     return resultado;
 }
 
+// Every choice into one sheet; a choice that cannot draw shows its message in its cell, and
+// the run fails as with its frame.
+int desenha_grade(Sessao& sessao, const Parametros& parametros, const Opcoes& opcoes) {
+    cronometra(opcoes.tempo, "folha", [&] { return sessao.compara(parametros); });
+    int resultado = 0;
+    const auto celulas = sessao.folha_comparada();
+    for (std::size_t escolha = 0; escolha < celulas.size(); ++escolha) {
+        if (celulas[escolha].quadro) continue;
+        erro(mensagem_de(opcoes, static_cast<int>(escolha), celulas[escolha].mensagem));
+        resultado = quindra::cli::SAIDA_FALHA;
+    }
+    if (const auto falha = sessao.salva_folha(opcoes.grade)) {
+        erro(*falha);
+        return quindra::cli::SAIDA_FALHA;
+    }
+    return resultado;
+}
+
 // One turn of the camera about the vertical axis through the object's centre, as the window's
 // "Efetuar Rotação + Desenhar" with the centre of "Carregar Centro do Objeto" and 360/n degrees:
 // the turned camera goes through its fields, so frame k is the window's after k - 1 clicks.
@@ -152,8 +170,9 @@ int executa(const Opcoes& opcoes) {
         parametros.tFacei_edit.texto = opcoes.faces->first;
         parametros.tFacef_edit.texto = opcoes.faces->second;
     }
-    return opcoes.giro ? desenha_giro(sessao, parametros, opcoes)
-                       : desenha_escolhas(sessao, parametros, opcoes);
+    if (opcoes.giro) return desenha_giro(sessao, parametros, opcoes);
+    if (!opcoes.grade.empty()) return desenha_grade(sessao, parametros, opcoes);
+    return desenha_escolhas(sessao, parametros, opcoes);
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSlider>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <initializer_list>
@@ -174,6 +175,7 @@ QWidget* pagina_algoritmos(const Construtor& c) {
     auto* coluna = new QVBoxLayout(pagina);
     coluna->addWidget(c.radio("Renderizadores_radio"));
     coluna->addWidget(c.cria<QCheckBox>("MostrarProfundidade_check"));
+    coluna->addWidget(c.botao("CompararAlgoritmos_button"), 0, Qt::AlignLeft);
     coluna->addStretch();
     return pagina;
 }
@@ -260,6 +262,25 @@ QWidget* faixa_tetraedros(const Construtor& c) {
     return faixa;
 }
 
+// The image, and beneath it the slider that replays the order of the painted triangles.
+QLayout* imagem(const Construtor& c) {
+    auto* coluna = new QVBoxLayout;
+    coluna->addWidget(c.cria<QuadroWidget>("Imagem"));
+    auto* ordem = new QHBoxLayout;
+    QLabel* contagem = c.rotulo("Triangulos_label");
+    // room for "Triângulos: 1.000.000 de 1.000.000" without the slider moving as K grows
+    contagem->setMinimumWidth(contagem->fontMetrics().horizontalAdvance(
+        QStringLiteral("Triângulos: 88888888 de 88888888")));
+    ordem->addWidget(contagem);
+    auto* deslizador = c.cria<QSlider>("Triangulos_slider");
+    deslizador->setOrientation(Qt::Horizontal);
+    ordem->addWidget(deslizador, 1);
+    ordem->addWidget(c.botao("Reproduzir_button"));
+    coluna->addLayout(ordem);
+    coluna->addStretch();
+    return coluna;
+}
+
 } // namespace
 
 void constroi_janela(QWidget& forma, const Janela& janela) {
@@ -271,7 +292,7 @@ void constroi_janela(QWidget& forma, const Janela& janela) {
 
     auto* linha = new QHBoxLayout(&forma);
     linha->addLayout(esquerda, 1);
-    linha->addWidget(c.cria<QuadroWidget>("Imagem"), 0, Qt::AlignTop);
+    linha->addLayout(imagem(c));
 }
 
 } // namespace quindra::gui

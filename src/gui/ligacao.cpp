@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QSlider>
 
 #include "gui/marcas.hpp"
 #include "gui/quadro_widget.hpp"
@@ -30,6 +31,7 @@ template <> struct WidgetDe<GrupoRadio> { using Tipo = QGroupBox; };
 template <> struct WidgetDe<CaixaGrupo> { using Tipo = QGroupBox; };
 template <> struct WidgetDe<Pagina> { using Tipo = QWidget; };
 template <> struct WidgetDe<PainelPaginas> { using Tipo = QTabWidget; };
+template <> struct WidgetDe<Deslizador> { using Tipo = QSlider; };
 template <> struct WidgetDe<Bitmap> { using Tipo = QuadroWidget; };
 
 } // namespace
@@ -98,6 +100,14 @@ void Ligacao::liga(const Controle& controle) {
                 QObject::connect(paginas_, &QTabWidget::currentChanged, &w,
                                  [this, c](int pagina) { janela_.usuario_seleciona(*c, pagina); });
             },
+            [&](Deslizador Janela::*) {
+                // Only the user's moves, not the window's own setValue.
+                auto* deslizador = static_cast<QSlider*>(&w);
+                QObject::connect(deslizador, &QSlider::actionTriggered, deslizador,
+                                 [this, c, deslizador](int) {
+                                     janela_.usuario_desliza(*c, deslizador->sliderPosition());
+                                 });
+            },
             [](auto) {}, // labels, captions and the image only show
         },
         controle.membro);
@@ -149,6 +159,13 @@ void Ligacao::mostra(const Controle& controle) {
             [&](PainelPaginas Janela::*membro) {
                 const QSignalBlocker bloqueio(paginas_); // the model already knows
                 paginas_->setCurrentIndex((janela_.*membro).selecionada);
+            },
+            [&](Deslizador Janela::*membro) {
+                auto& deslizador = static_cast<QSlider&>(w);
+                const QSignalBlocker bloqueio(deslizador);
+                deslizador.setMaximum((janela_.*membro).maximo);
+                deslizador.setValue((janela_.*membro).valor);
+                deslizador.setEnabled((janela_.*membro).habilitado);
             },
             [&](Bitmap Janela::*membro) { static_cast<QuadroWidget&>(w).mostra(janela_.*membro); },
         },

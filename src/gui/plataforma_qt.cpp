@@ -105,9 +105,9 @@ void PlataformaQt::acompanha_desenho(const std::function<void()>& desenho,
     std::unique_ptr<QProgressDialog> dialogo;
     while (tarefa.wait_for(INTERVALO) != std::future_status::ready) {
         if (!dialogo && progresso.total > 0 && relogio.elapsed() > ESPERA_PROGRESSO_MS) {
-            dialogo = std::make_unique<QProgressDialog>(QStringLiteral("Traçando os raios..."),
-                                                        QStringLiteral("Cancelar"), 0,
-                                                        progresso.total, janela_);
+            dialogo = std::make_unique<QProgressDialog>(
+                QString::fromUtf8(progresso.legenda.data(), qsizetype(progresso.legenda.size())),
+                QStringLiteral("Cancelar"), 0, progresso.total, janela_);
             dialogo->setWindowModality(Qt::WindowModal);
             dialogo->setMinimumDuration(0);
             // Esc or the button: the draw stops at its next band and the frame stays as it was.

@@ -44,6 +44,7 @@ void QuadroWidget::mostra(const Bitmap& quadro) {
     // The bitmap's rows are tightly packed RGB, which QImage reads as they are.
     imagem_ = QImage(quadro.rgb().data(), quadro.largura(), quadro.altura(), 3 * quadro.largura(),
                      QImage::Format_RGB888);
+    if (size() != imagem_.size()) setFixedSize(imagem_.size());
     update();
 }
 
@@ -55,6 +56,7 @@ void QuadroWidget::paintEvent(QPaintEvent*) {
 
 void QuadroWidget::mousePressEvent(QMouseEvent* evento) {
     arrastando_ = evento->button() == Qt::LeftButton || evento->button() == Qt::RightButton;
+    moveu_ = false;
     ultima_posicao_ = evento->position().toPoint();
 }
 
@@ -65,10 +67,14 @@ void QuadroWidget::mouseMoveEvent(QMouseEvent* evento) {
         (evento->buttons() & Qt::RightButton) || (evento->modifiers() & Qt::ShiftModifier);
     const auto passos = giros(posicao - ultima_posicao_, em_torno_da_mira);
     ultima_posicao_ = posicao;
-    if (!passos.empty()) movimentos_.gira(passos);
+    if (passos.empty()) return;
+    moveu_ = true;
+    movimentos_.gira(passos);
 }
 
-void QuadroWidget::mouseReleaseEvent(QMouseEvent*) {
+void QuadroWidget::mouseReleaseEvent(QMouseEvent* evento) {
+    if (arrastando_ && !moveu_ && evento->button() == Qt::LeftButton && movimentos_.clica)
+        movimentos_.clica(evento->position().toPoint());
     if (arrastando_ && movimentos_.solta) movimentos_.solta();
     arrastando_ = false;
 }

@@ -23,6 +23,8 @@ struct MovimentosCamera {
     std::function<void(double)> aproxima;
     /// An arrow key: the axis and the way (+1 or -1) to turn by the window's angle.
     std::function<void(EixoRotacao, int)> tecla;
+    /// A click of the left button that did not drag, at a pixel of the picture.
+    std::function<void(QPoint)> clica;
 };
 
 class QuadroWidget : public QWidget {
@@ -30,6 +32,7 @@ public:
     explicit QuadroWidget(QWidget* pai = nullptr);
 
     /// Shows the bitmap without copying it: it must stay alive and unchanged until the next call.
+    /// The area takes the bitmap's size.
     void mostra(const Bitmap& quadro);
     void define_movimentos(MovimentosCamera movimentos) { movimentos_ = std::move(movimentos); }
 
@@ -46,6 +49,7 @@ private:
     MovimentosCamera movimentos_;
     QPoint ultima_posicao_;
     bool arrastando_ = false;
+    bool moveu_ = false; // since the button went down
 };
 
 } // namespace quindra::gui

@@ -40,9 +40,26 @@ TForm1::TForm1(Plataforma& plataforma, const std::filesystem::path& pasta)
     atalho(QKeySequence(Qt::CTRL | Qt::Key_O), "CarregarObj_button");
     atalho(QKeySequence(Qt::CTRL | Qt::Key_T), "Button2");
     atalho(QKeySequence(Qt::CTRL | Qt::Key_S), "Button3");
+    atalho(QKeySequence(Qt::CTRL | Qt::Key_K), "CompararAlgoritmos_button");
     auto* sair = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
     connect(sair, &QShortcut::activated, this, &QWidget::close);
     liga_movimentos_da_camera();
+    liga_reproducao();
+}
+
+void TForm1::liga_reproducao() {
+    reproducao_ = new QTimer(this);
+    connect(reproducao_, &QTimer::timeout, this, [this] {
+        janela_.usuario_reproduz(std::chrono::milliseconds(inicio_reproducao_.elapsed()));
+        if (!janela_.reproduzindo()) reproducao_->stop();
+    });
+    // Runs after the window's own handler, which the binding connected first.
+    auto* reproduzir = findChild<QPushButton*>(QStringLiteral("Reproduzir_button"));
+    connect(reproduzir, &QPushButton::clicked, this, [this] {
+        if (!janela_.reproduzindo()) return reproducao_->stop();
+        inicio_reproducao_.start();
+        reproducao_->start(0);
+    });
 }
 
 bool TForm1::lento() const { return janela_.duracao_ultimo_desenho() > DESENHO_QUE_ACOMPANHA; }
@@ -76,6 +93,7 @@ void TForm1::liga_movimentos_da_camera() {
             },
         .tecla = [this](EixoRotacao eixo,
                         int sentido) { janela_.usuario_gira_pelo_angulo(eixo, sentido); },
+        .clica = [this](QPoint ponto) { janela_.usuario_clica_imagem(ponto.x(), ponto.y()); },
     });
 }
 

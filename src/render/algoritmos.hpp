@@ -76,6 +76,11 @@ struct DescricaoAlgoritmo {
     constexpr bool deixa_profundidade() const {
         return profundidade || algoritmo == Algoritmo::RayTracing;
     }
+    /// Paints the object triangle after triangle, so that a Draw may stop after the first few;
+    /// the ray tracer and the tetrahedron do not.
+    constexpr bool pinta_triangulos_em_ordem() const {
+        return algoritmo != Algoritmo::RayTracing && algoritmo != Algoritmo::WireframeTetraedro;
+    }
 };
 
 inline constexpr Limpeza PRETA{Limpeza::caneta_primeiro, PRETO, AMARELO};

@@ -1,7 +1,9 @@
 #include "app/sessao.hpp"
+#include "geometry/numero_texto.hpp"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -100,6 +102,78 @@ TEST_F(SessaoComToro, PrimeirosTriangulosDeCadaRenderizador) {
             EXPECT_EQ(sessao.profundidade()->rgb(), std::vector<std::uint8_t>(normal.size(), 0));
         }
     }
+}
+
+// The pixels of a box of a picture, row after row.
+std::vector<std::uint8_t> recorte(const Bitmap& imagem, int x0, int y0, int lado) {
+    std::vector<std::uint8_t> rgb;
+    for (int y = y0; y < y0 + lado; ++y) {
+        for (int x = x0; x < x0 + lado; ++x) {
+            const CorPixel p = imagem.pixel(x, y);
+            rgb.insert(rgb.end(), {p.r, p.g, p.b});
+        }
+    }
+    return rgb;
+}
+
+// Every algorithm side by side: each cell holds the frame its choice draws alone from the same
+// frame, reduced by averaging in the shown sheet and whole in the full one, named and timed
+// beneath; the session's frame and depth buffer stay as the last Draw left them.
+TEST_F(SessaoComToro, FolhaComCadaAlgoritmo) {
+    digita_camera(parametros, OBLIQUA);
+    const auto quadro = desenha(sessao, Algoritmo::Phong, parametros);
+    const auto profundidade = sessao.profundidade()->rgb();
+    ASSERT_TRUE(sessao.compara(parametros));
+    EXPECT_EQ(sessao.quadro().rgb(), quadro);
+    EXPECT_EQ(sessao.profundidade()->rgb(), profundidade);
+
+    const Folha mostrada = sessao.folha(200), inteira = sessao.folha(600);
+    EXPECT_EQ(mostrada.imagem.largura(), 600);
+    EXPECT_EQ(inteira.imagem.largura(), 1800);
+    const auto celulas = sessao.folha_comparada();
+    ASSERT_EQ(celulas.size(), ALGORITMOS.size());
+    for (std::size_t i = 0; i < ALGORITMOS.size(); ++i) {
+        const DescricaoAlgoritmo& a = ALGORITMOS[i];
+        const auto sozinho = desenha(sessao, a.algoritmo, parametros);
+        ASSERT_TRUE(celulas[i].quadro) << a.nome;
+        EXPECT_EQ(celulas[i].quadro->rgb(), sozinho) << a.nome;
+        const int coluna = static_cast<int>(i % 3), linha = static_cast<int>(i / 3);
+        EXPECT_EQ(recorte(mostrada.imagem, 200 * coluna, mostrada.altura_celula * linha, 200),
+                  reduz_pela_media(sessao.quadro(), 3).rgb())
+            << a.nome;
+        EXPECT_EQ(recorte(inteira.imagem, 600 * coluna, inteira.altura_celula * linha, 600),
+                  sozinho)
+            << a.nome;
+        EXPECT_EQ(mostrada.celula_em(200 * coluna + 199, mostrada.altura_celula * (linha + 1) - 1),
+                  i);
+        ASSERT_EQ(celulas[i].legenda.size(), 2u);
+        EXPECT_EQ(celulas[i].legenda[0], sem_brancos(a.nome));
+        EXPECT_TRUE(celulas[i].legenda[1].ends_with(" ms")) << celulas[i].legenda[1];
+    }
+    EXPECT_EQ(mostrada.celula_em(600, 0), std::nullopt);
+}
+
+// A choice that cannot draw shows its message in its cell, in letters over the empty square;
+// with nothing loaded there is no sheet, and the last one stays.
+TEST(Sessao, FolhaMostraAMensagemDeQuemNaoDesenha) {
+    Sessao sessao;
+    Parametros parametros;
+    EXPECT_FALSE(sessao.compara(parametros));
+    EXPECT_EQ(sessao.salva_folha("folha.png"), "Nenhuma comparação foi desenhada.");
+    ASSERT_TRUE(mensagem_de_sucesso(sessao.carrega_objeto(AMOSTRAS + "/cubo.txt")));
+    ASSERT_TRUE(sessao.compara(parametros));
+    const auto celulas = sessao.folha_comparada();
+    EXPECT_FALSE(celulas[6].quadro);
+    EXPECT_EQ(celulas[6].mensagem, "Não há textura carregada.");
+    EXPECT_EQ(celulas[6].legenda, std::vector<std::string>{"Phong Shading com Textura Projetada"});
+    const Folha folha = sessao.folha(200);
+    const auto quadrado = recorte(folha.imagem, 0, 2 * folha.altura_celula, 200);
+    const auto letras = std::ranges::count_if(quadrado, [](std::uint8_t c) { return c > 200; });
+    EXPECT_GT(letras, 100);
+
+    parametros.Cx_edit.texto = "x";
+    ASSERT_TRUE(sessao.compara(parametros));
+    EXPECT_EQ(sessao.folha_comparada()[0].mensagem, "C.x em formato inválido.");
 }
 
 } // namespace

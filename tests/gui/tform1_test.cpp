@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QSlider>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -304,6 +305,51 @@ private slots:
 
         // Nothing of this reached the configuration file.
         QCOMPARE(configuracao(), gravada);
+    }
+
+    // Every algorithm side by side, saved whole, then a cell drawn full size; the order of the
+    // painted triangles replayed with the slider and the play button.
+    void comparacaoEReproducao() {
+        Janela1 j;
+        j.plataforma.arquivos.push_back(QUINDRA_AMOSTRAS "/toro.txt");
+        j.tecla(Qt::Key_O);
+        j.tecla(Qt::Key_K);
+        const QImage folha = j.imagem();
+        QCOMPARE(folha.width(), 600);
+        QVERIFY(folha.height() > 600);
+        const auto salva = j.pasta.caminho() / "folha.png";
+        j.plataforma.arquivos.push_back(salva.string());
+        j.clica("Button3");
+        QCOMPARE(QImage(QString::fromStdString(salva.string())).width(), 1800);
+
+        // The top right cell is "Flat Shading".
+        QTest::mouseClick(&j.w("Imagem"), Qt::LeftButton, {}, QPoint(500, 100));
+        auto* escolhas = j.w<QGroupBox>("Renderizadores_radio").findChild<QButtonGroup*>();
+        QCOMPARE(escolhas->checkedId(), 2);
+        const QImage plana = j.imagem();
+        QCOMPARE(plana.size(), QSize(600, 600));
+        QVERIFY(plana != folha.copy(0, 0, 600, 600));
+        j.clica("Desenhar_button");
+        QCOMPARE(j.imagem(), plana);
+
+        const QString total = j.texto("Label58");
+        const auto contagem = [&](const QString& k) {
+            return QStringLiteral("Triângulos: %1 de %2").arg(k, total);
+        };
+        QCOMPARE(j.texto("Triangulos_label"), contagem(total));
+        j.w<QSlider>("Triangulos_slider").triggerAction(QAbstractSlider::SliderToMinimum);
+        QCOMPARE(j.texto("Triangulos_label"), contagem(QStringLiteral("0")));
+        QCOMPARE(j.pixel(300, 200), PRETO);
+        j.clica("Reproduzir_button");
+        QCOMPARE(j.w<QPushButton>("Reproduzir_button").text(), QStringLiteral("Parar"));
+        QTRY_COMPARE_WITH_TIMEOUT(j.texto("Triangulos_label"), contagem(total), 20000);
+        QCOMPARE(j.imagem(), plana);
+        QCOMPARE(j.w<QPushButton>("Reproduzir_button").text(), QStringLiteral("Reproduzir"));
+
+        // The ray tracer paints no triangles one after another.
+        j.escolhe("Renderizadores_radio", 7);
+        QVERIFY(!j.w("Triangulos_slider").isEnabled());
+        QVERIFY(!j.w("Reproduzir_button").isEnabled());
     }
 
     void arquivosEFechamento() {
