@@ -45,7 +45,7 @@ struct ArquivoLido {
 };
 
 /// A replay paints every triangle in this time, however many there are.
-inline constexpr std::chrono::seconds DURACAO_REPRODUCAO{5};
+inline constexpr std::chrono::milliseconds DURACAO_REPRODUCAO{5000};
 
 inline const std::string ERRO_AO_GRAVAR_CONFIGURACAO =
     "Erro ao se gravar arquivos de configuração.";

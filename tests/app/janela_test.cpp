@@ -73,6 +73,45 @@ TEST_F(JanelaTeste, MostrarProfundidadeTrocaOQuadroPeloZBuffer) {
     EXPECT_EQ(janela.Imagem.rgb(), janela.sessao.quadro().rgb());
 }
 
+// The order replayed: play paints none of the triangles at first and all of them by the end of
+// its time, when it stops; the slider stops it and paints its count; a Draw paints everything
+// and puts the slider back at the end. The ray tracer paints no triangles in turn.
+TEST_F(JanelaTeste, ReproducaoDaOrdemDosTriangulos) {
+    carrega();
+    const Controle& escolhas = *Janela::controle("Renderizadores_radio");
+    janela.usuario_seleciona(escolhas, 3);
+    janela.Desenhar_buttonClick();
+    const Bitmap normal = janela.Imagem;
+    EXPECT_EQ(janela.Triangulos_label.texto, "Triângulos: 4 de 4");
+
+    janela.usuario_clica(*Janela::controle("Reproduzir_button"));
+    EXPECT_TRUE(janela.reproduzindo());
+    EXPECT_EQ(janela.Reproduzir_button.legenda, "Parar");
+    EXPECT_EQ(janela.Triangulos_label.texto, "Triângulos: 0 de 4");
+    EXPECT_EQ(janela.Imagem.pixel(310, 290), PRETO);
+    janela.usuario_reproduz(DURACAO_REPRODUCAO / 2);
+    EXPECT_EQ(janela.Triangulos_slider.valor, 2);
+    EXPECT_TRUE(janela.reproduzindo());
+    janela.usuario_reproduz(DURACAO_REPRODUCAO * 2);
+    EXPECT_EQ(janela.Triangulos_label.texto, "Triângulos: 4 de 4");
+    EXPECT_EQ(janela.Imagem.rgb(), normal.rgb());
+    EXPECT_FALSE(janela.reproduzindo());
+    EXPECT_EQ(janela.Reproduzir_button.legenda, "Reproduzir");
+
+    janela.usuario_clica(*Janela::controle("Reproduzir_button"));
+    janela.usuario_desliza(*Janela::controle("Triangulos_slider"), 1);
+    EXPECT_FALSE(janela.reproduzindo());
+    EXPECT_EQ(janela.Triangulos_label.texto, "Triângulos: 1 de 4");
+    EXPECT_NE(janela.Imagem.rgb(), normal.rgb());
+    janela.Desenhar_buttonClick();
+    EXPECT_EQ(janela.Triangulos_slider.valor, 4);
+    EXPECT_EQ(janela.Imagem.rgb(), normal.rgb());
+
+    janela.usuario_seleciona(escolhas, 7);
+    EXPECT_FALSE(janela.Triangulos_slider.habilitado);
+    EXPECT_FALSE(janela.Reproduzir_button.habilitado);
+}
+
 TEST_F(JanelaTeste, CargaFalhaMantemOObjetoAnterior) {
     carrega();
     carrega("3 1\n0 0 0\n");

@@ -142,6 +142,7 @@ TEST(QuindraRender, ArgumentosRuinsSaoRecusados) {
         {cubo + "-a 7 --ate 3", "--ate vale para os algoritmos de 0 a 6."},
         {cubo + "-a todos --ate 3", "--ate vale para os algoritmos de 0 a 6."},
         {cubo + "-a 2 --profundidade z.bmp", "--profundidade vale só para os algoritmos de 4 a 7."},
+        {cubo + "-a 5 --grade folha.png", "--grade pede -a todos."},
     };
     for (const auto& caso : casos) {
         const auto r = executa(pasta, "-o saida.bmp " + caso.argumentos);
@@ -204,6 +205,18 @@ TEST(QuindraRender, TodosNomeiaOAlgoritmoQueFalha) {
     EXPECT_EQ(r.erro, "Phong Shading com Textura Projetada: Não há textura carregada.\n");
     EXPECT_FALSE(std::filesystem::exists(pasta.caminho() / "quadro6.bmp"));
     EXPECT_TRUE(imagem_valida(pasta.caminho() / "quadro8.bmp"));
+
+    // The sheet is written all the same, the message in the failed choice's cell; the frames
+    // are not.
+    const auto grade = executa(pasta, "'" + AMOSTRAS + "/cubo.txt' -a todos --grade folha.png");
+    EXPECT_EQ(grade.status, 1);
+    EXPECT_EQ(grade.erro, r.erro);
+    std::string erro;
+    const auto folha = carrega_imagem(pasta.caminho() / "folha.png", erro);
+    ASSERT_TRUE(folha) << erro;
+    EXPECT_EQ(folha->largura(), 1800);
+    EXPECT_GT(folha->altura(), 1800);
+    EXPECT_FALSE(std::filesystem::exists(pasta.caminho() / "quindra0.bmp"));
 }
 
 // -o /dev/stdout sends the image down a pipe or into the file the shell opened; a file size
