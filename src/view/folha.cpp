@@ -13,10 +13,17 @@ namespace {
 constexpr int EM_POR_LADO = 18;     // a 200-pixel cell has captions of 11 pixels
 constexpr int MARGEM_POR_LADO = 40; // and margins of 5
 
-// A box of rgb rows largura pixels wide, into which pictures are laid before the text goes on.
+// The sheet's pixels, rows of largura, into which the frames are laid before the text goes on.
 struct Quadros {
     int largura;
     std::vector<std::uint8_t> rgb;
+
+    Quadros(int largura_folha, int altura_folha) : largura(largura_folha) {
+        rgb.resize(static_cast<std::size_t>(largura) * altura_folha * 3);
+        for (std::size_t i = 0; i < rgb.size(); i += 3) {
+            rgb[i] = FUNDO_FOLHA.r, rgb[i + 1] = FUNDO_FOLHA.g, rgb[i + 2] = FUNDO_FOLHA.b;
+        }
+    }
 
     // The picture's top-left lado x lado pixels at (x, y).
     void poe(const Bitmap& quadro, int x, int y, int lado) {
@@ -71,14 +78,18 @@ Folha compoe_folha(std::span<const CelulaFolha> celulas, int colunas, int lado) 
     colunas = std::max(colunas, 1);
     lado = std::max(lado, 1);
     const TipoDeLetra letra(lado / EM_POR_LADO);
-    const int margem = lado / MARGEM_POR_LADO, linha = letra.altura_linha();
+    const int margem = lado / MARGEM_POR_LADO, linha = std::max(letra.altura_linha(), 1);
     const int largura_texto = lado - 2 * margem;
 
     std::vector<TextoCelula> textos;
     std::size_t linhas_legenda = 0;
     for (const CelulaFolha& celula : celulas) {
         TextoCelula texto;
-        if (!celula.quadro) texto.mensagem = letra.quebra(celula.mensagem, largura_texto);
+        if (!celula.quadro) {
+            // as many lines as the square holds
+            texto.mensagem = letra.quebra(celula.mensagem, largura_texto);
+            texto.mensagem.resize(std::min(texto.mensagem.size(), std::size_t(lado / linha)));
+        }
         for (const std::string& parte : celula.legenda) {
             for (std::string& quebrada : letra.quebra(parte, largura_texto))
                 texto.legenda.push_back(std::move(quebrada));
@@ -98,9 +109,7 @@ Folha compoe_folha(std::span<const CelulaFolha> celulas, int colunas, int lado) 
                          static_cast<int>(i / colunas) * folha.altura_celula};
     };
 
-    Quadros quadros{largura, {}};
-    for (int pixel = 0; pixel < largura * altura; ++pixel)
-        quadros.rgb.insert(quadros.rgb.end(), {FUNDO_FOLHA.r, FUNDO_FOLHA.g, FUNDO_FOLHA.b});
+    Quadros quadros(largura, altura);
     for (std::size_t i = 0; i < celulas.size(); ++i) {
         const auto& quadro = celulas[i].quadro;
         if (!quadro) continue;
@@ -112,7 +121,7 @@ Folha compoe_folha(std::span<const CelulaFolha> celulas, int colunas, int lado) 
     for (std::size_t i = 0; i < celulas.size(); ++i) {
         const auto [x, y] = canto(i);
         if (!celulas[i].quadro) {
-            // The message stands in the middle of an empty frame.
+            // The message stands in the middle of the square its frame would fill.
             const auto& mensagem = textos[i].mensagem;
             int topo = y + (lado - static_cast<int>(mensagem.size()) * linha) / 2;
             for (const std::string& texto : mensagem) {
