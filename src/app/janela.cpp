@@ -100,6 +100,7 @@ void Janela::carrega_objeto_de(const std::string& arquivo) {
     NomeDoArquivo_label.texto = arquivo;
     Desenhar_button.habilitado = true;
     CompararAlgoritmos_button.habilitado = true;
+    EnquadrarObjeto_button.habilitado = true;
     Label58.texto = formata_inteiro(sessao.sistema.malha.NumTriangulos());
     para_reproducao();
     Triangulos_slider.maximo = sessao.sistema.malha.NumTriangulos();

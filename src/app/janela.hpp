@@ -143,6 +143,7 @@ public:
     void EfetuarRot_buttonClick();
     void EfetuarRotDes_buttonClick();
     void CarregarCtr_buttonClick();
+    void EnquadrarObjeto_buttonClick(); // the object just fills the frame, then a Draw
     void CarregarFoco_buttonClick();
     void Button1Click(); // centre := C + d N
     void Button4Click(); // light position := C
@@ -238,6 +239,7 @@ public:
     Rotulo CentroRotacao_label{"Centro da Rotação: "};
     Rotulo Angulo_label{"Ângulo da Rotação (graus):"};
     Botao CarregarCtr_button{"Carregar Centro do Objeto"};
+    Botao EnquadrarObjeto_button{"Enquadrar Objeto", false};
     Botao CarregarFoco_button{"Carregar C"};
     Botao Button1{"Carregar C + dN"};
     GrupoRadio Eixos_de_rotacao_radio{"Eixo de Rotação ",

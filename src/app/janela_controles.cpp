@@ -76,6 +76,7 @@ const auto CONTROLES = std::to_array<Controle>({
     {"Centroy_edit", &J::Centroy_edit},
     {"Centroz_edit", &J::Centroz_edit},
     {"CarregarCtr_button", &J::CarregarCtr_button, &J::CarregarCtr_buttonClick},
+    {"EnquadrarObjeto_button", &J::EnquadrarObjeto_button, &J::EnquadrarObjeto_buttonClick},
     {"CarregarFoco_button", &J::CarregarFoco_button, &J::CarregarFoco_buttonClick},
     {"Button1", &J::Button1, &J::Button1Click},
     {"Eixos_de_rotacao_radio", &J::Eixos_de_rotacao_radio},

@@ -31,6 +31,14 @@ void Janela::EfetuarRotDes_buttonClick() {
 
 void Janela::CarregarCtr_buttonClick() { sessao.carrega_centro(*this); }
 
+void Janela::EnquadrarObjeto_buttonClick() {
+    if (const auto falha = sessao.enquadra(*this)) {
+        Mensagem_label.texto = *falha;
+        return;
+    }
+    Desenhar_buttonClick();
+}
+
 void Janela::CarregarFoco_buttonClick() {
     Centrox_edit.texto = Cx_edit.texto;
     Centroy_edit.texto = Cy_edit.texto;

@@ -63,13 +63,18 @@ std::string Sessao::le_iluminacao(const Parametros& parametros) {
     return le_fontes(sistema.cena, sistema.ListaDeFontes);
 }
 
-std::optional<std::string> Sessao::le_parametros(std::optional<Algoritmo> algoritmo,
-                                                 const Parametros& parametros) {
+std::optional<std::string> Sessao::le_fator_dilatacao(const Parametros& parametros) {
     bool erro = false;
     const double fator = converte_real(parametros.FatorDilZ.texto, erro);
     if (erro) return "Fator de Dilatação em formato inválido.";
+    sistema.malha.FatorDilatacaoZ = fator;
+    return std::nullopt;
+}
+
+std::optional<std::string> Sessao::le_parametros(std::optional<Algoritmo> algoritmo,
+                                                 const Parametros& parametros) {
+    if (auto falha = le_fator_dilatacao(parametros)) return falha;
     Malha& malha = sistema.malha;
-    malha.FatorDilatacaoZ = fator;
     // Drawing without an object (the rotate-and-draw command can ask for it) draws nothing.
     if (!algoritmo || malha.NumTriangulos() == 0) return std::nullopt;
     const DescricaoAlgoritmo& escolha = descricao(*algoritmo);

@@ -119,11 +119,18 @@ public:
     /// when positive), never reaching or passing it; the position fields follow. The failure's
     /// message when the step cannot be computed, with nothing changed.
     std::optional<std::string> aproxima(const Ponto& centro, double fracao, Parametros& parametros);
+    /// "Enquadrar Objeto": reads the Z factor and the camera, then moves C along N until the
+    /// object just fills the frame (d, hx and hy shrinking together when the object would
+    /// otherwise reach the focal plane), and puts the rotation centre at the object's centre;
+    /// the fields follow. The failure's message, with nothing changed; none without an object.
+    std::optional<std::string> enquadra(Parametros& parametros);
     /// "Carregar Centro do Objeto": the loaded object's centre into the rotation centre fields;
     /// nothing without an object.
     void carrega_centro(Parametros& parametros) const;
 
 private:
+    // The Z factor into the object; the field's message when it is not a number.
+    std::optional<std::string> le_fator_dilatacao(const Parametros& parametros);
     // Reads the Z factor, the camera and what the algorithm needs (see desenha): the message
     // line after it, none when there is nothing to draw.
     std::optional<std::string> le_parametros(std::optional<Algoritmo> algoritmo,

@@ -4,9 +4,12 @@
 #include <algorithm>
 #include <cassert>
 #include <cmath>
+#include <utility>
 
 #include "app/sessao.hpp"
 #include "geometry/campos_numericos.hpp"
+#include "geometry/numero_texto.hpp"
+#include "scene/enquadramento.hpp"
 
 namespace quindra {
 
@@ -147,6 +150,28 @@ std::optional<std::string> Sessao::aproxima(const Ponto& centro, double fracao,
         return mensagem_centro_distante(centro, camera.C);
     camera.C.atribui(c.x, c.y, c.z);
     escreve_posicao(c, parametros);
+    return std::nullopt;
+}
+
+std::optional<std::string> Sessao::enquadra(Parametros& parametros) {
+    if (sistema.malha.NumTriangulos() == 0) return std::nullopt;
+    if (auto falha = le_fator_dilatacao(parametros)) return falha;
+    const std::string mensagem = le_camera(parametros);
+    if (!mensagem_de_sucesso(mensagem)) return mensagem;
+    const auto esfera = esfera_envolvente(sistema.malha);
+    const auto camera = esfera ? quindra::enquadra(*sistema.CameraAtual, *esfera) : std::nullopt;
+    if (!camera) return "Objeto grande demais para ser enquadrado.";
+    const Camera antes = std::exchange(*sistema.CameraAtual, *camera);
+    escreve_posicao(camera->C, parametros);
+    // d, hx and hy keep the texts the user typed unless they had to shrink.
+    if (camera->d != antes.d) {
+        for (auto [campo, valor] : {std::pair{&parametros.d_edit, camera->d},
+                                    {&parametros.hx_edit, camera->hx},
+                                    {&parametros.hy_edit, camera->hy}})
+            campo->texto = formata_real(valor);
+    }
+    escreve_coordenadas(parametros.Centrox_edit, parametros.Centroy_edit, parametros.Centroz_edit,
+                        esfera->centro.x, esfera->centro.y, esfera->centro.z);
     return std::nullopt;
 }
 

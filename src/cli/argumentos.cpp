@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 
+#include "app/miniatura.hpp"
 #include "geometry/instrumental_basico.hpp"
 #include "render/algoritmos.hpp"
 
@@ -82,6 +83,33 @@ std::optional<int> quadros_do_giro(const std::string& texto) {
     if (erro != std::errc{} || lido != fim || quadros < 1 || quadros > MAXIMO_QUADROS_GIRO)
         return std::nullopt;
     return quadros;
+}
+
+// The side of --miniatura: decimal digits only, from MENOR_MINIATURA to MAIOR_MINIATURA.
+std::optional<int> lado_da_miniatura(const std::string& texto) {
+    int lado = 0;
+    const char* fim = texto.data() + texto.size();
+    const auto [lido, erro] = std::from_chars(texto.data(), fim, lado);
+    if (erro != std::errc{} || lido != fim || lado < MENOR_MINIATURA || lado > MAIOR_MINIATURA)
+        return std::nullopt;
+    return lado;
+}
+
+// --miniatura TAMANHO ENTRADA SAIDA stands alone (but for --tempo); the failure, or nothing.
+std::optional<std::string>
+confere_miniatura(const CLI::App& app, const std::vector<std::string>& valores, Opcoes& opcoes) {
+    for (const CLI::Option* opcao : app.get_options()) {
+        const std::string nome = opcao->get_name();
+        if (opcao->count() > 0 && nome != "--miniatura" && nome != "--tempo")
+            return "--miniatura não se combina com " + nome + ".";
+    }
+    opcoes.miniatura = lado_da_miniatura(valores[0]);
+    if (!opcoes.miniatura)
+        return "--miniatura: \"" + valores[0] + "\" não é um número inteiro de " +
+               std::to_string(MENOR_MINIATURA) + " a " + std::to_string(MAIOR_MINIATURA) + ".";
+    opcoes.objeto = valores[1];
+    opcoes.saida = valores[2];
+    return std::nullopt;
 }
 
 // The triangle count of --ate: decimal digits only, any whole number from 0.
@@ -162,7 +190,7 @@ Pedido interpreta(int argc, const char* const* argv) {
     Opcoes opcoes;
     std::string algoritmo = "5";
     std::vector<std::string> faces;
-    app.add_option("OBJETO", opcoes.objeto, "Arquivo do objeto.")->required();
+    CLI::Option* objeto = app.add_option("OBJETO", opcoes.objeto, "Arquivo do objeto.");
     app.add_option("-a", algoritmo,
                    "Algoritmo, de 0 a " + ultima_escolha() +
                        " como na janela (padrão 5, Phong), ou \"todos\".");
@@ -196,6 +224,16 @@ Pedido interpreta(int argc, const char* const* argv) {
                    "Com -a todos, grava no lugar dos quadros uma folha com os nove lado a lado, "
                    "cada um com seu nome e seu tempo de desenho.")
         ->type_name("ARQUIVO");
+    std::vector<std::string> miniatura;
+    CLI::Option* opcao_miniatura =
+        app.add_option("--miniatura", miniatura,
+                       "Grava em SAIDA (PNG) uma prévia quadrada de TAMANHO pixels (de " +
+                           std::to_string(MENOR_MINIATURA) + " a " +
+                           std::to_string(MAIOR_MINIATURA) +
+                           ") do objeto em ENTRADA, enquadrado em Phong, para gerenciadores de "
+                           "arquivos; dispensa OBJETO e as demais opções.")
+            ->expected(3)
+            ->type_name("TAMANHO ENTRADA SAIDA");
     app.add_flag("--tempo", opcoes.tempo, "Mostra os milissegundos da carga e de cada desenho.");
     try {
         app.parse(argc, argv);
@@ -204,6 +242,13 @@ Pedido interpreta(int argc, const char* const* argv) {
     } catch (const CLI::ParseError& falha) {
         return {std::nullopt, em_portugues(falha, app) + USE_AJUDA, SAIDA_USO};
     }
+    if (opcao_miniatura->count() > 0) {
+        if (auto erro = confere_miniatura(app, miniatura, opcoes))
+            return {std::nullopt, *erro, SAIDA_USO};
+        return {std::move(opcoes), "", 0};
+    }
+    if (objeto->count() == 0)
+        return {std::nullopt, "Falta o argumento OBJETO." + USE_AJUDA, SAIDA_USO};
     const auto pedido_giro = opcao_giro->count() > 0 ? std::optional(giro) : std::nullopt;
     const auto pedido_ate =
         app.get_option("--ate")->count() > 0 ? std::optional(ate) : std::nullopt;

@@ -33,6 +33,8 @@ struct Opcoes {
     std::string profundidade;
     /// With --grade, where the sheet of every algorithm goes (instead of their frames).
     std::string grade;
+    /// With --miniatura, the preview's side; objeto is then the mesh and saida the PNG.
+    std::optional<int> miniatura;
 };
 
 /// The most frames --giro draws, so that a mistyped count cannot run for days.

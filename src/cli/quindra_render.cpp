@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include "app/miniatura.hpp"
 #include "app/sessao.hpp"
 #include "cli/argumentos.hpp"
 #include "geometry/numero_texto.hpp"
@@ -148,7 +149,26 @@ int desenha_giro(Sessao& sessao, Parametros& parametros, const Opcoes& opcoes) {
     return 0;
 }
 
+// A preview for a file manager: a mesh that cannot be read or drawn leaves no file.
+int desenha_miniatura(const Opcoes& opcoes) {
+    Sessao sessao;
+    const std::string carga =
+        cronometra(opcoes.tempo, "carga", [&] { return sessao.carrega_objeto(opcoes.objeto); });
+    std::string falha = carga;
+    const auto imagem =
+        quindra::mensagem_de_sucesso(carga)
+            ? cronometra(opcoes.tempo, "miniatura",
+                         [&] { return quindra::miniatura(sessao, *opcoes.miniatura, falha); })
+            : std::nullopt;
+    if (!imagem || !quindra::salva_tela(*imagem, opcoes.saida, falha)) {
+        erro(falha);
+        return quindra::cli::SAIDA_FALHA;
+    }
+    return 0;
+}
+
 int executa(const Opcoes& opcoes) {
+    if (opcoes.miniatura) return desenha_miniatura(opcoes);
     Sessao sessao;
     Parametros parametros;
     if (!confere_configuracao(sessao.le_configuracao(opcoes.pasta, parametros), opcoes.pasta))

@@ -107,6 +107,7 @@ QWidget* pagina_camera(const Construtor& c) {
     c.linha(*grade, 2, "DirecaoVertical_label", {"Vx_edit", "Vy_edit", "Vz_edit"});
     c.linha(*grade, 3, "DistanciaFocal_label", {"d_edit"});
     c.linha(*grade, 4, "Aproximacao_label", {"hx_edit", "hy_edit"});
+    grade->addWidget(c.botao("EnquadrarObjeto_button"), 4, 3);
     grade->addWidget(separador(), 5, 0, 1, 4);
     grade->addWidget(titulo_de_secao(c.rotulo("RotacaoCamera_label")), 6, 0, 1, 4);
     c.linha(*grade, 7, "CentroRotacao_label", {"Centrox_edit", "Centroy_edit", "Centroz_edit"});

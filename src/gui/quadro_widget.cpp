@@ -79,6 +79,10 @@ void QuadroWidget::mouseReleaseEvent(QMouseEvent* evento) {
     arrastando_ = false;
 }
 
+void QuadroWidget::mouseDoubleClickEvent(QMouseEvent* evento) {
+    if (evento->button() == Qt::LeftButton && movimentos_.enquadra) movimentos_.enquadra();
+}
+
 void QuadroWidget::wheelEvent(QWheelEvent* evento) {
     const int dentes = evento->angleDelta().y();
     if (dentes == 0 || !movimentos_.aproxima) return;

@@ -25,6 +25,8 @@ struct MovimentosCamera {
     std::function<void(EixoRotacao, int)> tecla;
     /// A click of the left button that did not drag, at a pixel of the picture.
     std::function<void(QPoint)> clica;
+    /// A double click: the object framed.
+    std::function<void()> enquadra;
 };
 
 class QuadroWidget : public QWidget {
@@ -41,6 +43,7 @@ protected:
     void mousePressEvent(QMouseEvent* evento) override;
     void mouseMoveEvent(QMouseEvent* evento) override;
     void mouseReleaseEvent(QMouseEvent* evento) override;
+    void mouseDoubleClickEvent(QMouseEvent* evento) override;
     void wheelEvent(QWheelEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override;
 

@@ -41,6 +41,8 @@ TForm1::TForm1(Plataforma& plataforma, const std::filesystem::path& pasta)
     atalho(QKeySequence(Qt::CTRL | Qt::Key_T), "Button2");
     atalho(QKeySequence(Qt::CTRL | Qt::Key_S), "Button3");
     atalho(QKeySequence(Qt::CTRL | Qt::Key_K), "CompararAlgoritmos_button");
+    // F alone: a field being typed into takes its letters first.
+    atalho(QKeySequence(Qt::Key_F), "EnquadrarObjeto_button");
     auto* sair = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
     connect(sair, &QShortcut::activated, this, &QWidget::close);
     liga_movimentos_da_camera();
@@ -94,6 +96,8 @@ void TForm1::liga_movimentos_da_camera() {
         .tecla = [this](EixoRotacao eixo,
                         int sentido) { janela_.usuario_gira_pelo_angulo(eixo, sentido); },
         .clica = [this](QPoint ponto) { janela_.usuario_clica_imagem(ponto.x(), ponto.y()); },
+        .enquadra =
+            [this] { findChild<QPushButton*>(QStringLiteral("EnquadrarObjeto_button"))->click(); },
     });
 }
 

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "view/letreiro.hpp"
+#include "view/reamostragem.hpp"
 
 namespace quindra {
 
@@ -25,13 +26,11 @@ struct Quadros {
         }
     }
 
-    // The picture's top-left lado x lado pixels at (x, y).
-    void poe(const Bitmap& quadro, int x, int y, int lado) {
-        const auto& origem = quadro.rgb();
+    // A picture with its top-left corner at (x, y).
+    void poe(const Bitmap& quadro, int x, int y) {
         const auto linha = static_cast<std::ptrdiff_t>(quadro.largura()) * 3;
-        const auto copiados = std::min(quadro.largura(), lado) * 3;
-        for (int dy = 0; dy < std::min(quadro.altura(), lado); ++dy) {
-            std::copy_n(origem.begin() + dy * linha, copiados,
+        for (int dy = 0; dy < quadro.altura(); ++dy) {
+            std::copy_n(quadro.rgb().begin() + dy * linha, linha,
                         rgb.begin() + (static_cast<std::ptrdiff_t>(y + dy) * largura + x) * 3);
         }
     }
@@ -50,28 +49,6 @@ std::optional<std::size_t> Folha::celula_em(int x, int y) const {
     const int coluna = x / lado, linha = y / altura_celula;
     if (coluna >= colunas) return std::nullopt;
     return static_cast<std::size_t>(linha * colunas + coluna);
-}
-
-Bitmap reduz_pela_media(const Bitmap& quadro, int fator) {
-    fator = std::max(fator, 1);
-    const int largura = quadro.largura() / fator, altura = quadro.altura() / fator;
-    std::vector<std::uint8_t> rgb(static_cast<std::size_t>(largura) * altura * 3);
-    const int area = fator * fator;
-    auto saida = rgb.begin();
-    for (int y = 0; y < altura; ++y) {
-        for (int x = 0; x < largura; ++x) {
-            int r = 0, g = 0, b = 0;
-            for (int dy = 0; dy < fator; ++dy) {
-                for (int dx = 0; dx < fator; ++dx) {
-                    const CorPixel p = quadro.pixel(x * fator + dx, y * fator + dy);
-                    r += p.r, g += p.g, b += p.b;
-                }
-            }
-            for (int soma : {r, g, b})
-                *saida++ = static_cast<std::uint8_t>((soma + area / 2) / area);
-        }
-    }
-    return Bitmap(largura, altura, std::move(rgb));
 }
 
 Folha compoe_folha(std::span<const CelulaFolha> celulas, int colunas, int lado) {
@@ -114,7 +91,7 @@ Folha compoe_folha(std::span<const CelulaFolha> celulas, int colunas, int lado) 
         const auto& quadro = celulas[i].quadro;
         if (!quadro) continue;
         const auto [x, y] = canto(i);
-        quadros.poe(reduz_pela_media(*quadro, quadro->largura() / lado), x, y, lado);
+        quadros.poe(reamostra(*quadro, lado, lado), x, y);
     }
     folha.imagem = Bitmap(largura, altura, std::move(quadros.rgb));
 

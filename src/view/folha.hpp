@@ -35,12 +35,8 @@ struct Folha {
 inline constexpr CorPixel FUNDO_FOLHA{40, 40, 40};
 inline constexpr CorPixel LETRA_FOLHA{235, 235, 235};
 
-/// The frame made fator times smaller, each pixel the rounded mean of the fator x fator block
-/// it stands for; a partial block at the right or bottom edge is left out.
-Bitmap reduz_pela_media(const Bitmap& quadro, int fator);
-
-/// Sets colunas cells a row, each frame reduced to lado x lado (its own side divided by a
-/// whole factor), each message set within that square, each caption beneath it. The
+/// Sets colunas cells a row, each frame averaged down to lado x lado, each message set within
+/// that square, each caption beneath it. The
 /// captions' size follows lado, so a sheet at three times the side is the same sheet, sharper.
 Folha compoe_folha(std::span<const CelulaFolha> celulas, int colunas, int lado);
 

@@ -120,10 +120,10 @@ TEST_F(JanelaInteracaoTeste, CadaAcaoPublicaSoOQueMudou) {
     EXPECT_TRUE(mudados.empty());
     const auto objeto = pasta.escreve("t.txt", "4 1\n0 0 0\n50 0 0\n0 50 0\n0 0 50\n1 2 3\n");
     janela.usuario_abre_objeto(objeto.string());
-    EXPECT_EQ(mudados,
-              (std::set<std::string>{"CompararAlgoritmos_button", "Desenhar_button", "Label58",
-                                     "Mensagem_label", "NomeDoArquivo_label", "Reproduzir_button",
-                                     "Triangulos_label", "Triangulos_slider"}));
+    EXPECT_EQ(mudados, (std::set<std::string>{"CompararAlgoritmos_button", "Desenhar_button",
+                                              "EnquadrarObjeto_button", "Label58", "Mensagem_label",
+                                              "NomeDoArquivo_label", "Reproduzir_button",
+                                              "Triangulos_label", "Triangulos_slider"}));
     mudados.clear();
     janela.usuario_clica(C("Desenhar_button"));
     EXPECT_EQ(mudados, (std::set<std::string>{"Imagem", "Mensagem_label"}));

@@ -1,5 +1,6 @@
 #include "app/sessao.hpp"
 #include "geometry/numero_texto.hpp"
+#include "view/reamostragem.hpp"
 
 #include <gtest/gtest.h>
 
@@ -139,7 +140,7 @@ TEST_F(SessaoComToro, FolhaComCadaAlgoritmo) {
         EXPECT_EQ(celulas[i].quadro->rgb(), sozinho) << a.nome;
         const int coluna = static_cast<int>(i % 3), linha = static_cast<int>(i / 3);
         EXPECT_EQ(recorte(mostrada.imagem, 200 * coluna, mostrada.altura_celula * linha, 200),
-                  reduz_pela_media(sessao.quadro(), 3).rgb())
+                  reamostra(sessao.quadro(), 200, 200).rgb())
             << a.nome;
         EXPECT_EQ(recorte(inteira.imagem, 600 * coluna, inteira.altura_celula * linha, 600),
                   sozinho)

@@ -175,6 +175,67 @@ TEST(QuindraRender, ProfundidadeEPrimeirosTriangulos) {
     EXPECT_NE(z.pixel(300, 250), PRETO);
 }
 
+// The file manager's preview: one square PNG of the asked side for each mesh format, the object
+// framed so that it fills the middle of the picture; a file that is no mesh leaves no picture,
+// and bad arguments are refused before anything is read.
+TEST(QuindraRender, MiniaturaDeCadaFormato) {
+    PastaTemporaria pasta;
+    const std::string pontos = "0 0 0\n500 0 0\n0 500 0\n0 0 500\n";
+    const struct {
+        const char* nome;
+        std::string conteudo;
+    } malhas[] = {
+        {"t.txt", "4 4\n" + pontos + "1 3 2\n1 2 4\n2 3 4\n3 1 4\n"},
+        {"t.off", "OFF\n4 4 0\n" + pontos + "3 0 2 1\n3 0 1 3\n3 1 2 3\n3 2 0 3\n"},
+        {"t.obj", "v 0 0 0\nv 500 0 0\nv 0 500 0\nv 0 0 500\nf 1 3 2\nf 1 2 4\nf 2 3 4\n"
+                  "f 3 1 4\n"},
+        {"t.ply", "ply\nformat ascii 1.0\nelement vertex 4\nproperty float x\nproperty float y\n"
+                  "property float z\nelement face 4\nproperty list uchar int vertex_indices\n"
+                  "end_header\n" +
+                      pontos + "3 0 2 1\n3 0 1 3\n3 1 2 3\n3 2 0 3\n"},
+        {"t.stl", "solid t\nfacet normal 0 0 1\nouter loop\nvertex 0 0 0\nvertex 500 0 0\n"
+                  "vertex 0 500 0\nendloop\nendfacet\nendsolid t\n"},
+    };
+    std::string erro;
+    for (const auto& malha : malhas) {
+        pasta.escreve(malha.nome, malha.conteudo);
+        const auto r = executa(pasta, std::string("--miniatura 128 ") + malha.nome + " m.png");
+        ASSERT_EQ(r.status, 0) << malha.nome << r.erro;
+        const auto imagem = carrega_imagem(pasta.caminho() / "m.png", erro);
+        ASSERT_TRUE(imagem) << erro;
+        EXPECT_EQ(imagem->largura(), 128);
+        EXPECT_EQ(imagem->altura(), 128);
+        EXPECT_NE(imagem->pixel(64, 64), PRETO) << malha.nome;
+        std::filesystem::remove(pasta.caminho() / "m.png");
+    }
+    const auto gltf = std::string(QUINDRA_DADOS_TESTE) + "/../fuzz/gltf/triangulo.glb";
+    EXPECT_EQ(executa(pasta, "--miniatura 64 '" + gltf + "' g.png").status, 0);
+    EXPECT_TRUE(carrega_imagem(pasta.caminho() / "g.png", erro)) << erro;
+
+    pasta.escreve("ruim.stl", "solid x\n");
+    const auto ruim = executa(pasta, "--miniatura 128 ruim.stl r.png");
+    EXPECT_EQ(ruim.status, 1);
+    EXPECT_EQ(ruim.erro, "Arquivo com inconsistências nos triângulos.\n");
+    EXPECT_FALSE(std::filesystem::exists(pasta.caminho() / "r.png"));
+
+    const std::pair<std::string, std::string> recusas[] = {
+        {"--miniatura 15 t.txt r.png", "--miniatura: \"15\" não é um número inteiro de 16 a 1024."},
+        {"--miniatura 1025 t.txt r.png",
+         "--miniatura: \"1025\" não é um número inteiro de 16 a 1024."},
+        {"--miniatura x t.txt r.png", "--miniatura: \"x\" não é um número inteiro de 16 a 1024."},
+        {"--miniatura 64 t.txt", "A opção --miniatura pede 3 valores. Use --help."},
+        {"-a 2 --miniatura 64 t.txt r.png", "--miniatura não se combina com -a."},
+        {"t.txt --miniatura 64 t.txt r.png", "--miniatura não se combina com OBJETO."},
+        {"", "Falta o argumento OBJETO. Use --help."},
+    };
+    for (const auto& [argumentos, mensagem] : recusas) {
+        const auto r = executa(pasta, argumentos);
+        EXPECT_EQ(r.status, 2) << argumentos;
+        EXPECT_EQ(r.erro, mensagem + "\n") << argumentos;
+        EXPECT_FALSE(std::filesystem::exists(pasta.caminho() / "r.png")) << argumentos;
+    }
+}
+
 // A configuration file that is there but cannot be read is a warning; one that reads wrong
 // stops the drawing, since its values are not what the user meant. Missing ones say nothing.
 TEST(QuindraRender, ConfiguracaoIlegivelAvisaEMalformadaRecusa) {

@@ -352,6 +352,51 @@ private slots:
         QVERIFY(!j.w("Reproduzir_button").isEnabled());
     }
 
+    // A small cube far from the origin is out of sight; "Enquadrar Objeto" brings it to fill the
+    // frame, and F or a double click do it again after the camera moved away.
+    void enquadramento() {
+        Janela1 j;
+        std::string cubo = "8 12\n";
+        for (int i = 0; i < 8; ++i) {
+            cubo += std::to_string(4000 + (i & 1)) + ' ' + std::to_string(-2500 + (i >> 1 & 1)) +
+                    ' ' + std::to_string(900 + (i >> 2)) + '\n';
+        }
+        cubo += "1 2 4\n1 4 3\n5 7 8\n5 8 6\n1 5 6\n1 6 2\n3 4 8\n3 8 7\n1 3 7\n1 7 5\n"
+                "2 6 8\n2 8 4\n";
+        j.plataforma.arquivos.push_back(j.pasta.escreve("cubo.txt", cubo).string());
+        j.tecla(Qt::Key_O);
+        j.escolhe("Renderizadores_radio", 2);
+        // Lit from wherever the camera goes.
+        j.digita("Plx_edit", QStringLiteral("4000"));
+        j.digita("Ply_edit", QStringLiteral("-2500"));
+        j.digita("Plz_edit", QStringLiteral("1000"));
+        const auto preenchido = [&] {
+            const QImage imagem = j.imagem();
+            int acesos = 0;
+            for (int y = 2; y < 598; ++y)
+                for (int x = 2; x < 598; ++x) acesos += imagem.pixelColor(x, y) != PRETO;
+            return acesos / (596.0 * 596.0);
+        };
+        j.clica("Desenhar_button");
+        QCOMPARE(preenchido(), 0.0);
+        j.clica("EnquadrarObjeto_button");
+        QVERIFY2(preenchido() > 0.3, qPrintable(QString::number(preenchido())));
+        QCOMPARE(j.campo("Centrox_edit"), QStringLiteral("4000.5"));
+
+        j.digita("Cx_edit", QStringLiteral("0"));
+        j.clica("Desenhar_button");
+        QCOMPARE(preenchido(), 0.0);
+        QApplication::setActiveWindow(&j.forma);
+        QVERIFY(QTest::qWaitForWindowActive(&j.forma));
+        j.w("Imagem").setFocus();
+        QTest::keyClick(&j.w("Imagem"), Qt::Key_F);
+        QVERIFY(preenchido() > 0.3);
+        j.digita("Cx_edit", QStringLiteral("0"));
+        j.clica("Desenhar_button");
+        QTest::mouseDClick(&j.w("Imagem"), Qt::LeftButton, {}, QPoint(300, 300));
+        QVERIFY(preenchido() > 0.3);
+    }
+
     void arquivosEFechamento() {
         QString caixa;
         {

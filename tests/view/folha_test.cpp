@@ -11,22 +11,6 @@
 namespace quindra {
 namespace {
 
-// Averaging rounds each channel of each block on its own; a partial block at the edge is left out.
-TEST(Folha, ReducaoPelaMedia) {
-    Bitmap quadro(5, 2);
-    for (int x = 0; x < 5; ++x)
-        for (int y = 0; y < 2; ++y) quadro.define_pixel(x, y, {0, 0, 0});
-    quadro.define_pixel(0, 0, {255, 1, 2}); // block 1: 255 / 4 = 63.75, 1 / 4 and 2 / 4
-    quadro.define_pixel(3, 1, {6, 10, 0});  // block 2: 1.5 and 2.5 round away from zero
-    quadro.define_pixel(4, 0, {255, 255, 255});
-    const Bitmap reduzido = reduz_pela_media(quadro, 2);
-    ASSERT_EQ(reduzido.largura(), 2);
-    ASSERT_EQ(reduzido.altura(), 1);
-    EXPECT_EQ(reduzido.pixel(0, 0), (CorPixel{64, 0, 1}));
-    EXPECT_EQ(reduzido.pixel(1, 0), (CorPixel{2, 3, 0}));
-    EXPECT_EQ(reduz_pela_media(quadro, 1).rgb(), quadro.rgb());
-}
-
 // Lines are broken at blanks and never run wider than asked; a word wider than a line goes in
 // pieces; what is not UTF-8 is drawn as a mark, and text past the frame's edges is cut off.
 TEST(Folha, LetrasQuebradasEEscritas) {
@@ -71,8 +55,8 @@ TEST(Folha, CelulasELegendas) {
     EXPECT_EQ(folha.imagem.largura(), 180);
     EXPECT_EQ(folha.imagem.altura(), 2 * folha.altura_celula);
     EXPECT_GT(folha.altura_celula, curta.altura_celula);
-    EXPECT_EQ(folha.imagem.pixel(30, 30), BRANCO);     // the first frame
-    EXPECT_EQ(folha.imagem.pixel(150, 30), BRANCO);    // the third
+    EXPECT_EQ(folha.imagem.pixel(30, 30), BRANCO);                             // the first frame
+    EXPECT_EQ(folha.imagem.pixel(150, 30), BRANCO);                            // the third
     EXPECT_EQ(folha.imagem.pixel(150, folha.altura_celula + 30), FUNDO_FOLHA); // no fifth
     EXPECT_EQ(folha.celula_em(0, 0), 0u);
     EXPECT_EQ(folha.celula_em(179, folha.altura_celula), 5u);
