@@ -101,7 +101,7 @@ constexpr std::string_view NOMES_DOS_EIXOS[] = {"x", "y", "z"};
 // The message of an element whose values are missing or malformed.
 const std::string& falha_do_elemento(const ElementoPly& elemento) {
     if (elemento.nome == "vertex") return INCONSISTENCIAS_PONTOS;
-    if (elemento.nome == "face") return INCONSISTENCIAS_TRIANGULOS;
+    if (elemento.nome == "face" || elemento.nome == "tristrips") return INCONSISTENCIAS_TRIANGULOS;
     return ARQUIVO_COM_PROBLEMAS;
 }
 
@@ -117,6 +117,29 @@ std::size_t posicao_de(const ElementoPly& elemento, std::initializer_list<std::s
         p.begin());
 }
 
+// The triangles of a strip, made as its point numbers arrive: each number after the first two
+// closes a triangle with the two before it, every other one with those two swapped so that all
+// keep the winding of the first.
+class Tira {
+public:
+    void recomeca() { numeros_ = 0; }
+
+    /// Appends the triangle a 1-based point number closes, unless two of its corners are one
+    /// point, as where strips are joined; false when it would not fit (cabe).
+    bool acrescenta(std::int32_t c, MalhaLida& lida) {
+        const std::int32_t a = penultimo_, b = ultimo_;
+        const bool fecha = numeros_ >= 2 && a != b && b != c && a != c;
+        const bool impar = numeros_ % 2 == 1;
+        penultimo_ = b, ultimo_ = c, ++numeros_;
+        if (!fecha) return true;
+        return impar ? lida.acrescenta_triangulo(b, a, c) : lida.acrescenta_triangulo(a, b, c);
+    }
+
+private:
+    std::int32_t penultimo_ = 0, ultimo_ = 0;
+    std::size_t numeros_ = 0; // of the current strip so far
+};
+
 // Reads the body with the reading rules of one kind of body.
 template <typename Valores> class LeitorCorpo {
 public:
@@ -131,9 +154,7 @@ public:
         if (const ElementoPly* excessivo = alem_do_corpo(cabecalho))
             return &falha_do_elemento(*excessivo);
         for (const ElementoPly& elemento : cabecalho.elementos) {
-            const bool lido = elemento.nome == "vertex" ? le_pontos(elemento)
-                              : elemento.nome == "face" ? le_faces(elemento)
-                                                        : pula_elemento(elemento);
+            const bool lido = le_elemento(elemento);
             if (falha_) return falha_;
             if (!lido) return &falha_do_elemento(elemento);
         }
@@ -141,6 +162,13 @@ public:
     }
 
 private:
+    bool le_elemento(const ElementoPly& elemento) {
+        if (elemento.nome == "vertex") return le_pontos(elemento);
+        if (elemento.nome == "face") return le_faces(elemento);
+        if (elemento.nome == "tristrips") return le_listas(elemento, &LeitorCorpo::le_tiras);
+        return pula_elemento(elemento);
+    }
+
     // Fails the element with the message of a mesh beyond the budget.
     bool grande_demais() {
         falha_ = &ARQUIVO_GRANDE_DEMAIS;
@@ -209,6 +237,10 @@ private:
         return true;
     }
 
+    bool eh_ponto(std::int64_t indice) const {
+        return indice >= 0 && static_cast<std::uint64_t>(indice) < num_pontos_;
+    }
+
     bool le_poligono(const PropriedadePly& lista) {
         std::int64_t cantos;
         if (!valores_.le_inteiro(*lista.contagem, cantos) || cantos < 3) return false;
@@ -216,28 +248,56 @@ private:
         poligono_.clear();
         for (std::int64_t k = 0; k < cantos; ++k) {
             std::int64_t indice;
-            if (!valores_.le_inteiro(lista.tipo, indice) || indice < 0 ||
-                static_cast<std::uint64_t>(indice) >= num_pontos_)
-                return false;
+            if (!valores_.le_inteiro(lista.tipo, indice) || !eh_ponto(indice)) return false;
             poligono_.push_back(static_cast<std::int32_t>(indice + 1));
         }
         return lida_.acrescenta_poligono(poligono_) || grande_demais();
     }
 
-    bool le_faces(const ElementoPly& elemento) {
+    // Strips in one list, -1 ending each. How many triangles they make is known only once
+    // read, so nothing is reserved: each triangle is checked against the budget as it comes.
+    bool le_tiras(const PropriedadePly& lista) {
+        std::int64_t itens;
+        // a count the rest of the body cannot hold is refused before any index is read
+        if (!valores_.le_inteiro(*lista.contagem, itens) || itens < 0 ||
+            static_cast<std::uint64_t>(itens) >
+                valores_.restantes() / valores_.menor_tamanho(lista.tipo))
+            return false;
+        Tira tira;
+        for (std::int64_t k = 0; k < itens; ++k) {
+            std::int64_t indice;
+            if (!valores_.le_inteiro(lista.tipo, indice)) return false;
+            if (indice == -1) {
+                tira.recomeca();
+            } else if (!eh_ponto(indice)) {
+                return false;
+            } else if (!tira.acrescenta(static_cast<std::int32_t>(indice + 1), lida_)) {
+                return grande_demais();
+            }
+        }
+        return true;
+    }
+
+    // Reads each record's point-index list with le_lista and skips its other properties.
+    bool le_listas(const ElementoPly& elemento,
+                   bool (LeitorCorpo::*le_lista)(const PropriedadePly&)) {
         const std::size_t indices = posicao_de(elemento, {"vertex_indices", "vertex_index"});
         const auto& propriedades = elemento.propriedades;
         if (indices == propriedades.size() || !propriedades[indices].contagem) return false;
+        for (std::uint64_t i = 0; i < elemento.quantos; ++i)
+            for (std::size_t j = 0; j < propriedades.size(); ++j)
+                if (!(j == indices ? (this->*le_lista)(propriedades[j]) : pula(propriedades[j])))
+                    return false;
+        return true;
+    }
+
+    bool le_faces(const ElementoPly& elemento) {
         // every face makes one triangle at least; the points may still come after the faces
         if (!lida_.cabe(std::max<std::size_t>(lida_.pontos.size(), num_pontos_),
                         lida_.triangulos.size() + elemento.quantos))
             return grande_demais();
         lida_.reserva(0, elemento.quantos);
-        for (std::uint64_t i = 0; i < elemento.quantos; ++i)
-            for (std::size_t j = 0; j < propriedades.size(); ++j)
-                if (!(j == indices ? le_poligono(propriedades[j]) : pula(propriedades[j])))
-                    return false;
-        return true;
+        return le_listas(elemento, &LeitorCorpo::le_poligono);
     }
 
     Valores& valores_;
