@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -10,6 +11,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSlider>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -91,6 +94,30 @@ QLabel* titulo_de_secao(QLabel* rotulo) {
     rotulo->setFont(fonte);
     return rotulo;
 }
+
+// The controls scroll where the screen is too small for them. A plain scroll area would ask
+// for a fraction of what its panel needs.
+class PainelRolavel : public QScrollArea {
+public:
+    explicit PainelRolavel(QWidget* painel) {
+        setWidget(painel);
+        setWidgetResizable(true);
+        setFrameShape(QFrame::NoFrame);
+    }
+    QSize sizeHint() const override {
+        const QWidget* painel = widget();
+        return painel->sizeHint().expandedTo(painel->minimumSizeHint()) +
+               QSize(verticalScrollBar()->sizeHint().width(), 0);
+    }
+    QSize minimumSizeHint() const override { return {240, 240}; }
+
+protected:
+    // The panel's pages are measured only once shown; the window must hear of it.
+    bool eventFilter(QObject* objeto, QEvent* evento) override {
+        if (objeto == widget() && evento->type() == QEvent::LayoutRequest) updateGeometry();
+        return QScrollArea::eventFilter(objeto, evento);
+    }
+};
 
 QFrame* separador() {
     auto* linha = new QFrame;
@@ -266,7 +293,7 @@ QWidget* faixa_tetraedros(const Construtor& c) {
 // The image, and beneath it the slider that replays the order of the painted triangles.
 QLayout* imagem(const Construtor& c) {
     auto* coluna = new QVBoxLayout;
-    coluna->addWidget(c.cria<QuadroWidget>("Imagem"));
+    coluna->addWidget(c.cria<QuadroWidget>("Imagem"), 0, Qt::AlignHCenter);
     auto* ordem = new QHBoxLayout;
     QLabel* contagem = c.rotulo("Triangulos_label");
     // room for "Triângulos: 1.000.000 de 1.000.000" without the slider moving as K grows
@@ -286,13 +313,15 @@ QLayout* imagem(const Construtor& c) {
 
 void constroi_janela(QWidget& forma, const Janela& janela) {
     const Construtor c(janela);
-    auto* esquerda = new QVBoxLayout;
+    auto* painel = new QWidget;
+    auto* esquerda = new QVBoxLayout(painel);
+    esquerda->setContentsMargins({});
     esquerda->addWidget(paginas(c), 1);
     esquerda->addLayout(comandos(c));
     esquerda->addWidget(faixa_tetraedros(c));
 
     auto* linha = new QHBoxLayout(&forma);
-    linha->addLayout(esquerda, 1);
+    linha->addWidget(new PainelRolavel(painel), 1);
     linha->addLayout(imagem(c));
 }
 

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QIcon>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <csignal>
 #include <cstdio>
@@ -100,6 +101,14 @@ int main(int argc, char** argv) {
     }
     if (opcoes->objeto) forma.janela().usuario_abre_objeto(*opcoes->objeto);
     forma.show();
+    // As large as its controls ask once shown and measured, but no larger than the screen it
+    // opens on: there the controls scroll and the image shrinks.
+    QTimer::singleShot(0, &forma, [&forma] {
+        const QScreen* tela = forma.screen();
+        if (!tela) return;
+        const QSize moldura = forma.frameGeometry().size() - forma.size();
+        forma.resize(forma.sizeHint().boundedTo(tela->availableGeometry().size() - moldura));
+    });
 
     if (opcoes->captura) {
         // Leaves without closing the window, so the configuration files stay as they were.

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
+#include <algorithm>
 
 #include "view/tela.hpp"
 
@@ -35,23 +36,54 @@ std::vector<Giro> giros(QPoint movimento, bool em_torno_da_mira) {
 } // namespace
 
 QuadroWidget::QuadroWidget(QWidget* pai) : QWidget(pai) {
-    setFixedSize(LADO_TELA, LADO_TELA);
     setAttribute(Qt::WA_OpaquePaintEvent); // every pixel is painted from the frame
     setFocusPolicy(Qt::StrongFocus);       // for the arrow keys
+    setMaximumSize(LADO_TELA, LADO_TELA);
 }
 
 void QuadroWidget::mostra(const Bitmap& quadro) {
     // The bitmap's rows are tightly packed RGB, which QImage reads as they are.
     imagem_ = QImage(quadro.rgb().data(), quadro.largura(), quadro.altura(), 3 * quadro.largura(),
                      QImage::Format_RGB888);
-    if (size() != imagem_.size()) setFixedSize(imagem_.size());
+    reduzida_ = QImage();
+    if (maximumSize() != imagem_.size()) {
+        setMaximumSize(imagem_.size());
+        updateGeometry();
+    }
     update();
+}
+
+QSize QuadroWidget::minimumSizeHint() const {
+    // A third of the frame is still worth looking at.
+    return imagem_.size() / 3;
+}
+
+QRect QuadroWidget::area_da_imagem() const {
+    if (imagem_.isNull()) return {};
+    const double escala =
+        std::min({1.0, double(width()) / imagem_.width(), double(height()) / imagem_.height()});
+    const QSize tamanho(std::max(1, int(imagem_.width() * escala)),
+                        std::max(1, int(imagem_.height() * escala)));
+    return {QPoint((width() - tamanho.width()) / 2, 0), tamanho};
+}
+
+QPoint QuadroWidget::pixel_da_imagem(QPoint ponto) const {
+    const QRect area = area_da_imagem();
+    if (area.isEmpty()) return ponto;
+    const QPoint dentro = ponto - area.topLeft();
+    return {dentro.x() * imagem_.width() / area.width(),
+            dentro.y() * imagem_.height() / area.height()};
 }
 
 void QuadroWidget::paintEvent(QPaintEvent*) {
     QPainter pintor(this);
     pintor.fillRect(rect(), Qt::black);
-    pintor.drawImage(0, 0, imagem_);
+    const QRect area = area_da_imagem();
+    if (area.size() == imagem_.size()) return pintor.drawImage(area.topLeft(), imagem_);
+    // Averaged down once for each size, not at every paint.
+    if (reduzida_.size() != area.size())
+        reduzida_ = imagem_.scaled(area.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    pintor.drawImage(area.topLeft(), reduzida_);
 }
 
 void QuadroWidget::mousePressEvent(QMouseEvent* evento) {
@@ -74,7 +106,7 @@ void QuadroWidget::mouseMoveEvent(QMouseEvent* evento) {
 
 void QuadroWidget::mouseReleaseEvent(QMouseEvent* evento) {
     if (arrastando_ && !moveu_ && evento->button() == Qt::LeftButton && movimentos_.clica)
-        movimentos_.clica(evento->position().toPoint());
+        movimentos_.clica(pixel_da_imagem(evento->position().toPoint()));
     if (arrastando_ && movimentos_.solta) movimentos_.solta();
     arrastando_ = false;
 }

@@ -1,5 +1,6 @@
-// The image area: shows the frame pixel for pixel, reading the bitmap's own rows, and turns
-// mouse drags, the wheel and the arrow keys into camera moves.
+// The image area: shows the frame pixel for pixel, reading the bitmap's own rows, or scaled down
+// smoothly where the window is too small for it, and turns mouse drags, the wheel and the arrow
+// keys into camera moves.
 #pragma once
 
 #include <QImage>
@@ -34,8 +35,12 @@ public:
     explicit QuadroWidget(QWidget* pai = nullptr);
 
     /// Shows the bitmap without copying it: it must stay alive and unchanged until the next call.
-    /// The area takes the bitmap's size.
+    /// The area asks for the bitmap's size and never grows beyond it.
     void mostra(const Bitmap& quadro);
+    /// Where the picture is painted: all of it, at 1:1 when it fits, else scaled to fit.
+    QRect area_da_imagem() const;
+    QSize sizeHint() const override { return imagem_.size(); }
+    QSize minimumSizeHint() const override;
     void define_movimentos(MovimentosCamera movimentos) { movimentos_ = std::move(movimentos); }
 
 protected:
@@ -48,7 +53,11 @@ protected:
     void keyPressEvent(QKeyEvent* evento) override;
 
 private:
+    // The picture's pixel under a point of the area.
+    QPoint pixel_da_imagem(QPoint ponto) const;
+
     QImage imagem_;
+    QImage reduzida_; // the picture at the area's size, while it is scaled
     MovimentosCamera movimentos_;
     QPoint ultima_posicao_;
     bool arrastando_ = false;

@@ -20,6 +20,7 @@
 
 #include "apoio/pasta_temporaria.hpp"
 #include "gui/plataforma_qt.hpp"
+#include "gui/quadro_widget.hpp"
 #include "gui/tform1.hpp"
 
 namespace quindra::gui {
@@ -395,6 +396,52 @@ private slots:
         j.clica("Desenhar_button");
         QTest::mouseDClick(&j.w("Imagem"), Qt::LeftButton, {}, QPoint(300, 300));
         QVERIFY(preenchido() > 0.3);
+    }
+
+    // The whole window opens within small screens, and where the frame has no room for itself
+    // it shrinks whole and square, a click still landing on the pixel under it.
+    void cabeEmTelasPequenas() {
+        for (const QSize tela : {QSize(1280, 720), QSize(1024, 768), QSize(800, 600)}) {
+            teste::PastaTemporaria pasta;
+            const QString captura = QString::fromStdString((pasta.caminho() / "j.png").string());
+            QProcess xvfb;
+            xvfb.setWorkingDirectory(QString::fromStdString(pasta.caminho().string()));
+            // on the X server's screen, not on the offscreen one these tests use
+            QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+            ambiente.remove(QStringLiteral("QT_QPA_PLATFORM"));
+            xvfb.setProcessEnvironment(ambiente);
+            xvfb.start(QStringLiteral("xvfb-run"),
+                       {QStringLiteral("-a"), QStringLiteral("-s"),
+                        QStringLiteral("-screen 0 %1x%2x24").arg(tela.width()).arg(tela.height()),
+                        QStringLiteral(QUINDRA_JANELA_EXE), QStringLiteral("--captura"), captura,
+                        QStringLiteral(QUINDRA_AMOSTRAS "/toro.txt")});
+            QVERIFY(xvfb.waitForFinished(60000));
+            QCOMPARE(xvfb.exitCode(), 0);
+            const QImage janela(captura);
+            QVERIFY(!janela.isNull());
+            QVERIFY2(
+                janela.width() <= tela.width() && janela.height() <= tela.height(),
+                qPrintable(QStringLiteral("%1 x %2").arg(janela.width()).arg(janela.height())));
+        }
+
+        Janela1 j;
+        j.plataforma.arquivos.push_back(QUINDRA_AMOSTRAS "/toro.txt");
+        j.tecla(Qt::Key_O);
+        j.forma.resize(800, 560);
+        QCoreApplication::processEvents();
+        auto& quadro = j.w<QuadroWidget>("Imagem");
+        const QRect area = quadro.area_da_imagem();
+        QCOMPARE(area.width(), area.height());
+        QVERIFY(area.width() < 600);
+        QVERIFY(quadro.rect().contains(area));
+        QVERIFY(j.forma.rect().contains(QRect(quadro.mapTo(&j.forma, QPoint()), quadro.size())));
+        // The sheet shrinks too: its top right cell is still "Flat Shading".
+        j.tecla(Qt::Key_K);
+        QCoreApplication::processEvents();
+        const QRect folha = quadro.area_da_imagem();
+        QVERIFY(folha.width() < 600);
+        QTest::mouseClick(&quadro, Qt::LeftButton, {}, folha.topRight() + QPoint(-10, 10));
+        QCOMPARE(j.w<QGroupBox>("Renderizadores_radio").findChild<QButtonGroup*>()->checkedId(), 2);
     }
 
     void arquivosEFechamento() {
