@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds with AddressSanitizer and UBSan, runs every test, then runs
-# every fuzz target briefly (QUINDRA_FUZZ_SEGUNDOS seconds each, 20 by default; 0 skips them).
+# every fuzz target briefly (QUINDRA_FUZZ_SEGUNDOS seconds each, 20 by default; 0 skips them),
+# and last builds and checks the Debian package (scripts/pacote.sh).
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/install-deps.sh
@@ -9,3 +10,4 @@ cmake --build --preset debug
 ctest --preset debug -j "$(nproc)"
 fuzz_segundos=${QUINDRA_FUZZ_SEGUNDOS:-20}
 if [ "$fuzz_segundos" -gt 0 ]; then ./scripts/fuzz.sh "$fuzz_segundos"; fi
+./scripts/pacote.sh

@@ -12,7 +12,10 @@ pacotes=(
     clang libclang-rt-dev
     locales python3
     qt6-base-dev           # the window (Widgets, Test); its GL dev packages come with it
+    qt6-translations-l10n  # Qt's own dialogs and buttons in Portuguese
     xvfb xauth             # screenshots of the window without a desktop
+    dpkg-dev file          # the Debian package: cpack's dependency list (dpkg-shlibdeps)
+    appstream desktop-file-utils shared-mime-info groff-base   # checks of what it installs
 )
 
 como_root() {

@@ -46,6 +46,17 @@ void Janela::mostra_fonte(std::int32_t n) {
     FontesDeLuz_groupbox.legenda = "Parâmetros da Fonte de Luz de Número " + formata_inteiro(n);
 }
 
+const CampoTexto* Janela::campo_da_fonte(std::string_view texto) {
+    const TextosDasFontes& lista = sessao.sistema.ListaDeFontes;
+    const auto achado = std::ranges::find_if(
+        lista, [&](const std::string& entrada) { return entrada.data() == texto.data(); });
+    if (achado == lista.end()) return nullptr;
+    const auto entrada = static_cast<std::size_t>(achado - lista.begin());
+    const auto fonte = static_cast<std::int32_t>(entrada / CAMPOS_POR_FONTE + 1);
+    if (fonte != sessao.sistema.FonteAtual) mostra_fonte(fonte);
+    return &(this->*CAMPOS_FONTE[entrada % CAMPOS_POR_FONTE]);
+}
+
 void Janela::insere_fonte_padrao(std::size_t entrada) {
     TextosDasFontes& lista = sessao.sistema.ListaDeFontes;
     lista.insert(lista.begin() + static_cast<std::ptrdiff_t>(entrada), FONTE_PADRAO.begin(),

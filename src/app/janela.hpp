@@ -287,6 +287,15 @@ public:
 private:
     // Runs a reader's message through the message line; true when it means success.
     bool aceita(const std::string& mensagem);
+    // A field's text refused by the window itself: the message on the message line, and the
+    // field pointed at as the session's refusals are.
+    void recusa(const std::string& mensagem, std::string_view texto);
+    // After an action that ended in a refusal of a field: tells the platform which field, on
+    // show (a light of the list is shown first).
+    void aponta_campo_recusado();
+    // The light field whose text, in the light list, is this one, with its light on show; none
+    // when the text is not in the list.
+    const CampoTexto* campo_da_fonte(std::string_view texto);
     // The last Draw's frame, or its depth buffer when the box asks for it and there is one.
     void mostra_imagem();
     // The triangle slider at k of the loaded object's triangles, its label with it.

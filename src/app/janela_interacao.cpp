@@ -60,6 +60,27 @@ void Janela::publica_mudancas() {
     }
 }
 
+void Janela::recusa(const std::string& mensagem, std::string_view texto) {
+    Mensagem_label.texto = sessao.anota(mensagem, texto);
+}
+
+void Janela::aponta_campo_recusado() {
+    const auto& recusa = sessao.recusa();
+    // a refusal that did not end the action (a later command succeeded) is not pointed at
+    if (!recusa || recusa->mensagem != Mensagem_label.texto) return;
+    const CampoTexto* da_fonte = campo_da_fonte(recusa->texto);
+    for (const Controle& controle : controles()) {
+        const auto* membro = std::get_if<CampoTexto Janela::*>(&controle.membro);
+        if (!membro) continue;
+        const CampoTexto& campo = this->**membro;
+        // the refused text is a view of the field's own
+        if (da_fonte ? &campo == da_fonte : campo.texto.data() == recusa->texto.data()) {
+            plataforma_.aponta_campo(std::string(controle.nome), recusa->mensagem);
+            return;
+        }
+    }
+}
+
 void Janela::registra_mostrado(const Controle& controle) {
     if (observador_) mostrado_[indice(controle)] = estado(*this, controle);
 }
@@ -73,7 +94,9 @@ template <typename Acao> void Janela::executa(Acao acao) {
         bool& ocupada;
         ~Libera() { ocupada = false; }
     } libera{ocupada_};
+    sessao.esquece_recusa();
     acao();
+    aponta_campo_recusado();
     publica_mudancas();
 }
 

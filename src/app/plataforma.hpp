@@ -48,6 +48,11 @@ public:
     /// interrupting the user, since it arrives with every keystroke of an unfinished number.
     virtual void relata_erro_de_digitacao(const std::string& campo,
                                           const std::string& mensagem) = 0;
+    /// A command refused the text of the field named campo with this message: a desktop shows
+    /// the field's page, puts the cursor in it and marks it until its text changes.
+    virtual void aponta_campo(const std::string& campo, const std::string& mensagem) {
+        (void)campo, (void)mensagem;
+    }
     /// Runs a draw. A desktop keeps the window painted meanwhile and, for a long draw that
     /// counts its rows, shows the progress with a way to cancel; here it simply runs.
     virtual void acompanha_desenho(const std::function<void()>& desenho,

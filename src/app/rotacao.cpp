@@ -6,9 +6,10 @@ namespace quindra {
 
 std::optional<Ponto> Janela::le_centro_rotacao() {
     std::string falha;
+    std::string_view recusado;
     const auto centro =
-        le_centro(Centrox_edit.texto, Centroy_edit.texto, Centroz_edit.texto, falha);
-    if (!centro) Mensagem_label.texto = falha;
+        le_centro(Centrox_edit.texto, Centroy_edit.texto, Centroz_edit.texto, falha, &recusado);
+    if (!centro) recusa(falha, recusado);
     return centro;
 }
 
@@ -48,8 +49,9 @@ void Janela::CarregarFoco_buttonClick() {
 void Janela::Button1Click() {
     // The position fields are only validated here; the camera supplies the values.
     std::string falha;
-    if (!le_centro(Cx_edit.texto, Cy_edit.texto, Cz_edit.texto, falha)) {
-        Mensagem_label.texto = falha;
+    std::string_view recusado;
+    if (!le_centro(Cx_edit.texto, Cy_edit.texto, Cz_edit.texto, falha, &recusado)) {
+        recusa(falha, recusado);
         return;
     }
     // Before any draw or rotation there is no camera yet: build it from the fields first.

@@ -55,18 +55,25 @@ std::optional<std::string> Sessao::salva_profundidade(const std::string& arquivo
     return std::nullopt;
 }
 
+std::string Sessao::anota(std::string mensagem, std::string_view texto) {
+    if (!mensagem_de_sucesso(mensagem)) recusa_ = Recusa{mensagem, texto};
+    return mensagem;
+}
+
 std::string Sessao::le_iluminacao(const Parametros& parametros) {
-    std::string mensagem = le_atributos_objeto(sistema.material, parametros.textos_material());
-    if (!mensagem_de_sucesso(mensagem)) return mensagem;
-    mensagem = le_ambiente(sistema.cena, parametros.textos_ambiente());
-    if (!mensagem_de_sucesso(mensagem)) return mensagem;
-    return le_fontes(sistema.cena, sistema.ListaDeFontes);
+    std::string_view recusado;
+    std::string mensagem =
+        le_atributos_objeto(sistema.material, parametros.textos_material(), &recusado);
+    if (!mensagem_de_sucesso(mensagem)) return anota(mensagem, recusado);
+    mensagem = le_ambiente(sistema.cena, parametros.textos_ambiente(), &recusado);
+    if (!mensagem_de_sucesso(mensagem)) return anota(mensagem, recusado);
+    return anota(le_fontes(sistema.cena, sistema.ListaDeFontes, &recusado), recusado);
 }
 
 std::optional<std::string> Sessao::le_fator_dilatacao(const Parametros& parametros) {
     bool erro = false;
     const double fator = converte_real(parametros.FatorDilZ.texto, erro);
-    if (erro) return "Fator de Dilatação em formato inválido.";
+    if (erro) return anota("Fator de Dilatação em formato inválido.", parametros.FatorDilZ.texto);
     sistema.malha.FatorDilatacaoZ = fator;
     return std::nullopt;
 }

@@ -42,9 +42,17 @@ using AcompanhaDesenho =
     std::function<void(const std::function<void()>& desenho, const ProgressoDesenho& progresso)>;
 
 /// A point typed as three coordinates; none, with the failing coordinate's message (the
-/// rotation centre's), when one is not a number.
+/// rotation centre's), when one is not a number. recusado, when given, receives that
+/// coordinate's text.
 std::optional<Ponto> le_centro(std::string_view x, std::string_view y, std::string_view z,
-                               std::string& falha);
+                               std::string& falha, std::string_view* recusado = nullptr);
+
+/// What a reader refused: its message and the refused text, a view of the field it came from
+/// (or of an entry of the light list).
+struct Recusa {
+    std::string mensagem;
+    std::string_view texto;
+};
 
 class Sessao {
 public:
@@ -103,6 +111,13 @@ public:
     /// there is none yet.
     std::optional<std::string> salva_folha(const std::string& arquivo) const;
 
+    /// The last refusal of a field since esquece_recusa; none when no reader refused one.
+    const std::optional<Recusa>& recusa() const { return recusa_; }
+    void esquece_recusa() { recusa_.reset(); }
+    /// Keeps a refusal (the session's readers' or the window's own), when mensagem is one;
+    /// gives the message back.
+    std::string anota(std::string mensagem, std::string_view texto);
+
     // --- the camera -----------------------------------------------------------------------
     /// The camera from its fields: blanks, or the first bad field's message.
     std::string le_camera(const Parametros& parametros);
@@ -143,6 +158,7 @@ private:
     void desenha_quadro(Algoritmo algoritmo, std::optional<std::size_t> ate);
 
     AcompanhaDesenho acompanha_;
+    std::optional<Recusa> recusa_;
     std::vector<CelulaFolha> comparacao_;       // the last complete comparison, by choice
     std::atomic<int> algoritmos_prontos_{0};    // of a comparison under way
     bool com_profundidade_ = false;             // the last Draw kept a depth per pixel

@@ -76,11 +76,11 @@ void escreve_posicao(const Ponto& c, Parametros& parametros) {
 } // namespace
 
 std::optional<Ponto> le_centro(std::string_view x, std::string_view y, std::string_view z,
-                               std::string& falha) {
+                               std::string& falha, std::string_view* recusado) {
     double v[3];
     const CampoNumerico campos[] = {
         {x, v[0], nullptr, CENTRO_X}, {y, v[1], nullptr, CENTRO_Y}, {z, v[2], nullptr, CENTRO_Z}};
-    if (const CampoNumerico* campo = le_campos(campos)) {
+    if (const CampoNumerico* campo = le_campos(campos, recusado)) {
         falha = campo->mensagem;
         return std::nullopt;
     }
@@ -88,17 +88,20 @@ std::optional<Ponto> le_centro(std::string_view x, std::string_view y, std::stri
 }
 
 std::string Sessao::le_camera(const Parametros& parametros) {
-    return quindra::le_camera(sistema.CameraAtual, parametros.textos_camera());
+    std::string_view recusado;
+    return anota(quindra::le_camera(sistema.CameraAtual, parametros.textos_camera(), &recusado),
+                 recusado);
 }
 
 std::string Sessao::gira(Parametros& parametros, int eixo, int sentido) {
     std::string mensagem;
+    std::string_view recusado;
     const auto centro = le_centro(parametros.Centrox_edit.texto, parametros.Centroy_edit.texto,
-                                  parametros.Centroz_edit.texto, mensagem);
-    if (!centro) return mensagem;
+                                  parametros.Centroz_edit.texto, mensagem, &recusado);
+    if (!centro) return anota(mensagem, recusado);
     bool erro = false;
     const double angulo = converte_real(parametros.Angulo_edit.texto, erro);
-    if (erro) return "Ângulo em formato inválido.";
+    if (erro) return anota("Ângulo em formato inválido.", parametros.Angulo_edit.texto);
     mensagem = le_camera(parametros);
     if (!mensagem_de_sucesso(mensagem)) return mensagem;
     return gira_em_torno(*centro, eixo, sentido * angulo, parametros).value_or(mensagem);

@@ -4,7 +4,9 @@
 
 namespace quindra {
 
-const CampoNumerico* le_campos(std::span<const CampoNumerico> campos) {
+namespace {
+
+const CampoNumerico* primeiro_recusado(std::span<const CampoNumerico> campos) {
     for (const CampoNumerico& campo : campos) {
         bool erro = false;
         const double valor = converte_real(campo.texto, erro);
@@ -13,6 +15,14 @@ const CampoNumerico* le_campos(std::span<const CampoNumerico> campos) {
         if (campo.valido && !campo.valido(valor)) return &campo;
     }
     return nullptr;
+}
+
+} // namespace
+
+const CampoNumerico* le_campos(std::span<const CampoNumerico> campos, std::string_view* recusado) {
+    const CampoNumerico* falha = primeiro_recusado(campos);
+    if (recusado) *recusado = falha ? falha->texto : std::string_view{};
+    return falha;
 }
 
 } // namespace quindra

@@ -19,7 +19,9 @@ struct CampoNumerico {
 };
 
 /// Converts the fields in order; the first whose text does not convert or whose value fails
-/// its test, or null when every field passes.
-const CampoNumerico* le_campos(std::span<const CampoNumerico> campos);
+/// its test, or null when every field passes. recusado, when given, receives that field's
+/// text, or an empty view.
+const CampoNumerico* le_campos(std::span<const CampoNumerico> campos,
+                               std::string_view* recusado = nullptr);
 
 } // namespace quindra

@@ -1,4 +1,5 @@
-// quindra: the desktop window. Works on the configuration files of the current folder.
+// quindra: the desktop window. Works on the configuration files of the current folder, or of
+// the user's own folder when the desktop menu starts it.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QButtonGroup>
@@ -9,20 +10,23 @@
 #include <QTimer>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "app/pasta_pessoal.hpp"
 #include "geometry/instrumental_basico.hpp"
 #include "gui/plataforma_qt.hpp"
 #include "gui/termino.hpp"
 #include "gui/tform1.hpp"
+#include "gui/traducao.hpp"
 
 namespace {
 
 constexpr const char* AJUDA =
-    "Uso: quindra [OBJETO] [--algoritmo N] [--captura ARQUIVO]\n"
+    "Uso: quindra [OBJETO] [--algoritmo N] [--captura ARQUIVO] [--pasta-pessoal]\n"
     "\n"
     "Abre a janela do Quindra. Os parâmetros ficam em camera.txt, cena.txt e objeto.txt,\n"
     "na pasta atual: lidos ao abrir, gravados ao fechar.\n"
@@ -31,12 +35,16 @@ constexpr const char* AJUDA =
     "  --algoritmo N      algoritmo escolhido ao abrir, de 0 a 8 na ordem da janela\n"
     "  --captura ARQUIVO  desenha, grava a imagem da janela inteira em ARQUIVO (PNG) e fecha\n"
     "                     sem gravar os arquivos de configuração\n"
+    "  --pasta-pessoal    guarda os parâmetros em $XDG_DATA_HOME/quindra (por padrão\n"
+    "                     ~/.local/share/quindra), que começa com os dos exemplos; é assim\n"
+    "                     que o menu do ambiente gráfico abre a janela\n"
     "  -h, --help         mostra esta ajuda\n";
 
 struct Opcoes {
     std::optional<std::string> objeto;
     std::optional<int> algoritmo;
     std::optional<std::string> captura;
+    bool pasta_pessoal = false;
 };
 
 // The options, or none after printing why they are wrong.
@@ -59,6 +67,8 @@ std::optional<Opcoes> le_opcoes(int argc, char** argv, bool& ajuda) {
             opcoes.algoritmo = n;
         } else if (argumento == "--captura" && tem_valor) {
             opcoes.captura = argv[++i];
+        } else if (argumento == "--pasta-pessoal") {
+            opcoes.pasta_pessoal = true;
         } else if (!argumento.starts_with('-') && !opcoes.objeto) {
             opcoes.objeto = std::filesystem::absolute(argumento).string();
         } else {
@@ -67,6 +77,23 @@ std::optional<Opcoes> le_opcoes(int argc, char** argv, bool& ajuda) {
         }
     }
     return opcoes;
+}
+
+// The folder of the configuration files: the current one, or the user's own, made and seeded
+// from the installed samples on first use (the current one again, after saying why, when it
+// cannot be made).
+std::filesystem::path pasta_de_trabalho(bool pessoal) {
+    const auto atual = std::filesystem::current_path();
+    if (!pessoal) return atual;
+    const auto pasta = quindra::pasta_pessoal(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+    // installed beside the program: PREFIX/bin/quindra and PREFIX/share/quindra/samples
+    const std::filesystem::path modelos =
+        std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) / ".." /
+        "share" / "quindra" / "samples" / "configuracao";
+    std::string erro = "quindra: sem pasta pessoal (HOME não definida).";
+    if (pasta && quindra::prepara_pasta_pessoal(*pasta, modelos, erro)) return *pasta;
+    std::fprintf(stderr, "%s\n", erro.c_str());
+    return atual;
 }
 
 } // namespace
@@ -87,9 +114,12 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("quindra"));
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/quindra.png")));
+    quindra::gui::traduz_textos_do_qt();
 
     quindra::gui::PlataformaQt plataforma;
-    quindra::gui::TForm1 forma(plataforma, std::filesystem::current_path());
+    const std::filesystem::path pasta = pasta_de_trabalho(opcoes->pasta_pessoal);
+    plataforma.define_pasta_de_trabalho(QString::fromStdString(pasta.string()));
+    quindra::gui::TForm1 forma(plataforma, pasta);
     plataforma.define_janela(&forma);
     quindra::gui::grava_ao_terminar(forma, plataforma);
     if (opcoes->algoritmo) {

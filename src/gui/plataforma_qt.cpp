@@ -9,7 +9,10 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollArea>
 #include <QStringList>
+#include <QTabWidget>
+#include <QTimer>
 #include <algorithm>
 #include <chrono>
 #include <future>
@@ -127,6 +130,25 @@ void PlataformaQt::acompanha_desenho(const std::function<void()>& desenho,
 
 void PlataformaQt::cancela_desenho() {
     if (cancelar_) *cancelar_ = true;
+}
+
+void PlataformaQt::aponta_campo(const std::string& campo, const std::string& mensagem) {
+    if (!janela_) return;
+    auto* edicao = janela_->findChild<QLineEdit*>(QString::fromStdString(campo));
+    if (!edicao) return;
+    marca_campo_invalido(*edicao, QString::fromStdString(mensagem));
+    // Once the command is over, so that the page change reaches the window as the user's own.
+    QTimer::singleShot(0, edicao, [edicao] {
+        for (QWidget* acima = edicao->parentWidget(); acima; acima = acima->parentWidget()) {
+            if (auto* paginas = qobject_cast<QTabWidget*>(acima)) {
+                for (int i = 0; i < paginas->count(); ++i)
+                    if (paginas->widget(i)->isAncestorOf(edicao)) paginas->setCurrentIndex(i);
+            } else if (auto* rolagem = qobject_cast<QScrollArea*>(acima)) {
+                rolagem->ensureWidgetVisible(edicao);
+            }
+        }
+        edicao->setFocus(Qt::OtherFocusReason);
+    });
 }
 
 void PlataformaQt::relata_erro_de_digitacao(const std::string& campo, const std::string& mensagem) {

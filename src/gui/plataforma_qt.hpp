@@ -13,12 +13,15 @@ class PlataformaQt : public Plataforma {
 public:
     /// The window the dialogs and message boxes belong to, and whose fields are marked.
     void define_janela(QWidget* janela) { janela_ = janela; }
+    /// The folder of the configuration files, where saving starts.
+    void define_pasta_de_trabalho(const QString& pasta) { pasta_salvar_ = pasta; }
 
     std::optional<std::string> escolhe_arquivo_para_abrir(const DialogoArquivo& dialogo) override;
     std::optional<std::string> escolhe_arquivo_para_salvar(const DialogoArquivo& dialogo) override;
     void relata_erro(const std::string& mensagem) override;
     RespostaFalhaAoGravar pergunta_apos_falha_ao_gravar(const std::string& mensagem) override;
     void relata_erro_de_digitacao(const std::string& campo, const std::string& mensagem) override;
+    void aponta_campo(const std::string& campo, const std::string& mensagem) override;
     void acompanha_desenho(const std::function<void()>& desenho,
                            const ProgressoDesenho& progresso) override;
 

@@ -42,7 +42,8 @@ bool positivo(double v) { return v > 0; }
 
 } // namespace
 
-std::string le_camera(std::optional<Camera>& CameraAtual, const TextosCamera& t) {
+std::string le_camera(std::optional<Camera>& CameraAtual, const TextosCamera& t,
+                      std::string_view* recusado) {
     double v[12];
     const CampoNumerico campos[12] = {
         {t.Nx, v[0], nullptr, "N.x em formato inválido."},
@@ -58,7 +59,7 @@ std::string le_camera(std::optional<Camera>& CameraAtual, const TextosCamera& t)
         {t.hx, v[10], positivo, "hx em formato inválido."},
         {t.hy, v[11], positivo, "hy em formato inválido."},
     };
-    if (const CampoNumerico* falha = le_campos(campos)) return falha->mensagem;
+    if (const CampoNumerico* falha = le_campos(campos, recusado)) return falha->mensagem;
     const Vetor n(v[0], v[1], v[2]), vertical(v[3], v[4], v[5]);
     const Ponto c(v[6], v[7], v[8]);
     if (!CameraAtual) {

@@ -28,6 +28,8 @@ struct TextosCamera {
 
 /// Validates the texts and creates or updates the camera; returns blanks on success or the
 /// first bad field's message, leaving the camera untouched.
-std::string le_camera(std::optional<Camera>& CameraAtual, const TextosCamera& textos);
+/// recusado, when given, receives the failing field's text (a view of the caller's own).
+std::string le_camera(std::optional<Camera>& CameraAtual, const TextosCamera& textos,
+                      std::string_view* recusado = nullptr);
 
 } // namespace quindra

@@ -32,7 +32,7 @@ const MensagemFonte MENSAGENS_FONTE[CAMPOS_POR_FONTE] = {
 
 } // namespace
 
-std::string le_ambiente(Cena& cena, const TextosAmbiente& t) {
+std::string le_ambiente(Cena& cena, const TextosAmbiente& t, std::string_view* recusado) {
     double ia[3] = {};
     // Ka goes in before its range check; Ia only once every field passes.
     const CampoNumerico campos[] = {
@@ -41,12 +41,12 @@ std::string le_ambiente(Cena& cena, const TextosAmbiente& t) {
         {t.IaBlue, ia[2], cor_ambiente_valida, "Ia(blue) em formato inválido."},
         {t.Ka, cena.Ka, [](double v) { return v >= 0 && v <= 1; }, "Ka em formato inválido."},
     };
-    if (const CampoNumerico* falha = le_campos(campos)) return falha->mensagem;
+    if (const CampoNumerico* falha = le_campos(campos, recusado)) return falha->mensagem;
     cena.Ia = Cor(ia[0], ia[1], ia[2]);
     return MENSAGEM_SUCESSO_AMBIENTE;
 }
 
-std::string le_fontes(Cena& cena, const TextosDasFontes& fontes) {
+std::string le_fontes(Cena& cena, const TextosDasFontes& fontes, std::string_view* recusado) {
     // The lights of an earlier read go first, so that a failure leaves none.
     cena.Il.clear();
     cena.Pl.clear();
@@ -67,7 +67,7 @@ std::string le_fontes(Cena& cena, const TextosDasFontes& fontes) {
             {textos[4], valores[4]},
             {textos[5], valores[5]},
         };
-        if (const CampoNumerico* falha = le_campos(campos)) {
+        if (const CampoNumerico* falha = le_campos(campos, recusado)) {
             const MensagemFonte& m = MENSAGENS_FONTE[static_cast<std::size_t>(falha - campos)];
             return mensagem_fonte(m.inicio, k, m.fim);
         }

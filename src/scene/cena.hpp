@@ -38,10 +38,14 @@ inline const std::string MENSAGEM_SUCESSO_FONTES(44, ' ');
 
 /// Reads Ia and Ka; 39 blanks on success. A failure leaves Ia as it was, but Ka keeps a value
 /// converted before its range check failed.
-std::string le_ambiente(Cena& cena, const TextosAmbiente& textos);
+/// recusado, when given, receives the failing field's text (a view of the caller's own).
+std::string le_ambiente(Cena& cena, const TextosAmbiente& textos,
+                        std::string_view* recusado = nullptr);
 
 /// Reads every whole light of the list (trailing entries short of a light are ignored); 44
 /// blanks on success. A failure names the light and the field and leaves no light at all.
-std::string le_fontes(Cena& cena, const TextosDasFontes& fontes);
+/// recusado, when given, receives a view of the failing text of the list.
+std::string le_fontes(Cena& cena, const TextosDasFontes& fontes,
+                      std::string_view* recusado = nullptr);
 
 } // namespace quindra

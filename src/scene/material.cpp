@@ -13,7 +13,8 @@ bool rugosidade_valida(double v) { return v > 0; }
 
 } // namespace
 
-std::string le_atributos_objeto(Material& material, const TextosMaterial& t) {
+std::string le_atributos_objeto(Material& material, const TextosMaterial& t,
+                                std::string_view* recusado) {
     // The colours are held back until every field passes; the scalars go straight in.
     double od1[3] = {}, os1[3] = {}, od2[3] = {}, os2[3] = {};
     // Side 1's specular colour and the scalars are checked before side 2.
@@ -34,7 +35,7 @@ std::string le_atributos_objeto(Material& material, const TextosMaterial& t) {
         {t.OseGreen, os2[1], cor_valida, "Os L2(green) em formato inválido."},
         {t.OseBlue, os2[2], cor_valida, "Os L2(blue) em formato inválido."},
     };
-    if (const CampoNumerico* falha = le_campos(campos)) return falha->mensagem;
+    if (const CampoNumerico* falha = le_campos(campos, recusado)) return falha->mensagem;
     material.Od1 = Cor(od1[0], od1[1], od1[2]);
     material.Os1 = Cor(os1[0], os1[1], os1[2]);
     material.Od2 = Cor(od2[0], od2[1], od2[2]);

@@ -28,6 +28,8 @@ inline const std::string MENSAGEM_SUCESSO_MATERIAL(39, ' ');
 /// Reads the material and returns the message for the window: 39 blanks on success, otherwise
 /// the first failing field's text. A failure leaves the colours as they were, but Kd, Ks and
 /// Rugosidade keep whatever was converted before it.
-std::string le_atributos_objeto(Material& material, const TextosMaterial& textos);
+/// recusado, when given, receives the failing field's text (a view of the caller's own).
+std::string le_atributos_objeto(Material& material, const TextosMaterial& textos,
+                                std::string_view* recusado = nullptr);
 
 } // namespace quindra

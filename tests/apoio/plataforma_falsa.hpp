@@ -4,6 +4,7 @@
 #include <deque>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/plataforma.hpp"
@@ -43,6 +44,11 @@ public:
     }
     void relata_erro_de_digitacao(const std::string&, const std::string& mensagem) override {
         erros_de_digitacao.push_back(mensagem);
+    }
+    /// Every field a refusal pointed at, with its message, in order.
+    std::vector<std::pair<std::string, std::string>> campos_apontados;
+    void aponta_campo(const std::string& campo, const std::string& mensagem) override {
+        campos_apontados.emplace_back(campo, mensagem);
     }
     /// Every draw's row count; with cancela_desenhos, each is cancelled before it starts, as
     /// Esc on the progress would.

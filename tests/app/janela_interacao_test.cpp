@@ -159,6 +159,52 @@ TEST_F(JanelaInteracaoTeste, CadaAcaoPublicaSoOQueMudou) {
     EXPECT_EQ(janela.FontesDeLuz_groupbox.legenda, "Parâmetros da Fonte de Luz de Número 2");
 }
 
+// A refusal names its field to the platform, whichever command made it: the camera, the
+// material, the ambient light, a light of the list that is not on show (which then shows), the
+// rotation centre and angle, the Z factor. A command that then succeeds points at nothing.
+TEST_F(JanelaInteracaoTeste, RecusaApontaOCampo) {
+    janela.usuario_abre_objeto(
+        pasta.escreve("t.txt", "4 1\n0 0 0\n50 0 0\n0 50 0\n0 0 50\n1 2 3\n").string());
+    janela.usuario_seleciona(C("Renderizadores_radio"), 5);
+    janela.usuario_clica(C("AdicionarFonte_button"));
+    janela.usuario_digita(C("Ply_edit"), "y");
+    janela.usuario_clica(C("FontePrevia_button")); // light 2, refused, goes out of sight
+    janela.usuario_digita(C("Ply_edit"), "0");
+    const struct {
+        const char* campo;
+        const char* botao;
+        const char* mensagem;
+    } casos[] = {
+        {"Nz_edit", "Desenhar_button", "N.z em formato inválido."},
+        {"hy_edit", "EnquadrarObjeto_button", "hy em formato inválido."},
+        {"Kd_edit", "Desenhar_button", "kd em formato inválido."},
+        {"Ka_edit", "Desenhar_button", "Ka em formato inválido."},
+        {"FatorDilZ", "Desenhar_button", "Fator de Dilatação em formato inválido."},
+        {"Centroy_edit", "EfetuarRot_button", "Coord. y do Centro Rot. em formato inválido."},
+        {"Angulo_edit", "EfetuarRotDes_button", "Ângulo em formato inválido."},
+        {"Cx_edit", "Button1", "Coord. x do Centro Rot. em formato inválido."},
+    };
+    for (const auto& caso : casos) {
+        const std::string antes = texto(janela, C(caso.campo));
+        janela.usuario_digita(C(caso.campo), "?");
+        janela.usuario_clica(C(caso.botao));
+        ASSERT_FALSE(plataforma.campos_apontados.empty()) << caso.campo;
+        EXPECT_EQ(plataforma.campos_apontados.back(),
+                  (std::pair<std::string, std::string>{caso.campo, caso.mensagem}));
+        janela.usuario_digita(C(caso.campo), antes);
+    }
+    plataforma.campos_apontados.clear();
+    janela.usuario_clica(C("Desenhar_button"));
+    EXPECT_EQ(plataforma.campos_apontados,
+              (std::vector<std::pair<std::string, std::string>>{
+                  {"Ply_edit", "Posição da Fonte 2 com erro (Coord y)."}}));
+    EXPECT_EQ(janela.FontesDeLuz_groupbox.legenda, "Parâmetros da Fonte de Luz de Número 2");
+    janela.usuario_digita(C("Ply_edit"), "0");
+    plataforma.campos_apontados.clear();
+    janela.usuario_clica(C("Desenhar_button"));
+    EXPECT_TRUE(plataforma.campos_apontados.empty());
+}
+
 TEST_F(JanelaInteracaoTeste, DialogosDizemOQueAbrem) {
     janela.usuario_clica(C("CarregarObj_button"));
     janela.usuario_clica(C("Button2"));

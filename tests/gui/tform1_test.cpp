@@ -1,6 +1,8 @@
 // The desktop window driven through its real widgets, found by object name, offscreen.
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,6 +24,7 @@
 #include "gui/plataforma_qt.hpp"
 #include "gui/quadro_widget.hpp"
 #include "gui/tform1.hpp"
+#include "gui/traducao.hpp"
 
 namespace quindra::gui {
 namespace {
@@ -56,6 +59,8 @@ struct Janela1 {
     Janela1() : forma(plataforma, pasta.caminho()) {
         plataforma.define_janela(&forma);
         forma.show();
+        // Room for the frame at 1:1, whatever the size of the offscreen screen.
+        forma.resize(1400, 800);
     }
 
     template <typename W = QWidget> W& w(const char* nome) {
@@ -146,6 +151,9 @@ class TForm1Teste : public QObject {
     Q_OBJECT
 
 private slots:
+    // As the program does at start.
+    void initTestCase() { traduz_textos_do_qt(); }
+
     void cargaEDesenho() {
         Janela1 j;
         QCOMPARE(j.forma.windowTitle(),
@@ -315,6 +323,7 @@ private slots:
         j.plataforma.arquivos.push_back(QUINDRA_AMOSTRAS "/toro.txt");
         j.tecla(Qt::Key_O);
         j.tecla(Qt::Key_K);
+        QCoreApplication::processEvents(); // the image area grows to the sheet
         const QImage folha = j.imagem();
         QCOMPARE(folha.width(), 600);
         QVERIFY(folha.height() > 600);
@@ -442,6 +451,34 @@ private slots:
         QVERIFY(folha.width() < 600);
         QTest::mouseClick(&quadro, Qt::LeftButton, {}, folha.topRight() + QPoint(-10, 10));
         QCOMPARE(j.w<QGroupBox>("Renderizadores_radio").findChild<QButtonGroup*>()->checkedId(), 2);
+    }
+
+    // A refused field comes to the front, takes the cursor and stays marked until it is typed
+    // into; Qt's own dialogs speak Portuguese.
+    void recusaEmPortugues() {
+        Janela1 j;
+        j.plataforma.arquivos.push_back(j.pasta.escreve("t.txt", TETRAEDRO).string());
+        j.tecla(Qt::Key_O);
+        j.escolhe("Renderizadores_radio", 5);
+        j.digita("Kd_edit", QStringLiteral("2"));
+        auto& paginas = j.w<QTabWidget>("Paginas");
+        QTest::mouseClick(paginas.tabBar(), Qt::LeftButton, {},
+                          paginas.tabBar()->tabRect(0).center());
+        j.clica("Desenhar_button");
+        QCOMPARE(j.texto("Mensagem_label"), QStringLiteral("kd em formato inválido."));
+        QLineEdit& kd = j.w<QLineEdit>("Kd_edit");
+        QTRY_VERIFY(paginas.currentWidget()->isAncestorOf(&kd));
+        QCOMPARE(j.forma.janela().Paginas.selecionada, paginas.currentIndex());
+        QTRY_VERIFY(kd.hasFocus());
+        QCOMPARE(kd.toolTip(), QStringLiteral("kd em formato inválido."));
+        QTest::keyClick(&kd, Qt::Key_Backspace);
+        QVERIFY(kd.toolTip().isEmpty());
+
+        QFileDialog dialogo(&j.forma);
+        dialogo.setOption(QFileDialog::DontUseNativeDialog);
+        const auto* botoes = dialogo.findChild<QDialogButtonBox*>();
+        QVERIFY(botoes);
+        QCOMPARE(botoes->button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Cancelar"));
     }
 
     void arquivosEFechamento() {
