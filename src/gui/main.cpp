@@ -70,7 +70,7 @@ std::optional<Opcoes> le_opcoes(int argc, char** argv, bool& ajuda) {
         } else if (argumento == "--pasta-pessoal") {
             opcoes.pasta_pessoal = true;
         } else if (!argumento.starts_with('-') && !opcoes.objeto) {
-            opcoes.objeto = std::filesystem::absolute(argumento).string();
+            opcoes.objeto = std::string(argumento); // shown as typed
         } else {
             std::fprintf(stderr, "quindra: argumento inesperado: %s\n%s", argv[i], AJUDA);
             return std::nullopt;
