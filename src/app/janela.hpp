@@ -290,9 +290,9 @@ private:
     // A field's text refused by the window itself: the message on the message line, and the
     // field pointed at as the session's refusals are.
     void recusa(const std::string& mensagem, std::string_view texto);
-    // After an action that ended in a refusal of a field: tells the platform which field, on
-    // show (a light of the list is shown first).
-    void aponta_campo_recusado();
+    // After an action that ended in a refusal of a field: that field, on show (a light of the
+    // list is shown first); none otherwise.
+    const Controle* campo_recusado();
     // The light field whose text, in the light list, is this one, with its light on show; none
     // when the text is not in the list.
     const CampoTexto* campo_da_fonte(std::string_view texto);

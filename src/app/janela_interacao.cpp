@@ -64,21 +64,20 @@ void Janela::recusa(const std::string& mensagem, std::string_view texto) {
     Mensagem_label.texto = sessao.anota(mensagem, texto);
 }
 
-void Janela::aponta_campo_recusado() {
+const Controle* Janela::campo_recusado() {
     const auto& recusa = sessao.recusa();
     // a refusal that did not end the action (a later command succeeded) is not pointed at
-    if (!recusa || recusa->mensagem != Mensagem_label.texto) return;
+    if (!recusa || recusa->mensagem != Mensagem_label.texto) return nullptr;
     const CampoTexto* da_fonte = campo_da_fonte(recusa->texto);
     for (const Controle& controle : controles()) {
         const auto* membro = std::get_if<CampoTexto Janela::*>(&controle.membro);
         if (!membro) continue;
         const CampoTexto& campo = this->**membro;
         // the refused text is a view of the field's own
-        if (da_fonte ? &campo == da_fonte : campo.texto.data() == recusa->texto.data()) {
-            plataforma_.aponta_campo(std::string(controle.nome), recusa->mensagem);
-            return;
-        }
+        if (da_fonte ? &campo == da_fonte : campo.texto.data() == recusa->texto.data())
+            return &controle;
     }
+    return nullptr;
 }
 
 void Janela::registra_mostrado(const Controle& controle) {
@@ -96,8 +95,10 @@ template <typename Acao> void Janela::executa(Acao acao) {
     } libera{ocupada_};
     sessao.esquece_recusa();
     acao();
-    aponta_campo_recusado();
+    const Controle* recusado = campo_recusado();
     publica_mudancas();
+    // After the widgets show the field's text, which would clear the mark.
+    if (recusado) plataforma_.aponta_campo(std::string(recusado->nome), Mensagem_label.texto);
 }
 
 const Controle& Janela::controle_de(const CampoTexto& campo) const {

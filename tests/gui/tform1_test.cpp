@@ -474,6 +474,17 @@ private slots:
         QTest::keyClick(&kd, Qt::Key_Backspace);
         QVERIFY(kd.toolTip().isEmpty());
 
+        // A light of the list out of sight comes back on show, its field marked.
+        j.digita("Kd_edit", QStringLiteral("0.5"));
+        j.clica("AdicionarFonte_button");
+        j.digita("Ply_edit", QStringLiteral("y"));
+        j.clica("FontePrevia_button");
+        j.clica("Desenhar_button");
+        QLineEdit& ply = j.w<QLineEdit>("Ply_edit");
+        QTRY_VERIFY(ply.hasFocus());
+        QCOMPARE(ply.text(), QStringLiteral("y"));
+        QCOMPARE(ply.toolTip(), QStringLiteral("Posição da Fonte 2 com erro (Coord y)."));
+
         QFileDialog dialogo(&j.forma);
         dialogo.setOption(QFileDialog::DontUseNativeDialog);
         const auto* botoes = dialogo.findChild<QDialogButtonBox*>();
