@@ -5,24 +5,6 @@
 
 namespace quindra {
 
-namespace {
-
-// The box of the frame inside its one-pixel outline.
-Bitmap sem_contorno(const Bitmap& quadro) {
-    const int lado = quadro.largura() - 2;
-    std::vector<std::uint8_t> rgb;
-    rgb.reserve(static_cast<std::size_t>(lado) * lado * 3);
-    for (int y = 1; y <= lado; ++y) {
-        for (int x = 1; x <= lado; ++x) {
-            const CorPixel p = quadro.pixel(x, y);
-            rgb.insert(rgb.end(), {p.r, p.g, p.b});
-        }
-    }
-    return Bitmap(lado, lado, std::move(rgb));
-}
-
-} // namespace
-
 std::optional<Bitmap> miniatura(Sessao& sessao, int lado, std::string& falha) {
     Parametros parametros;
     // From the front, right and above; a field of view of 53 degrees.
@@ -43,7 +25,9 @@ std::optional<Bitmap> miniatura(Sessao& sessao, int lado, std::string& falha) {
         falha = mensagem.value_or(OBJETO_SEM_FACES);
         return std::nullopt;
     }
-    return reamostra(sem_contorno(sessao.quadro()), lado, lado);
+    // inside the frame's one-pixel outline
+    const Bitmap& quadro = sessao.quadro();
+    return reamostra(recorta(quadro, 1, 1, quadro.largura() - 2, quadro.altura() - 2), lado, lado);
 }
 
 } // namespace quindra

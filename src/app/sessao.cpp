@@ -41,18 +41,20 @@ std::optional<std::string> Sessao::carrega_textura(const std::string& arquivo) {
     return std::nullopt;
 }
 
-std::optional<std::string> Sessao::salva_quadro(const std::string& arquivo) const {
+std::optional<std::string> Sessao::salva(const Bitmap& imagem, const std::string& arquivo) {
     std::string erro;
-    if (!salva_tela(*sistema.Tela, arquivo, erro)) return erro;
+    if (!salva_tela(imagem, arquivo, erro)) return erro;
     return std::nullopt;
+}
+
+std::optional<std::string> Sessao::salva_quadro(const std::string& arquivo) const {
+    return salva(*sistema.Tela, arquivo);
 }
 
 std::optional<std::string> Sessao::salva_profundidade(const std::string& arquivo) const {
     const auto imagem = profundidade();
     if (!imagem) return "O último desenho não usou z-buffer.";
-    std::string erro;
-    if (!salva_tela(*imagem, arquivo, erro)) return erro;
-    return std::nullopt;
+    return salva(*imagem, arquivo);
 }
 
 std::string Sessao::anota(std::string mensagem, std::string_view texto) {

@@ -144,6 +144,8 @@ public:
     void carrega_centro(Parametros& parametros) const;
 
 private:
+    // Writes a picture as salva_quadro says; none, or the error report.
+    static std::optional<std::string> salva(const Bitmap& imagem, const std::string& arquivo);
     // The Z factor into the object; the field's message when it is not a number.
     std::optional<std::string> le_fator_dilatacao(const Parametros& parametros);
     // Reads the Z factor, the camera and what the algorithm needs (see desenha): the message

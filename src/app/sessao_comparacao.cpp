@@ -4,7 +4,6 @@
 
 #include "app/sessao.hpp"
 #include "geometry/numero_texto.hpp"
-#include "view/tela.hpp"
 
 namespace quindra {
 
@@ -61,9 +60,7 @@ Folha Sessao::folha(int lado) const { return compoe_folha(comparacao_, COLUNAS_F
 
 std::optional<std::string> Sessao::salva_folha(const std::string& arquivo) const {
     if (comparacao_.empty()) return "Nenhuma comparação foi desenhada.";
-    std::string erro;
-    if (!salva_tela(folha(LADO_TELA).imagem, arquivo, erro)) return erro;
-    return std::nullopt;
+    return salva(folha(LADO_TELA).imagem, arquivo);
 }
 
 } // namespace quindra

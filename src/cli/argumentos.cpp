@@ -75,24 +75,19 @@ bool escolhe_algoritmos(const std::string& texto, Opcoes& opcoes) {
     return !opcoes.escolhas.empty();
 }
 
-// The frame count of --giro: decimal digits only, from 1 to MAXIMO_QUADROS_GIRO.
-std::optional<int> quadros_do_giro(const std::string& texto) {
-    int quadros = 0;
+// The value of an option that takes a whole number from menor to maior, written in decimal
+// digits only; the complaint when it is not one.
+std::optional<std::string> inteiro_entre(const std::string& opcao, const std::string& texto,
+                                         int menor, int maior, std::optional<int>& valor) {
+    int lido_como = 0;
     const char* fim = texto.data() + texto.size();
-    const auto [lido, erro] = std::from_chars(texto.data(), fim, quadros);
-    if (erro != std::errc{} || lido != fim || quadros < 1 || quadros > MAXIMO_QUADROS_GIRO)
+    const auto [lido, erro] = std::from_chars(texto.data(), fim, lido_como);
+    if (erro == std::errc{} && lido == fim && lido_como >= menor && lido_como <= maior) {
+        valor = lido_como;
         return std::nullopt;
-    return quadros;
-}
-
-// The side of --miniatura: decimal digits only, from MENOR_MINIATURA to MAIOR_MINIATURA.
-std::optional<int> lado_da_miniatura(const std::string& texto) {
-    int lado = 0;
-    const char* fim = texto.data() + texto.size();
-    const auto [lido, erro] = std::from_chars(texto.data(), fim, lado);
-    if (erro != std::errc{} || lido != fim || lado < MENOR_MINIATURA || lado > MAIOR_MINIATURA)
-        return std::nullopt;
-    return lado;
+    }
+    return opcao + ": \"" + texto + "\" não é um número inteiro de " + std::to_string(menor) +
+           " a " + std::to_string(maior) + ".";
 }
 
 // --miniatura TAMANHO ENTRADA SAIDA stands alone (but for --tempo); the failure, or nothing.
@@ -103,10 +98,9 @@ confere_miniatura(const CLI::App& app, const std::vector<std::string>& valores, 
         if (opcao->count() > 0 && nome != "--miniatura" && nome != "--tempo")
             return "--miniatura não se combina com " + nome + ".";
     }
-    opcoes.miniatura = lado_da_miniatura(valores[0]);
-    if (!opcoes.miniatura)
-        return "--miniatura: \"" + valores[0] + "\" não é um número inteiro de " +
-               std::to_string(MENOR_MINIATURA) + " a " + std::to_string(MAIOR_MINIATURA) + ".";
+    if (auto erro = inteiro_entre("--miniatura", valores[0], MENOR_MINIATURA, MAIOR_MINIATURA,
+                                  opcoes.miniatura))
+        return erro;
     opcoes.objeto = valores[1];
     opcoes.saida = valores[2];
     return std::nullopt;
@@ -154,10 +148,8 @@ std::optional<std::string> confere(const std::string& algoritmo,
         return "Algoritmo inválido: use um número de 0 a " + ultima_escolha() + " ou \"todos\".";
     if (auto erro = confere_vistas(ate, opcoes)) return erro;
     if (giro) {
-        opcoes.giro = quadros_do_giro(*giro);
-        if (!opcoes.giro)
-            return "--giro: \"" + *giro + "\" não é um número inteiro de 1 a " +
-                   std::to_string(MAXIMO_QUADROS_GIRO) + ".";
+        if (auto erro = inteiro_entre("--giro", *giro, 1, MAXIMO_QUADROS_GIRO, opcoes.giro))
+            return erro;
         if (opcoes.todas) return "--giro desenha com um só algoritmo: não vale com -a todos.";
     }
     for (const std::string& face : faces) {

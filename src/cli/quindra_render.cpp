@@ -149,17 +149,23 @@ int desenha_giro(Sessao& sessao, Parametros& parametros, const Opcoes& opcoes) {
     return 0;
 }
 
+// Loads the object; false, after saying why, when it cannot be.
+bool carrega(Sessao& sessao, const Opcoes& opcoes) {
+    const std::string carga =
+        cronometra(opcoes.tempo, "carga", [&] { return sessao.carrega_objeto(opcoes.objeto); });
+    if (quindra::mensagem_de_sucesso(carga)) return true;
+    erro(carga);
+    return false;
+}
+
 // A preview for a file manager: a mesh that cannot be read or drawn leaves no file.
 int desenha_miniatura(const Opcoes& opcoes) {
     Sessao sessao;
-    const std::string carga =
-        cronometra(opcoes.tempo, "carga", [&] { return sessao.carrega_objeto(opcoes.objeto); });
-    std::string falha = carga;
-    const auto imagem =
-        quindra::mensagem_de_sucesso(carga)
-            ? cronometra(opcoes.tempo, "miniatura",
-                         [&] { return quindra::miniatura(sessao, *opcoes.miniatura, falha); })
-            : std::nullopt;
+    if (!carrega(sessao, opcoes)) return quindra::cli::SAIDA_FALHA;
+    std::string falha;
+    const auto imagem = cronometra(opcoes.tempo, "miniatura", [&] {
+        return quindra::miniatura(sessao, *opcoes.miniatura, falha);
+    });
     if (!imagem || !quindra::salva_tela(*imagem, opcoes.saida, falha)) {
         erro(falha);
         return quindra::cli::SAIDA_FALHA;
@@ -174,12 +180,7 @@ int executa(const Opcoes& opcoes) {
     if (!confere_configuracao(sessao.le_configuracao(opcoes.pasta, parametros), opcoes.pasta))
         return quindra::cli::SAIDA_USO;
 
-    const std::string carga =
-        cronometra(opcoes.tempo, "carga", [&] { return sessao.carrega_objeto(opcoes.objeto); });
-    if (!quindra::mensagem_de_sucesso(carga)) {
-        erro(carga);
-        return quindra::cli::SAIDA_FALHA;
-    }
+    if (!carrega(sessao, opcoes)) return quindra::cli::SAIDA_FALHA;
     if (!opcoes.textura.empty()) {
         if (const auto falha = sessao.carrega_textura(opcoes.textura)) {
             erro(*falha);

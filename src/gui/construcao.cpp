@@ -296,7 +296,7 @@ QLayout* imagem(const Construtor& c) {
     coluna->addWidget(c.cria<QuadroWidget>("Imagem"), 0, Qt::AlignHCenter);
     auto* ordem = new QHBoxLayout;
     QLabel* contagem = c.rotulo("Triangulos_label");
-    // room for "Triângulos: 1.000.000 de 1.000.000" without the slider moving as K grows
+    // room for counts of eight digits, so that the slider does not move as K grows
     contagem->setMinimumWidth(contagem->fontMetrics().horizontalAdvance(
         QStringLiteral("Triângulos: 88888888 de 88888888")));
     ordem->addWidget(contagem);

@@ -7,7 +7,9 @@ namespace quindra {
 
 namespace {
 
-bool finito(double valor) { return std::isfinite(valor); }
+bool finito(const Ponto& p) {
+    return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z);
+}
 
 } // namespace
 
@@ -25,9 +27,7 @@ std::optional<Esfera> esfera_envolvente(const Malha& malha) {
         maior = std::max(maior, ate.norma());
     }
     esfera.raio = maior;
-    if (!finito(esfera.centro.x) || !finito(esfera.centro.y) || !finito(esfera.centro.z) ||
-        !finito(esfera.raio))
-        return std::nullopt;
+    if (!finito(esfera.centro) || !std::isfinite(esfera.raio)) return std::nullopt;
     return esfera;
 }
 
@@ -52,9 +52,8 @@ std::optional<Camera> enquadra(const Camera& camera, const Esfera& esfera) {
         enquadrada.hx = camera.hx * escala;
         enquadrada.hy = camera.hy * escala;
     }
-    const Ponto& c = enquadrada.C;
-    if (!finito(c.x) || !finito(c.y) || !finito(c.z) || !(enquadrada.d > 0) ||
-        !(enquadrada.hx > 0) || !(enquadrada.hy > 0))
+    if (!finito(enquadrada.C) || !(enquadrada.d > 0) || !(enquadrada.hx > 0) ||
+        !(enquadrada.hy > 0))
         return std::nullopt;
     return enquadrada;
 }

@@ -34,6 +34,7 @@ std::vector<std::vector<Cobertura>> coberturas(int de, int para) {
 Bitmap reamostra(const Bitmap& imagem, int largura, int altura) {
     largura = std::max(largura, 1);
     altura = std::max(altura, 1);
+    if (largura == imagem.largura() && altura == imagem.altura()) return imagem;
     if (imagem.largura() < 1 || imagem.altura() < 1) return Bitmap(largura, altura);
     const auto colunas = coberturas(imagem.largura(), largura);
     const auto linhas = coberturas(imagem.altura(), altura);
@@ -71,6 +72,20 @@ Bitmap reamostra(const Bitmap& imagem, int largura, int altura) {
         }
     }
     return Bitmap(largura, altura, std::move(saida));
+}
+
+Bitmap recorta(const Bitmap& imagem, int x, int y, int largura, int altura) {
+    largura = std::max(largura, 0);
+    altura = std::max(altura, 0);
+    std::vector<std::uint8_t> rgb;
+    rgb.reserve(static_cast<std::size_t>(largura) * altura * 3);
+    for (int dy = 0; dy < altura; ++dy) {
+        for (int dx = 0; dx < largura; ++dx) {
+            const CorPixel p = imagem.pixel(x + dx, y + dy);
+            rgb.insert(rgb.end(), {p.r, p.g, p.b});
+        }
+    }
+    return Bitmap(largura, altura, std::move(rgb));
 }
 
 } // namespace quindra

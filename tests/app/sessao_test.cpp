@@ -105,18 +105,6 @@ TEST_F(SessaoComToro, PrimeirosTriangulosDeCadaRenderizador) {
     }
 }
 
-// The pixels of a box of a picture, row after row.
-std::vector<std::uint8_t> recorte(const Bitmap& imagem, int x0, int y0, int lado) {
-    std::vector<std::uint8_t> rgb;
-    for (int y = y0; y < y0 + lado; ++y) {
-        for (int x = x0; x < x0 + lado; ++x) {
-            const CorPixel p = imagem.pixel(x, y);
-            rgb.insert(rgb.end(), {p.r, p.g, p.b});
-        }
-    }
-    return rgb;
-}
-
 // Every algorithm side by side: each cell holds the frame its choice draws alone from the same
 // frame, reduced by averaging in the shown sheet and whole in the full one, named and timed
 // beneath; the session's frame and depth buffer stay as the last Draw left them.
@@ -139,11 +127,13 @@ TEST_F(SessaoComToro, FolhaComCadaAlgoritmo) {
         ASSERT_TRUE(celulas[i].quadro) << a.nome;
         EXPECT_EQ(celulas[i].quadro->rgb(), sozinho) << a.nome;
         const int coluna = static_cast<int>(i % 3), linha = static_cast<int>(i / 3);
-        EXPECT_EQ(recorte(mostrada.imagem, 200 * coluna, mostrada.altura_celula * linha, 200),
-                  reamostra(sessao.quadro(), 200, 200).rgb())
+        EXPECT_EQ(
+            recorta(mostrada.imagem, 200 * coluna, mostrada.altura_celula * linha, 200, 200).rgb(),
+            reamostra(sessao.quadro(), 200, 200).rgb())
             << a.nome;
-        EXPECT_EQ(recorte(inteira.imagem, 600 * coluna, inteira.altura_celula * linha, 600),
-                  sozinho)
+        EXPECT_EQ(
+            recorta(inteira.imagem, 600 * coluna, inteira.altura_celula * linha, 600, 600).rgb(),
+            sozinho)
             << a.nome;
         EXPECT_EQ(mostrada.celula_em(200 * coluna + 199, mostrada.altura_celula * (linha + 1) - 1),
                   i);
@@ -168,7 +158,7 @@ TEST(Sessao, FolhaMostraAMensagemDeQuemNaoDesenha) {
     EXPECT_EQ(celulas[6].mensagem, "Não há textura carregada.");
     EXPECT_EQ(celulas[6].legenda, std::vector<std::string>{"Phong Shading com Textura Projetada"});
     const Folha folha = sessao.folha(200);
-    const auto quadrado = recorte(folha.imagem, 0, 2 * folha.altura_celula, 200);
+    const auto quadrado = recorta(folha.imagem, 0, 2 * folha.altura_celula, 200, 200).rgb();
     const auto letras = std::ranges::count_if(quadrado, [](std::uint8_t c) { return c > 200; });
     EXPECT_GT(letras, 100);
 
